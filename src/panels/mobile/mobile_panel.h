@@ -1,0 +1,13 @@
+#pragma once
+
+#include "panels/common/station_panel.h"
+
+namespace kestrom {
+
+// The Mobile station's extended operating panel.
+class Tmobile : public StationPanel {
+ public:
+  explicit Tmobile(Simulator& sim);
+};
+
+}  // namespace kestrom

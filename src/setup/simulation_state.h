@@ -1,0 +1,135 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kestrom {
+
+// The one record that every window of the simulator reads and writes. Setting
+// texts are kept byte for byte as the panels show them; stations are compared by
+// whole texts. Angles are degrees, distances metres, flags 0 or 1.
+struct SimulationState {
+  // Scenario
+  std::int32_t CounterStationKind = 0;  // 0 Mk4 fix, 1 Mk3 fix, 2 Mk4 beacon, 3 Mk3 beacon
+  std::int32_t ShuttleTankerSoftware = 0;  // not reset
+  std::int32_t OutputTelegramType = 4;
+
+  // Geometry and live values
+  double Distance = 0;  // not reset
+  std::string RangeText;  // not reset
+  std::int32_t RangeJitter = 0;  // not reset
+  double FixAzimuth = 0;
+  double ReciprocalAzimuth = 0;  // not reset
+  double AntennaDirection = 0;  // not reset
+  double AntennaBearing = 0;  // not reset
+
+  // Lock conditions
+  std::int32_t FrequencyMatch = 1;
+  std::int32_t AddressMatch = 0;  // not reset
+  std::int32_t StationTypeMatch = 1;
+  std::int32_t StandbyMatch = 1;
+  std::int32_t RangeModeMatch = 0;  // not reset
+  std::int32_t InLock = 0;
+
+  // Fix AID display links
+  std::int32_t FixAutosearchDisplay = 0;
+  std::int32_t FixAidScanMode = 0;  // not reset
+  std::int32_t MobileScanDrawPhase = 0;
+
+  // Option cycle positions
+  std::int32_t FrequencyPairNo = 3;
+  std::int32_t OperatingModeCycle = 1;
+  std::int32_t RangeToggle = 1;
+  std::int32_t PowerToggle = 1;
+  std::int32_t GainToggle = 1;
+  std::int32_t RemoteModifyToggle = 1;
+  std::int32_t HostSendBaudCycle = 2;
+  std::int32_t HostRecvBaudCycle = 2;
+  std::int32_t HostBitsCycle = 0;
+  std::int32_t HostStopCycle = 1;
+  std::int32_t PerSendBaudCycle = 0;  // not reset
+  std::int32_t PerRecvBaudCycle = 0;  // not reset
+  std::int32_t PerBitsCycle = 1;
+  std::int32_t PerStopCycle = 0;
+  std::int32_t OutTelegramCycle = 1;
+  std::int32_t InTelegramCycle = 2;
+  std::int32_t AlarmSoundCycle = 0;
+  std::int32_t SimulationOutputCycle = 2;
+  std::int32_t UnitRoleCycle = 2;
+
+  // Station settings, mobile and counter station
+  std::string MobileAddrReceived, CounterAddrReceived;
+  std::string MobileAddrSent, CounterAddrSent;
+  std::string MobileMk3Addr, CounterMk3Addr;
+  std::string MobileMk3FreqOffset, CounterMk3FreqOffset;
+  std::string MobileFreq, CounterFreq;
+  std::string MobileFreqPairText, CounterFreqPairText;
+  std::string MobileOperatingMode, CounterOperatingMode;
+  std::string MobileGainMode, CounterGainMode;
+  std::string MobileXmitRange, CounterXmitRange;
+  std::string MobileXmitPower, CounterXmitPower;
+  std::string MobileRemoteModify, CounterRemoteModify;
+  std::string MobileHostSendBaud, CounterHostSendBaud;
+  std::string MobileHostRecvBaud, CounterHostRecvBaud;
+  std::string MobileHostBits, CounterHostBits;
+  std::string MobileHostStop, CounterHostStop;
+  std::string MobilePerSendBaud, CounterPerSendBaud;
+  std::string MobilePerRecvBaud, CounterPerRecvBaud;
+  std::string MobilePerBits, CounterPerBits;
+  std::string MobilePerStop, CounterPerStop;
+  std::string MobileOutTelegram, CounterOutTelegram;
+  std::string MobileInTelegram, CounterInTelegram;
+  std::string MobileSimulationOutput, CounterSimulationOutput;
+  std::string MobileAlarmSound, CounterAlarmSound;
+  std::string MobileAudioVolume, CounterAudioVolume;
+  std::string MobileClockTime, CounterClockTime;
+  std::string MobileClockDate, CounterClockDate;
+  std::string MobileClockDay, CounterClockDay;
+  std::string MobileControlByte, CounterControlByte;
+  std::string MobileUnitRole, CounterUnitRole;
+
+  // Further shared texts
+  std::string AntennaBearingText;
+  std::string ReferenceAzimuth;
+  std::string ReferenceEntry;  // not reset
+  std::string AzmFilterAlpha, AzmFilterBeta;
+  std::string MobileScanLimitLeft, MobileScanLimitRight;
+  std::string FixScanLimitLeft, FixScanLimitRight;
+  std::string ServoText;
+  std::string MobileStationCode;
+  std::string MobileMk3FreqText;
+  std::string MobileStationAddrText;
+  std::string MobileStatusLine, MobileStatusLine2;
+  std::string FixStatusLine, FixStatusLine2;
+  std::string BeaconStatusLine, BeaconStatusLine2;
+
+  // Reset, first half: flags, cycle positions and the telegram type.
+  void resetFlagsAndCycles();
+  // Reset, second half: every setting text. `timeOfDay` is the clock text at reset.
+  void resetTexts(const std::string& timeOfDay);
+};
+
+// Texts the whole simulator compares against.
+namespace text {
+inline constexpr const char* HandSearch = "        HANDSEARCH";
+inline constexpr const char* AutoSearch = "        AUTOSEARCH";
+inline constexpr const char* StandBy = "        STAND BY";
+inline constexpr const char* ClosedLoop = "        CLOSED LOOP";
+inline constexpr const char* OpenLoop = "        OPEN LOOP";
+inline constexpr const char* Manual = "           MANUAL";
+inline constexpr const char* Automatic = "           AUTOMATIC";
+inline constexpr const char* Long = "        LONG";
+inline constexpr const char* Short = "        SHORT";
+inline constexpr const char* Normal = "        NORMAL";
+inline constexpr const char* Reduced = "        REDUCED";
+inline constexpr const char* AsMk3M = "       AS  MK3M";
+inline constexpr const char* AsMob = "       AS  MOB";
+inline constexpr const char* AsFix = "       AS  FIX";
+inline constexpr const char* AsMk3F = "       AS  MK3F";
+inline constexpr const char* AsBeacon = "       AS  BEACON";
+inline constexpr const char* AsBcn3 = "       AS  BCN3";
+inline constexpr const char* PlusOffset = "+ 30 MHZ";
+inline constexpr const char* MinusOffset = "- 30 MHZ";
+}  // namespace text
+
+}  // namespace kestrom

@@ -1,0 +1,60 @@
+#include "platform/scheduler.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kestrom {
+namespace {
+
+TEST(Scheduler, TimersDueTogetherFireInOrderOfTheirKey) {
+  Scheduler s;
+  std::vector<std::string> log;
+  Timer late(s, 700, 100, true, [&] { log.push_back("aid"); });
+  Timer early(s, 103, 100, true, [&] { log.push_back("mobile"); });
+  s.advance(200);
+  EXPECT_EQ(log, (std::vector<std::string>{"mobile", "aid", "mobile", "aid"}));
+}
+
+TEST(Scheduler, VirtualTimeFiresEveryTickAndRestartCountsFromNow) {
+  Scheduler s;
+  int ticks = 0;
+  Timer t(s, 1, 100, true, [&] { ++ticks; });
+  s.advance(1000);
+  EXPECT_EQ(ticks, 10);
+  s.advance(50);
+  t.stop();
+  t.start();  // restarted at 1050: next tick at 1150
+  s.advance(90);
+  EXPECT_EQ(ticks, 10);
+  s.advance(10);
+  EXPECT_EQ(ticks, 11);
+}
+
+TEST(Scheduler, RealTimeCatchUpFiresOnceAndKeepsPhase) {
+  Scheduler s;
+  int ticks = 0;
+  Timer t(s, 1, 250, true, [&] { ++ticks; });
+  s.catchUpTo(1100);  // four slots passed while busy
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(t.due(), 1250);
+}
+
+TEST(Scheduler, HandlerMayStopOrRetimeItsOwnTimer) {
+  Scheduler s;
+  int ticks = 0;
+  Timer once(s, 1, 5000, true);
+  once.setHandler([&] {
+    ++ticks;
+    once.stop();
+  });
+  Timer retimed(s, 2, 100, true);
+  retimed.setHandler([&] { retimed.setInterval(1000); });
+  s.advance(20000);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(retimed.due(), 20100);
+}
+
+}  // namespace
+}  // namespace kestrom

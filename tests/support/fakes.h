@@ -1,0 +1,124 @@
+#pragma once
+
+#include <deque>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/simulator.h"
+#include "platform/seams.h"
+
+namespace kestrom::testing {
+
+// Seeded random numbers; values queued with script() are returned first.
+class FakeRandom : public RandomSource {
+ public:
+  explicit FakeRandom(unsigned seed = 1) : engine_(seed) {}
+  void script(std::vector<int> values) { ints_.insert(ints_.end(), values.begin(), values.end()); }
+  void scriptReal(std::vector<double> values) {
+    reals_.insert(reals_.end(), values.begin(), values.end());
+  }
+  int random(int n) override {
+    if (!ints_.empty()) {
+      int v = ints_.front();
+      ints_.pop_front();
+      return v;
+    }
+    return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(engine_);
+  }
+  double randomReal() override {
+    if (!reals_.empty()) {
+      double v = reals_.front();
+      reals_.pop_front();
+      return v;
+    }
+    return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
+  }
+
+ private:
+  std::mt19937 engine_;
+  std::deque<int> ints_;
+  std::deque<double> reals_;
+};
+
+class FixedClock : public WallClock {
+ public:
+  std::string time = "12:34:56";
+  std::string timeOfDay() override { return time; }
+};
+
+class RecordingDialogs : public MessageBoxes {
+ public:
+  struct Shown {
+    std::string kind;
+    std::string text;
+  };
+  std::vector<Shown> shown;
+  Answer answer = Answer::Ok;
+  void information(const std::string& text) override { shown.push_back({"information", text}); }
+  Answer warningOkCancel(const std::string& text) override {
+    shown.push_back({"warning", text});
+    return answer;
+  }
+  void error(const std::string& text) override { shown.push_back({"error", text}); }
+};
+
+class RecordingTone : public TonePlayer {
+ public:
+  std::vector<std::vector<Beep>> played;
+  void play(const std::vector<Beep>& beeps) override { played.push_back(beeps); }
+};
+
+class RecordingHelp : public HelpViewer {
+ public:
+  std::vector<std::string> opened;
+  void openContents(const std::string& helpFile) override { opened.push_back(helpFile); }
+};
+
+// A serial port that records what is written. Ports listed in `missing` fail to open.
+class RecordingSerial : public SerialPort {
+ public:
+  std::vector<int> missing;
+  std::vector<std::string> writes;
+  SerialSettings settings;
+  int port = 0;
+  bool open_ = false;
+  bool open(int portNumber, const SerialSettings& s) override {
+    for (int m : missing)
+      if (m == portNumber) return false;
+    port = portNumber;
+    settings = s;
+    open_ = true;
+    return true;
+  }
+  void close() override { open_ = false; }
+  bool isOpen() const override { return open_; }
+  bool apply(const SerialSettings& s) override {
+    settings = s;
+    return true;
+  }
+  bool write(const std::string& bytes) override {
+    if (!open_) return false;
+    writes.push_back(bytes);
+    return true;
+  }
+  // Makes the open port fail as a pulled USB adapter would.
+  void fail() {
+    if (onFailure) onFailure();
+  }
+};
+
+// The simulator on fakes, as every core test uses it.
+struct Rig {
+  FakeRandom random;
+  FixedClock clock;
+  RecordingDialogs dialogs;
+  RecordingTone tone;
+  RecordingHelp help;
+  RecordingSerial serial;
+  Simulator sim{Services{random, clock, dialogs, tone, help, serial}};
+  SimulationState& state() { return sim.state(); }
+  void advance(std::int64_t ms) { sim.scheduler().advance(ms); }
+};
+
+}  // namespace kestrom::testing
