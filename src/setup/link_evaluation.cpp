@@ -101,6 +101,13 @@ double alignmentError(double fixAzimuth, double bearing) {
   return d;
 }
 
+double bearingOf(double direction) {
+  double b = std::fmod(direction, 360.0);
+  if (b < 0) b += 360;
+  if (b >= 360) b -= 360;
+  return b;
+}
+
 double reciprocalAzimuth(double fixAzimuth) {
   return fixAzimuth > 180 ? fixAzimuth - 180 : fixAzimuth + 180;
 }

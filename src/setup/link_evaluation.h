@@ -39,6 +39,9 @@ bool applyAutomaticGain(SimulationState& state, double distance);
 // Alignment error FixAzimuth - bearing, as a direction difference in -180 <= d < 180.
 double alignmentError(double fixAzimuth, double bearing);
 
+// An antenna direction brought into 0 <= bearing < 360.
+double bearingOf(double direction);
+
 // The reciprocal azimuth the telegrams and the OPERATE pages report.
 double reciprocalAzimuth(double fixAzimuth);
 

@@ -1,0 +1,372 @@
+#include "panels/mobile/mobile_tracking.h"
+
+#include <cmath>
+
+#include "app/number_format.h"
+#include "app/simulator.h"
+#include "panels/common/station_panel.h"
+#include "panels/fix/fix_panel.h"
+#include "setup/distance_draw.h"
+#include "setup/setup_window.h"
+#include "setup/status_lines.h"
+#include "windows/aid_display.h"
+#include "windows/bearing_window.h"
+#include "windows/config_view.h"
+
+namespace kestrom {
+
+namespace {
+
+const std::string kStarDist = "DIST:                *";
+const std::string kStarAzm = "AZM:                 *";
+
+std::string bars(int n) { return std::string(static_cast<std::size_t>(n), '\x7f'); }
+
+// Windows the cycle writes into besides its own panel.
+void tickConfigBoxes(Simulator& sim, const LinkConditions& c) {
+  (void)sim;
+  (void)c;
+}
+void showBearingInWindow(Simulator& sim, double bearing) {
+  (void)sim;
+  (void)bearing;
+}
+StatusLight* aidLamp(Simulator& sim) {
+  (void)sim;
+  return nullptr;
+}
+
+}  // namespace
+
+MobileTracking::MobileTracking(Simulator& sim, StationPanel& panel, int timer1Order,
+                               int timer3Order)
+    : Timer1(sim.scheduler(), timer1Order, 100, false),
+      Timer3(sim.scheduler(), timer3Order, 500, true),
+      sim_(sim),
+      panel_(panel) {
+  Timer1.setHandler([this] { Timer1Timer(); });
+  Timer3.setHandler([this] { Timer3Timer(); });
+}
+
+std::optional<int> MobileTracking::limitDegrees(const std::string& text) {
+  long whole = 0;
+  if (readWholeNumber(text, whole)) return static_cast<int>(whole);
+  // Limits captured from the antenna carry decimals: read them to the nearest degree.
+  char* end = nullptr;
+  std::string trimmed = text;
+  double value = std::strtod(trimmed.c_str(), &end);
+  if (end == trimmed.c_str()) return std::nullopt;
+  while (*end == ' ') ++end;
+  if (*end != '\0' || !std::isfinite(value)) return std::nullopt;
+  return static_cast<int>(std::lround(value));
+}
+
+bool MobileTracking::lockedForTelegrams() const {
+  return panel_.ApdStatusLight1.Lit && panel_.ApdStatusLight1.LitColor == clLime;
+}
+
+MobileDialPicture MobileTracking::dialPicture() const {
+  const SimulationState& s = sim_.state();
+  std::optional<int> l;
+  std::optional<int> r;
+  if (s.MobileScanDrawPhase == 1) {
+    l = limitDegrees(s.MobileScanLimitLeft);
+    r = limitDegrees(s.MobileScanLimitRight);
+  }
+  return mobileDialPicture(s.AntennaDirection, InBeam != 0, l, r);
+}
+
+void MobileTracking::slewKeyDown(bool right) {
+  Timer1.start();
+  SlewDirection = right ? 1 : 0;
+}
+
+void MobileTracking::slewKeyUp() {
+  if (ScanState == 2) return;
+  Timer1.stop();
+  SlewDirection = 3;
+}
+
+void MobileTracking::FormShow() {
+  BeamLinesFlag = 0;
+  FirstShow = 0;
+  Timer1.start();
+}
+
+double MobileTracking::directionToward(double target) const {
+  double b = sim_.state().AntennaBearing;
+  if (target <= b) return b - target > 180 ? 1 : 0;
+  return target - b > 180 ? 0 : 1;
+}
+
+void MobileTracking::startSetpointTurn(double setpoint) {
+  while (setpoint >= 360) setpoint -= 360;
+  Setpoint = setpoint;
+  SlewDirection = static_cast<std::int32_t>(directionToward(setpoint));
+  Timer1.start();
+  AutoTurn = 1;
+}
+
+void MobileTracking::operatingModeEntered(bool autosearch, bool onModePage) {
+  SimulationState& s = sim_.state();
+  if (!autosearch) {
+    ScanState = 0;
+    s.MobileScanDrawPhase = 0;
+    Timer1.stop();
+    SlewDirection = 3;
+    return;
+  }
+  ScanState = 1;
+  s.MobileScanDrawPhase = 1;
+  if (!onModePage) return;
+  std::optional<int> left = limitDegrees(s.MobileScanLimitLeft);
+  std::optional<int> right = limitDegrees(s.MobileScanLimitRight);
+  if (left && right && *left == *right) ScanState = 2;
+  if (s.InLock == 1 || !left) return;
+  SlewDirection = static_cast<std::int32_t>(directionToward(*left));
+  Timer1.start();
+}
+
+void MobileTracking::Timer1Timer() { slewStep(); }
+
+void MobileTracking::slewStep() {
+  SimulationState& s = sim_.state();
+  s.AntennaBearing = bearingOf(s.AntennaDirection);
+  if (AutoTurn && std::fabs(alignmentError(Setpoint, s.AntennaBearing)) < 1.5) {
+    Timer1.stop();
+    SlewDirection = 3;
+    AutoTurn = 0;
+  }
+  if (ScanState == 1) {
+    // Reverse at a limit the antenna is moving toward, never at one it leaves.
+    std::optional<int> left = limitDegrees(s.MobileScanLimitLeft);
+    std::optional<int> right = limitDegrees(s.MobileScanLimitRight);
+    bool atRight = right && std::fabs(alignmentError(s.AntennaBearing, *right)) <= 2;
+    bool atLeft = left && std::fabs(alignmentError(s.AntennaBearing, *left)) <= 2;
+    if (SlewDirection == 1 && atRight) {
+      SlewDirection = 0;
+      s.AntennaDirection -= 1;
+    } else if (SlewDirection == 0 && atLeft) {
+      SlewDirection = 1;
+      s.AntennaDirection += 1;
+    }
+  }
+  if (ScanState == 2) Timer1.start();
+  if (s.MobileScanDrawPhase == 0) s.MobileScanDrawPhase = 3;
+  if (SlewDirection == 0 || SlewDirection == 1) {
+    double step = SlowSlew ? 0.2 : 0.4;
+    s.AntennaDirection += SlewDirection == 0 ? -step : step;
+  }
+  s.AntennaBearing = bearingOf(s.AntennaDirection);
+  if (FirstShow == 0) {
+    FirstShow = 1;
+    // The first tick after showing only draws the antenna; a turn in progress goes on.
+    if (SlewDirection == 3 && ScanState == 0 && !AutoTurn) Timer1.stop();
+  }
+}
+
+void MobileTracking::writeBearing() {
+  SimulationState& s = sim_.state();
+  std::string fixed = fixed2(s.AntennaBearing);
+  if (panel_.MenuState == 11) panel_.cell(Cell::L3).Caption = std::string(16, ' ') + fixed;
+  if (panel_.MenuState == 14) panel_.cell(Cell::L2).Caption = "BEARING " + fixed;
+}
+
+std::string MobileTracking::servoText(const char* step) const {
+  if (SlewDirection == 1) return step;
+  if (SlewDirection == 0) return std::string("-") + step;
+  return "0";
+}
+
+void MobileTracking::setThreeLamps(bool lit) {
+  panel_.ApdStatusLight1.Lit = lit;
+  sim_.fix().ApdStatusLight1.Lit = lit;
+  if (StatusLight* aid = aidLamp(sim_)) aid->Lit = lit;
+}
+
+void MobileTracking::setThreeLampColours(std::uint32_t colour) {
+  panel_.ApdStatusLight1.LitColor = colour;
+  sim_.fix().ApdStatusLight1.LitColor = colour;
+  if (StatusLight* aid = aidLamp(sim_)) aid->LitColor = colour;
+}
+
+void MobileTracking::showLampPanels(bool shown) {
+  panel_.Panel1Visible = shown;
+  sim_.fix().Panel1Visible = shown;
+}
+
+void MobileTracking::Timer3Timer() {
+  SimulationState& s = sim_.state();
+  s.AntennaBearing = bearingOf(s.AntennaDirection);
+  MobileDistance = drawDistance(s, sim_.setup().RangeDigits(), sim_.services().random);
+  writeBearing();
+
+  if (applyAutomaticGain(s, MobileDistance)) {
+    if (panel_.MenuState == 2) panel_.cell(Cell::L4).Caption = s.MobileStatusLine2;
+    if (panel_.MenuState == 38) panel_.cell(Cell::L4).Caption = s.FixStatusLine2;
+  }
+
+  std::string general = generalFormat(s.AntennaBearing);
+  int screen = panel_.MenuState;
+  if (screen == 15 || screen == 49 || screen == 3) panel_.cell(Cell::R3).Caption = general;
+  showBearingInWindow(sim_, s.AntennaBearing);
+
+  LinkConditions c = evaluateLink(s, sim_.setup().Level(), MobileDistance);
+  storeLinkConditions(s, c);
+  tickConfigBoxes(sim_, c);
+
+  if (c.linked()) {
+    linkedCycle(alignmentError(s.FixAzimuth, s.AntennaBearing));
+  } else {
+    notLinkedCycle();
+  }
+}
+
+void MobileTracking::linkedCycle(double d) {
+  SimulationState& s = sim_.state();
+  RandomSource& random = sim_.services().random;
+  int screen = panel_.MenuState;
+  if (d >= -2 && d < 2) {
+    SlowSlew = 1;
+    s.ServoText = servoText("25");
+    InBeam = 1;
+    showLampPanels(true);
+    setThreeLamps(true);
+    setThreeLampColours(clRed);
+  } else {
+    SlowSlew = 0;
+    s.ServoText = servoText("50");
+    InBeam = 0;
+    s.InLock = 0;
+    setThreeLamps(false);
+    showLampPanels(false);
+    if (s.MobileOperatingMode == text::AutoSearch && ScanState == 0) {
+      ScanState = 1;
+      Timer1.start();
+    }
+  }
+
+  if (d >= -0.5 && d < 0.5) {
+    ScanState = 0;
+    Timer1.stop();
+    setThreeLampColours(clLime);
+    if (screen == 9) panel_.cell(Cell::L4).Caption = "SIGNL : " + bars(13);
+    if (screen == 31) panel_.cell(Cell::R4).Caption = s.ServoText + "     >N";
+    lockedPages();
+    BeamLinesFlag = 0;
+    return;
+  }
+
+  BeamLinesFlag = 1;
+  panel_.ApdStatusLight1.Lit = InBeam != 0;
+  panel_.ApdStatusLight1.LitColor = clRed;
+  s.InLock = 0;
+  if (screen == 9) panel_.cell(Cell::L4).Caption = "SIGNL : " + bars(2);
+  if (screen == 31) panel_.cell(Cell::R4).Caption = s.ServoText + "     >N";
+  if (screen == 3) {
+    panel_.cell(Cell::L1).Caption = kStarDist;
+    panel_.cell(Cell::L2).Caption = kStarAzm;
+    panel_.cell(Cell::R4).Caption = "";
+  }
+  if (screen == 37 || screen == 38) {
+    panel_.cell(Cell::L1).Caption = kStarDist;
+    panel_.cell(Cell::L2).Caption = kStarAzm;
+    panel_.cell(Cell::L3).Caption = "SGNL:  ";
+  }
+  if (screen == 39) {
+    panel_.cell(Cell::L1).Caption = "";
+    panel_.cell(Cell::L2).Caption = "";
+    panel_.cell(Cell::L3).Caption = "-85DB";
+  }
+  if ((screen == 1 || screen == 2) && InBeam) {
+    setThreeLampColours(clRed);
+    panel_.cell(Cell::L1).Caption = kStarDist;
+    panel_.cell(Cell::L2).Caption = kStarAzm;
+    panel_.cell(Cell::L3).Caption = "SGNL:  " + bars(random.random(2));
+    panel_.cell(Cell::R3).Caption = "-" + std::to_string(72 - random.random(3));
+  }
+}
+
+void MobileTracking::notLinkedCycle() {
+  SimulationState& s = sim_.state();
+  RandomSource& random = sim_.services().random;
+  int screen = panel_.MenuState;
+  SlowSlew = 0;
+  InBeam = 0;
+  s.InLock = 0;
+  setThreeLamps(false);
+  showLampPanels(false);
+  if (screen == 1 || screen == 2) {
+    panel_.cell(Cell::L1).Caption = kStarDist;
+    panel_.cell(Cell::L2).Caption = kStarAzm;
+    panel_.cell(Cell::L3).Caption = "SGNL:  ";
+    panel_.cell(Cell::R3).Caption = "-" + std::to_string(85 - random.random(3));
+  }
+  if (screen == 3) {
+    panel_.cell(Cell::L1).Caption = kStarDist;
+    panel_.cell(Cell::L2).Caption = kStarAzm;
+  }
+  if (screen == 4) {
+    panel_.cell(Cell::L1).Caption = "";
+    panel_.cell(Cell::L2).Caption = "";
+  }
+  if (screen == 37 || screen == 38) {
+    panel_.cell(Cell::L1).Caption = kStarDist;
+    panel_.cell(Cell::L3).Caption = "SGNL:  ";
+    panel_.cell(Cell::R3).Caption = "-" + std::to_string(85 - random.random(3));
+  }
+  if (screen == 39) {
+    panel_.cell(Cell::L1).Caption = "";
+    panel_.cell(Cell::L3).Caption = "-" + std::to_string(85 - random.random(3)) + "DB";
+  }
+}
+
+void MobileTracking::lockedPages() {
+  SimulationState& s = sim_.state();
+  RandomSource& random = sim_.services().random;
+  int level = sim_.setup().Level();
+  int screen = panel_.MenuState;
+  bool beacon = s.CounterStationKind == 2 || s.CounterStationKind == 3;
+
+  double azimuth = reciprocalAzimuth(s.FixAzimuth);
+  if (level == 3) azimuth += random.random(20) / 100.0;
+  if (level == 1) azimuth += random.random(3) / 100.0;
+  double expertAddition = level == 3 ? random.randomReal() : 0.0;
+  double distance = MobileDistance + expertAddition;
+  std::string dist = fixed2(distance);
+  std::string azm = fixed2(azimuth);
+
+  auto cell = [this](Cell c) -> std::string& { return panel_.cell(c).Caption; };
+  if (screen == 1 || screen == 2 || screen == 3 || screen == 37 || screen == 38) {
+    cell(Cell::L1) = "DIST:       " + dist;
+    cell(Cell::L2) = beacon ? kStarAzm : "AZM:        " + azm;
+  }
+  if (screen == 1 || screen == 2 || screen == 37 || screen == 38) {
+    cell(Cell::L3) = "SGNL:  " + bars(10);
+    cell(Cell::R3) = "-" + std::to_string(42 - random.random(2));
+  }
+  if (screen == 3) {
+    cell(Cell::R3) = generalFormat(s.AntennaBearing);
+    double heading = 180 - s.AntennaBearing + azimuth;
+    if (heading >= 360) heading -= 360;
+    cell(Cell::R4) = beacon ? "" : fixed2(heading);
+  }
+  if (screen == 4) {
+    cell(Cell::L1) = dist;
+    cell(Cell::L2) = beacon ? "" : azm;
+  }
+  if (screen == 39) {
+    long range = 0;
+    readWholeNumber(sim_.setup().RangeDigits(), range);
+    cell(Cell::L1) = fixed2(static_cast<double>(range) + expertAddition);
+    cell(Cell::L2) = beacon ? "" : azm;
+    cell(Cell::L3) = "-" + std::to_string(42 - random.random(3)) + "DB " + bars(5) +
+                     bars(random.random(2));
+  }
+  if (screen == 1 || screen == 2 || screen == 3 || screen == 4 || screen == 37 || screen == 38 ||
+      screen == 39) {
+    s.InLock = 1;
+  }
+}
+
+}  // namespace kestrom
