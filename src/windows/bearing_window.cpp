@@ -1,8 +1,20 @@
 #include "windows/bearing_window.h"
 
+#include "app/number_format.h"
+#include "app/simulator.h"
+#include "setup/setup_window.h"
+
 namespace kestrom {
 
 Tabw::Tabw(Simulator& sim)
     : WindowModel(sim, WindowIndex::Bearing, "Antenna Bearing Window", 330, 140) {}
+
+void Tabw::showBearing(double bearing) {
+  Label1.Caption = fixed2(bearing);
+}
+
+void Tabw::FormClose() {
+  sim_.setup().Azimuthwindow1.Checked = false;
+}
 
 }  // namespace kestrom

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/controls.h"
 #include "app/window_model.h"
 
 namespace kestrom {
@@ -8,6 +9,14 @@ namespace kestrom {
 class Tabw : public WindowModel {
  public:
   explicit Tabw(Simulator& sim);
+
+  Label Label1{"0.00"};  // the bearing, fixed with 2 decimals
+
+  // The panels' tracking writes the bearing on every tick, shown or not.
+  void showBearing(double bearing);
+
+  void BitBtn1Click() { Close(); }  // "Close"
+  void FormClose() override;
 };
 
 }  // namespace kestrom

@@ -1,8 +1,43 @@
 #include "windows/config_view.h"
 
+#include "app/simulator.h"
+#include "setup/setup_window.h"
+
 namespace kestrom {
+
+const std::array<const char*, Tconfigview::kRows> Tconfigview::RowLabels = {
+    "Frequencies ", "Address Selection", "ABU configuration", "Operating Mode", "Power Mode"};
 
 Tconfigview::Tconfigview(Simulator& sim)
     : WindowModel(sim, WindowIndex::ConfigView, "Config View", 220, 210) {}
+
+CheckBox* Tconfigview::checkBox(int row) {
+  switch (row) {
+    case 1:
+      return &CheckBox1;
+    case 2:
+      return &CheckBox2;
+    case 3:
+      return &CheckBox3;
+    case 4:
+      return &CheckBox4;
+    case 5:
+      return &CheckBox5;
+    default:
+      return nullptr;
+  }
+}
+
+void Tconfigview::setCondition(int row, bool holds) {
+  if (CheckBox* box = checkBox(row)) box->Checked = holds;
+}
+
+void Tconfigview::CheckBoxClick(int row, bool checked) {
+  if (CheckBox* box = checkBox(row)) box->Checked = checked;
+}
+
+void Tconfigview::FormClose() {
+  sim_.setup().ConfigView1.Checked = false;
+}
 
 }  // namespace kestrom

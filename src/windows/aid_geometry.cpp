@@ -1,0 +1,88 @@
+#include "windows/aid_geometry.h"
+
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+namespace kestrom {
+
+namespace {
+
+double radians(double deg) {
+  return deg * std::numbers::pi / 180.0;
+}
+
+int truncated(double v) {
+  return static_cast<int>(std::trunc(v));
+}
+
+// Screen angle of the radial from c through p: counter-clockwise from 3 o'clock.
+double screenAngle(Point c, Point p) {
+  double a = std::atan2(static_cast<double>(c.y - p.y), static_cast<double>(p.x - c.x)) * 180.0 /
+             std::numbers::pi;
+  return a < 0 ? a + 360.0 : a;
+}
+
+}  // namespace
+
+Point polarPoint(Point c, double r, double phiDeg) {
+  double phi = radians(phiDeg);
+  return {c.x + truncated(r * std::sin(phi)), c.y - truncated(r * std::cos(phi))};
+}
+
+double directionDifference(double a, double b) {
+  double d = std::fmod(a - b, 360.0);
+  if (d > 180.0) d -= 360.0;
+  if (d < -180.0) d += 360.0;
+  return d;
+}
+
+AidLines aidLines(Point c, double theta) {
+  AidLines g;
+  g.centre = c;
+  g.pointer = polarPoint(c, 58, theta);
+  double t = radians(theta);
+  int bx = truncated(52 * std::cos(t));
+  int by = truncated(52 * std::sin(t));
+  g.baselineA = {c.x + bx, c.y + by};
+  g.baselineB = {c.x - bx, c.y - by};
+  g.beamLeft = polarPoint(c, 52, theta - 5);
+  g.beamRight = polarPoint(c, 52, theta + 5);
+  g.inLockLeft = polarPoint(c, 50, theta - 10);
+  g.inLockRight = polarPoint(c, 50, theta + 10);
+  return g;
+}
+
+ScanArc scanArc(Point c, int leftLimit, int rightLimit) {
+  ScanArc a;
+  a.left = c.x - 58;
+  a.top = c.y - 58;
+  a.right = c.x + 58;
+  a.bottom = c.y + 58;
+  a.startPoint = polarPoint(c, 54, leftLimit);
+  a.endPoint = polarPoint(c, 54, rightLimit);
+  a.startAngle = screenAngle(c, a.startPoint);
+  double span = screenAngle(c, a.endPoint) - a.startAngle;
+  if (span <= 0) span += 360.0;
+  a.spanAngle = span;
+  return a;
+}
+
+std::optional<int> scanLimitDegrees(const std::string& text) {
+  std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  std::size_t last = text.find_last_not_of(' ');
+  const char* begin = text.data() + first;
+  const char* end = text.data() + last + 1;
+  if (*begin == '+') {
+    ++begin;
+    if (begin == end || *begin == '-') return std::nullopt;
+  }
+  double value = 0;
+  auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
+  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  if (std::fabs(value) > 1e6) return std::nullopt;
+  return static_cast<int>(std::lround(value));
+}
+
+}  // namespace kestrom

@@ -1,0 +1,211 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QtTest>
+
+#include "panels/fix/fix_panel.h"
+#include "platform/qt/aid_display_view.h"
+#include "platform/qt/bearing_view.h"
+#include "platform/qt/config_view_view.h"
+#include "platform/qt/distance_adjust_view.h"
+#include "setup/setup_window.h"
+#include "support/fakes.h"
+#include "windows/aid_display.h"
+#include "windows/bearing_window.h"
+#include "windows/config_view.h"
+#include "windows/distance_adjust.h"
+
+namespace kestrom {
+
+namespace {
+
+QStringList labelTexts(const QWidget& w) {
+  QStringList texts;
+  for (const QLabel* l : w.findChildren<QLabel*>()) texts << l->text();
+  return texts;
+}
+
+bool dark(const QImage& img, int x, int y) {
+  return qGray(img.pixel(x, y)) < 80;
+}
+
+}  // namespace
+
+class AuxWindowsViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aidDisplayDrawsTheCurrentPictureOnly() {
+    testing::Rig rig;
+    ViewHub hub(rig.sim);
+    Taiddisplay& aid = rig.sim.aid();
+    AidDisplayView view(aid, hub);
+    QCOMPARE(view.windowTitle(), QStringLiteral("Fix AID Display"));
+    QCOMPARE(view.size(), QSize(172, 222));
+    QVERIFY(!view.isVisible());
+    aid.Show();
+    hub.refreshAll();
+    QVERIFY(view.isVisible());
+    for (const char* t : {"0", "90", "180", "270", "Antenna"})
+      QVERIFY2(labelTexts(view).contains(QString::fromUtf8(t)), t);
+    QCOMPARE(view.closeButton()->text(), QStringLiteral("Close"));
+
+    // Pointer straight down for azimuth 0; after a turn the old line is gone.
+    QImage img = view.grab().toImage();
+    QVERIFY(dark(img, 89, 120));
+    QVERIFY(!dark(img, 69, 100));
+    QVERIFY(view.dial()->accessibleDescription().contains(QStringLiteral("180.00")));
+    rig.state().FixAzimuth = 45;  // pointer down to the left
+    hub.refreshAll();
+    img = view.grab().toImage();
+    QVERIFY(!dark(img, 89, 120));
+    QVERIFY(dark(img, 69, 100));
+    QVERIFY(view.dial()->accessibleDescription().contains(QStringLiteral("225.00")));
+
+    // In-lock lines come and go with the flag; the arc with autosearch.
+    AidLines g = aid.lines();
+    QPoint lockLine = QLineF(89, 80, g.inLockLeft.x, g.inLockLeft.y).pointAt(0.9).toPoint();
+    QVERIFY(!dark(img, lockLine.x(), lockLine.y()));
+    aid.drawinlocklines(1);
+    hub.refreshAll();
+    QVERIFY(dark(view.grab().toImage(), lockLine.x(), lockLine.y()));
+    aid.drawinlocklines(0);
+    hub.refreshAll();
+    QVERIFY(!dark(view.grab().toImage(), lockLine.x(), lockLine.y()));
+
+    rig.state().FixAutosearchDisplay = 1;
+    rig.state().FixScanLimitLeft = "200";
+    rig.state().FixScanLimitRight = "250";
+    hub.refreshAll();
+    img = view.grab().toImage();
+    auto onArc = [&](double compass) {
+      Point p = polarPoint({89, 80}, 57, compass);
+      return dark(img, p.x, p.y);
+    };
+    QVERIFY(onArc(0));  // north and east lie on the counter-clockwise run
+    QVERIFY(onArc(100));
+    QVERIFY(!onArc(240));  // inside 200..250 it does not run
+    QVERIFY(view.dial()->accessibleDescription().contains(QStringLiteral("sector")));
+
+    QCOMPARE(view.lamp()->accessibleDescription(), QStringLiteral("unlit, silver"));
+    aid.ApdStatusLight1.Lit = true;
+    hub.refreshAll();
+    QCOMPARE(view.lamp()->accessibleDescription(), QStringLiteral("lit, lime"));
+    QCOMPARE(view.lamp()->accessibleName(), QStringLiteral("Inlock Status LED"));
+
+    rig.sim.setup().FixAIDDisplay1.Checked = true;
+    QTest::mouseClick(view.closeButton(), Qt::LeftButton);
+    QVERIFY(!view.isVisible());
+    QVERIFY(!aid.Visible());
+    QVERIFY(!rig.sim.setup().FixAIDDisplay1.Checked);
+  }
+
+  void bearingWindowShowsLastBearingAndClosesByFrame() {
+    testing::Rig rig;
+    ViewHub hub(rig.sim);
+    Tabw& abw = rig.sim.bearing();
+    BearingView view(abw, hub);
+    QCOMPARE(view.bearingLabel()->text(), QStringLiteral("0.00"));
+    abw.showBearing(245.5);
+    abw.Show();
+    rig.sim.setup().Azimuthwindow1.Checked = true;
+    hub.refreshAll();
+    QVERIFY(view.isVisible());
+    QCOMPARE(view.bearingLabel()->text(), QStringLiteral("245.50"));
+    QCOMPARE(view.bearingLabel()->accessibleName(), QStringLiteral("245.50"));
+    QCOMPARE(view.bearingLabel()->font().pixelSize(), 64);
+
+    view.close();  // the frame's close box
+    QVERIFY(!abw.Visible());
+    QVERIFY(!view.isVisible());
+    QVERIFY(!rig.sim.setup().Azimuthwindow1.Checked);
+
+    abw.Show();
+    hub.refreshAll();
+    QTest::mouseClick(view.closeButton(), Qt::LeftButton);
+    QVERIFY(!abw.Visible());
+  }
+
+  void distanceSliderWritesTheRange() {
+    testing::Rig rig;
+    ViewHub hub(rig.sim);
+    Tafstmenu& dist = rig.sim.distance();
+    DistanceAdjustView view(dist, hub);
+    rig.sim.setup().MaskEdit1.Text = "00126";
+    dist.Show();
+    hub.refreshAll();
+    QVERIFY(view.isVisible());
+    QCOMPARE(view.windowTitle(), QStringLiteral("Distance Adjust"));
+    QCOMPARE(view.slider()->value(), 2874);
+    QCOMPARE(view.bar()->value(), 126);
+    QCOMPARE(view.distanceLabel()->text(), QStringLiteral("126.00"));
+    for (const char* t : {"Kestrom Distance : ", "Meter", "Max.", "Min.", "0 Mtr.", "3000 Mtr."})
+      QVERIFY2(labelTexts(view).contains(QString::fromUtf8(t)), t);
+    QCOMPARE(view.increaseButton()->text(), QStringLiteral("Increase  "));
+    QCOMPARE(view.decreaseButton()->text(), QStringLiteral("Decrease"));
+
+    // Dragged (as the slider reports a move) and stepped by the buttons.
+    view.slider()->setValue(1000);
+    QCOMPARE(rig.sim.setup().MaskEdit1.Text, std::string("02000"));
+    QCOMPARE(view.distanceLabel()->text(), QStringLiteral("2000.00"));
+    QTest::mouseClick(view.increaseButton(), Qt::LeftButton);
+    QCOMPARE(view.slider()->value(), 990);
+    QCOMPARE(rig.sim.setup().MaskEdit1.Text, std::string("02010"));
+    QTest::mouseClick(view.decreaseButton(), Qt::LeftButton);
+    QCOMPARE(view.bar()->value(), 2000);
+
+    // The top of the slider is the long end: a click above the handle
+    // lengthens the distance, and the Up key does too.
+    QTest::mouseClick(view.slider(), Qt::LeftButton, {}, QPoint(view.slider()->width() / 2, 2));
+    QVERIFY(dist.TrackBar1.Position < 1000);
+    int before = dist.TrackBar1.Position;
+    view.slider()->setFocus();
+    QTest::keyClick(view.slider(), Qt::Key_Up);
+    QCOMPARE(dist.TrackBar1.Position, before - 2);
+
+    rig.sim.setup().DistanceAdjust1.Checked = true;
+    QTest::mouseClick(view.closeButton(), Qt::LeftButton);
+    QVERIFY(!view.isVisible());
+    QVERIFY(!rig.sim.setup().DistanceAdjust1.Checked);
+  }
+
+  void configViewTicksBoxesAndTakesClicks() {
+    testing::Rig rig;
+    ViewHub hub(rig.sim);
+    Tconfigview& cv = rig.sim.config();
+    ConfigViewView view(cv, hub);
+    cv.Show();
+    hub.refreshAll();
+    QVERIFY(view.isVisible());
+    for (const char* t : {"Inlock Criteria", "Frequencies ", "Address Selection",
+                          "ABU configuration", "Operating Mode", "Power Mode"})
+      QVERIFY2(labelTexts(view).contains(QString::fromUtf8(t)), t);
+    for (int row = 1; row <= 5; ++row) QCOMPARE(view.box(row)->text(), QStringLiteral("OK"));
+
+    cv.setCondition(3, true);
+    hub.refreshAll();
+    QVERIFY(view.box(3)->isChecked());
+    QTest::mouseClick(view.box(2), Qt::LeftButton);
+    QVERIFY(cv.CheckBox2.Checked);
+    QVERIFY(view.box(2)->isChecked());
+    cv.setCondition(2, false);
+    hub.refreshAll();
+    QVERIFY(!view.box(2)->isChecked());
+
+    rig.sim.setup().ConfigView1.Checked = true;
+    view.close();
+    QVERIFY(!cv.Visible());
+    QVERIFY(!rig.sim.setup().ConfigView1.Checked);
+  }
+};
+
+}  // namespace kestrom
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  kestrom::AuxWindowsViewTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "aux_windows_view_test.moc"
