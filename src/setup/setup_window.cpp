@@ -1,16 +1,439 @@
 #include "setup/setup_window.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "app/simulator.h"
+#include "panels/fix/fix_panel.h"
+#include "panels/mobile/mobile_panel.h"
+#include "windows/about_box.h"
+#include "windows/aid_display.h"
+#include "windows/bearing_window.h"
+#include "windows/config_view.h"
+#include "windows/distance_adjust.h"
+#include "windows/mk3_unit.h"
+#include "windows/prescreen.h"
 
 namespace kestrom {
 
+namespace {
+
+constexpr const char* kHelpFile = "KESTROM SIMULATOR.HLP";
+constexpr const char* kAzimuthFreezeText = "    AZIMUTH FREEZE";
+constexpr const char* kLowBatteryText = "     LOW BATTERY";
+constexpr int kLevel2AlarmMs = 900000;
+constexpr int kLevel3AlarmMs = 600000;
+
+// The alarm: six beeps, sounded twice on every alarm tick.
+const std::vector<Beep>& alarmBeeps() {
+  static const std::vector<Beep> beeps = [] {
+    const std::vector<Beep> six = {{800, 30}, {400, 30}, {450, 30},
+                                   {600, 50}, {400, 30}, {450, 30}};
+    std::vector<Beep> all = six;
+    all.insert(all.end(), six.begin(), six.end());
+    return all;
+  }();
+  return beeps;
+}
+
+bool allDigits(const std::string& s) {
+  return std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
+}  // namespace
+
 Tmenumain::Tmenumain(Simulator& sim)
-    : WindowModel(sim, WindowIndex::Setup, "Kestrom Simulation", 200, 45),
+    : WindowModel(sim, WindowIndex::Setup, "Kestrom Simulation", kMenuWidth, kMenuHeight),
       Timer2(sim.scheduler(), timerOrder(2), 2000, false),
       Timer3(sim.scheduler(), timerOrder(3), 5000, false),
       Timer5(sim.scheduler(), timerOrder(5), 5000, true),
-      Serial(sim, timerOrder(4)) {}
+      Serial(sim, timerOrder(4)) {
+  Timer2.setHandler([this] { Timer2Timer(); });
+  Timer3.setHandler([this] { Timer3Timer(); });
+  Timer5.setHandler([this] { Timer5Timer(); });
 
-int Tmenumain::Level() const { return ComboBox2.ItemIndex + 1; }
+  RadioButton4.Checked = true;
+
+  ComboBox3.Items = {"0    0    ", "1    1    ", "2    2    ", "3    3    ",
+                     "4    4    ", "5    5    ", "6    6    ", "7    7    ",
+                     "8    8    ", "9    9",     "A    A",     "B    B",
+                     "C    C",     "D    D",     "E    E",     "F    F    "};
+  ComboBox3.ItemIndex = 9;
+  MaskEdit2.Text = "9300";
+  ComboBox5.Items = {"+ 30 MHZ", "- 30 MHZ"};
+  ComboBox5.ItemIndex = 1;
+  MaskEdit1.Text = "00126";
+  ComboBox1.Items = {"1", "2", "3", "4"};
+  ComboBox1.ItemIndex = 0;
+  ComboBox2.Items = {"1 (Beginner)", "2 (Normal)", "3 (Expert)"};
+  ComboBox2.ItemIndex = 0;
+  ComboBox3.Enabled = MaskEdit2.Enabled = ComboBox5.Enabled = false;
+
+  AzimuthFrozenAlarm1.Checked = true;
+  Status1.Visible = false;
+  // The alignment window and the Beacon panel are wired in by attach...().
+  AlignmentFixStation1.Enabled = false;
+
+  FormCreate();
+}
+
+int Tmenumain::Level() const {
+  return ComboBox2.ItemIndex + 1;
+}
+
+void Tmenumain::attachBeaconPanel(std::function<void()> show) {
+  showBeacon_ = std::move(show);
+  Beacon1.Enabled = showBeacon_ && sim_.state().CounterStationKind == 2 && RadioButton3.Checked;
+}
+
+void Tmenumain::attachAlignmentWindow(std::function<void()> show) {
+  showAlignment_ = std::move(show);
+  AlignmentFixStation1.Enabled = static_cast<bool>(showAlignment_);
+}
+
+// ---- Reset ----
+
+void Tmenumain::FormCreate() {
+  SimulationState& s = sim_.state();
+  Beacon1.Enabled = false;
+  s.resetFlagsAndCycles();
+  // Only the list's selection: the timers and menus of a level chosen before stay.
+  ComboBox2.ItemIndex = 0;
+  s.resetTexts(sim_.services().clock.timeOfDay());
+  drawSectorAzimuthAtReset();
+}
+
+void Tmenumain::drawSectorAzimuthAtReset() {
+  SimulationState& s = sim_.state();
+  RandomSource& r = sim_.services().random;
+  s.FixAzimuth = 0;
+  const std::string sector = ComboBox1.Text();
+  if (sector.size() == 1 && sector[0] >= '1' && sector[0] <= '4') {
+    const int n = sector[0] - '0';
+    const int firstRange = n == 4 ? 80 : 81;  // random(0..79) or random(0..80)
+    const int first = r.random(firstRange);
+    const int second = r.random(9);
+    s.FixAzimuth = 90.0 * (n - 1) + first + second;
+  }
+  s.FixAzimuth += r.random(99) / 100.0;
+}
+
+void Tmenumain::ResetParameters1Click() {
+  FormCreate();
+  // The reset restores the defaults of the counter station that stays chosen, so
+  // the record and the "&ABU" menu keep agreeing with the checked radio button.
+  const int kind = checkedCounterStation();
+  applyCounterStation(kind);
+}
+
+// ---- Counter station ----
+
+int Tmenumain::checkedCounterStation() const {
+  if (RadioButton2.Checked) return 1;
+  if (RadioButton3.Checked) return 2;
+  if (RadioButton1.Checked) return 3;
+  return 0;
+}
+
+void Tmenumain::applyCounterStation(int kind) {
+  SimulationState& s = sim_.state();
+  s.CounterStationKind = kind;
+  switch (kind) {
+    case 1:
+      s.CounterUnitRole = text::AsMk3F;
+      s.CounterGainMode = text::Manual;
+      s.CounterXmitRange = text::Short;
+      s.MobileMk3FreqOffset = text::PlusOffset;
+      break;
+    case 2:
+      s.CounterUnitRole = text::AsBeacon;
+      break;
+    case 3:
+      s.CounterUnitRole = text::AsBcn3;
+      s.CounterGainMode = text::Manual;
+      break;
+    default:
+      break;
+  }
+  Beacon1.Enabled = kind == 2 && showBeacon_;
+}
+
+void Tmenumain::chooseCounterStation(CheckBox& button, int kind) {
+  for (CheckBox* b : {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4}) {
+    b->Checked = b == &button;
+  }
+  if (kind != 0) sim_.fix().Close();
+  FormCreate();
+  applyCounterStation(kind);
+  FixAIDDisplay1.Enabled = kind == 0;
+  Fix1.Enabled = kind == 0;
+  Mobile1.Enabled = true;
+  const bool mk3 = kind == 1 || kind == 3;
+  ComboBox3.Enabled = MaskEdit2.Enabled = ComboBox5.Enabled = mk3;
+}
+
+void Tmenumain::RadioButton4Click() {
+  chooseCounterStation(RadioButton4, 0);
+}
+void Tmenumain::RadioButton2Click() {
+  chooseCounterStation(RadioButton2, 1);
+}
+void Tmenumain::RadioButton3Click() {
+  chooseCounterStation(RadioButton3, 2);
+}
+void Tmenumain::RadioButton1Click() {
+  chooseCounterStation(RadioButton1, 3);
+}
+
+// ---- Mk 3 settings and shuttle tanker ----
+
+void Tmenumain::ComboBox3Change(int index) {
+  if (index < 0 || index >= static_cast<int>(ComboBox3.Items.size())) return;
+  ComboBox3.ItemIndex = index;
+  sim_.state().CounterMk3Addr = ComboBox3.Text();
+}
+
+bool Tmenumain::MaskEdit2Change(const std::string& text) {
+  if (text.size() > 4 || !allDigits(text)) return false;
+  MaskEdit2.Text = text;
+  sim_.state().CounterFreq = text;
+  return true;
+}
+
+void Tmenumain::ComboBox5Change(int index) {
+  if (index < 0 || index >= static_cast<int>(ComboBox5.Items.size())) return;
+  ComboBox5.ItemIndex = index;
+  sim_.state().CounterMk3FreqOffset = ComboBox5.Text();
+}
+
+void Tmenumain::CheckBox2Click(bool checked) {
+  CheckBox2.Checked = checked;
+  sim_.state().ShuttleTankerSoftware = checked ? 1 : 0;
+}
+
+// ---- Range, sector, level ----
+
+bool Tmenumain::MaskEdit1Change(const std::string& text) {
+  if (text.size() > 5 || !allDigits(text)) return false;
+  MaskEdit1.Text = text;
+  return true;
+}
+
+void Tmenumain::MaskEdit1Exit() {
+  std::string& t = MaskEdit1.Text;
+  if (t.size() < 5) t.insert(0, 5 - t.size(), '0');
+}
+
+void Tmenumain::ComboBox1Change(int index) {
+  if (index < 0 || index >= static_cast<int>(ComboBox1.Items.size())) return;
+  ComboBox1.ItemIndex = index;
+  SimulationState& s = sim_.state();
+  RandomSource& r = sim_.services().random;
+  switch (index + 1) {
+    case 1:
+      s.FixAzimuth = r.random(91) + r.randomReal();
+      break;
+    case 2:
+      s.FixAzimuth = 90 + r.random(91);
+      break;
+    case 3:
+      s.FixAzimuth = 180 + r.random(91);
+      break;
+    case 4:
+      s.FixAzimuth = 270 + r.random(90);
+      break;
+  }
+}
+
+void Tmenumain::ComboBox2Change(int index) {
+  if (index < 0 || index >= static_cast<int>(ComboBox2.Items.size())) return;
+  ComboBox2.ItemIndex = index;
+  if (index == 0) {
+    Azimuthwindow1.Enabled = true;
+    FixAIDDisplay1.Enabled = true;
+    Timer3.stop();
+    return;
+  }
+  Azimuthwindow1.Enabled = false;
+  Azimuthwindow1.Checked = false;
+  sim_.bearing().Close();
+  FixAIDDisplay1.Enabled = false;
+  Timer3.start();
+  Timer2.setInterval(index == 1 ? kLevel2AlarmMs : kLevel3AlarmMs);
+}
+
+// ---- Setup mode ----
+
+void Tmenumain::setTrackingTimers(bool on) {
+  for (Timer* t : trackingTimers_) t->setEnabled(on);
+}
+
+void Tmenumain::SimulationParameters1Click() {
+  setTrackingTimers(false);
+  FixAIDDisplay1.Checked = false;
+  sim_.aid().Close();
+  FixAIDDisplay1.Enabled = false;
+  Height = kSetupHeight;
+}
+
+void Tmenumain::BitBtn1Click() {
+  Height = kMenuHeight;
+  Width = kMenuWidth;
+  setTrackingTimers(true);
+  FixAIDDisplay1.Enabled = sim_.state().CounterStationKind == 0 && Level() == 1;
+}
+
+void Tmenumain::BitBtn2Click() {
+  Width = Width == kTelegramWidth ? kMenuWidth : kTelegramWidth;
+}
+
+void Tmenumain::FormActivate() {
+  Height = kMenuHeight;
+  Width = kMenuWidth;
+}
+
+// ---- Start and end ----
+
+void Tmenumain::FormShow() {
+  sim_.prescreen().Show();
+}
+
+void Tmenumain::Timer5Timer() {
+  sim_.prescreen().Close();
+  Timer5.stop();
+}
+
+void Tmenumain::FormClose() {
+  if (onQuit) onQuit();
+}
+
+void Tmenumain::Exit1Click() {
+  Close();
+}
+
+// ---- Alarms ----
+
+void Tmenumain::AzimuthFrozenAlarm1Click() {
+  AzimuthFrozenAlarm1.Checked = true;
+  LowBatteryAlarm1.Checked = false;
+}
+
+void Tmenumain::LowBatteryAlarm1Click() {
+  LowBatteryAlarm1.Checked = true;
+  AzimuthFrozenAlarm1.Checked = false;
+}
+
+void Tmenumain::AcceptAlarm1Click() {
+  Timer2.stop();
+}
+
+void Tmenumain::Timer3Timer() {
+  if (sim_.state().InLock == 1) Timer2.start();
+}
+
+void Tmenumain::Timer2Timer() {
+  Tmobile& mobile = sim_.mobile();
+  if (AzimuthFrozenAlarm1.Checked) mobile.cell(Cell::L4).Caption = kAzimuthFreezeText;
+  if (LowBatteryAlarm1.Checked) mobile.cell(Cell::L4).Caption = kLowBatteryText;
+  mobile.cell(Cell::R4).Caption.clear();
+  // Both rounds of beeps in one go: the tone player sounds them without holding
+  // up the simulation.
+  sim_.services().tone.play(alarmBeeps());
+}
+
+// ---- Windows opened from the menus ----
+
+void Tmenumain::Fix1Click() {
+  sim_.fix().Show();
+}
+void Tmenumain::Mobile1Click() {
+  sim_.mobile().Show();
+}
+
+void Tmenumain::Beacon1Click() {
+  if (showBeacon_) showBeacon_();
+}
+
+void Tmenumain::AlignmentFixStation1Click() {
+  if (showAlignment_) showAlignment_();
+}
+
+namespace {
+void toggle(MenuItem& item, WindowModel& window) {
+  if (item.Checked) {
+    item.Checked = false;
+    window.Close();
+  } else {
+    item.Checked = true;
+    window.Show();
+  }
+}
+}  // namespace
+
+void Tmenumain::Azimuthwindow1Click() {
+  toggle(Azimuthwindow1, sim_.bearing());
+}
+void Tmenumain::DistanceAdjust1Click() {
+  toggle(DistanceAdjust1, sim_.distance());
+}
+void Tmenumain::ConfigView1Click() {
+  toggle(ConfigView1, sim_.config());
+}
+
+void Tmenumain::FixAIDDisplay1Click() {
+  if (!FixAIDDisplay1.Checked) sim_.aid().startIdleRedraw();
+  toggle(FixAIDDisplay1, sim_.aid());
+}
+
+void Tmenumain::History1Click() {
+  sim_.mk3().Show();
+}
+void Tmenumain::About1Click() {
+  sim_.about().Show();
+}
+void Tmenumain::Manual1Click() {
+  sim_.services().help.openContents(kHelpFile);
+}
+
+// ---- The menu bar as data ----
+
+const std::vector<Tmenumain::MenuEntry>& Tmenumain::menuTable() {
+  using M = Tmenumain;
+  static const std::vector<MenuEntry> table = {
+      {&M::Exit1, "Exit1", "&Exit", "Ctrl+E", "Exit Kestrom Simulator", 0, false, &M::Exit1Click},
+      {&M::Setup1, "Setup1", "&Setup", "Ctrl+S", "Setup Simulation Parameters", 0, false, nullptr},
+      {&M::SimulationParameters1, "SimulationParameters1", "Simulation Parameters", "", "", 1,
+       false, &M::SimulationParameters1Click},
+      {&M::ResetParameters1, "ResetParameters1", "Reset Parameters", "", "", 1, false,
+       &M::ResetParameters1Click},
+      {&M::Alarms1, "Alarms1", "Alarms", "", "", 1, false, nullptr},
+      {&M::AzimuthFrozenAlarm1, "AzimuthFrozenAlarm1", "Azimuth Frozen Alarm", "", "", 2, true,
+       &M::AzimuthFrozenAlarm1Click},
+      {&M::LowBatteryAlarm1, "LowBatteryAlarm1", "Low Battery Alarm", "", "", 2, true,
+       &M::LowBatteryAlarm1Click},
+      {&M::AcceptAlarm1, "AcceptAlarm1", "Accept Alarm", "", "", 1, false, &M::AcceptAlarm1Click},
+      {&M::ABU1, "ABU1", "&ABU", "Ctrl+A", "Activate Operating Panels or Telescope", 0, false,
+       nullptr},
+      {&M::Fix1, "Fix1", "Fix", "", "", 1, false, &M::Fix1Click},
+      {&M::Mobile1, "Mobile1", "Mobile", "", "", 1, false, &M::Mobile1Click},
+      {&M::Beacon1, "Beacon1", "Beacon", "", "", 1, false, &M::Beacon1Click},
+      {&M::AlignmentFixStation1, "AlignmentFixStation1", "Alignment Fix Station", "", "", 1, false,
+       &M::AlignmentFixStation1Click},
+      {&M::View1, "View1", "&View", "", "View Extra Windows", 0, false, nullptr},
+      {&M::Azimuthwindow1, "Azimuthwindow1", "Antenna Bearing Window", "", "", 1, true,
+       &M::Azimuthwindow1Click},
+      {&M::DistanceAdjust1, "DistanceAdjust1", "Distance Adjust", "", "", 1, true,
+       &M::DistanceAdjust1Click},
+      {&M::FixAIDDisplay1, "FixAIDDisplay1", "Fix AID Display", "", "", 1, true,
+       &M::FixAIDDisplay1Click},
+      {&M::ConfigView1, "ConfigView1", "Config View", "", "", 1, true, &M::ConfigView1Click},
+      {&M::Status1, "Status1", "Status ", "", "", 1, false, nullptr},
+      {&M::History1, "History1", "History", "", "", 1, false, &M::History1Click},
+      {&M::Help1, "Help1", "&Help", "", "Help and About", 0, false, nullptr},
+      {&M::About1, "About1", "About", "", "", 1, false, &M::About1Click},
+      {&M::Manual1, "Manual1", "Manual", "", "", 1, false, &M::Manual1Click},
+  };
+  return table;
+}
 
 }  // namespace kestrom

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,13 @@ class Tmenumain : public WindowModel {
 
   SerialOutput Serial;  // right-hand half
 
+  // Window size in the two modes. The height counts the menu bar and the frame,
+  // so kMenuHeight shows the menu bar alone.
+  static constexpr int kMenuWidth = 200;
+  static constexpr int kTelegramWidth = 400;
+  static constexpr int kMenuHeight = 45;
+  static constexpr int kSetupHeight = 487;
+
   // Simulation level 1..3 as the level list shows it.
   int Level() const;
   // The five range digits, as the telegram sender and the panels read them.
@@ -47,8 +55,92 @@ class Tmenumain : public WindowModel {
   // again by "Exit Setup". Each panel registers its tracking timer when created.
   void registerTrackingTimer(Timer& timer) { trackingTimers_.push_back(&timer); }
 
+  // Windows the menus open that are wired in once they exist. Until then their
+  // menu items stay disabled.
+  void attachBeaconPanel(std::function<void()> show);
+  void attachAlignmentWindow(std::function<void()> show);
+
+  // Called when the window closes, which ends the program.
+  std::function<void()> onQuit;
+
+  // Reset of the shared record and the window's reset state; runs at creation.
+  void FormCreate();
+  void FormShow() override;
+  void FormClose() override;
+  // The window became the active one: back to the bare menu bar.
+  void FormActivate();
+
+  // Counter station choice.
+  void RadioButton4Click();  // Kestrom Mk 4 Fix Station
+  void RadioButton2Click();  // Kestrom Mk 3 Fix Station
+  void RadioButton3Click();  // Kestrom Mk 4 Beacon
+  void RadioButton1Click();  // Kestrom Mk 3 Beacon
+
+  // Mk 3 settings, shuttle tanker software.
+  void ComboBox3Change(int index);
+  // Keeps digits only, at most four; returns false and keeps the old text otherwise.
+  bool MaskEdit2Change(const std::string& text);
+  void ComboBox5Change(int index);
+  void CheckBox2Click(bool checked);
+
+  // Range to the station: digits only, at most five, while typing; when editing
+  // ends a shorter entry is padded with zeros on the left. Returns false (and keeps
+  // the old text) for anything but digits.
+  bool MaskEdit1Change(const std::string& text);
+  void MaskEdit1Exit();
+
+  void ComboBox1Change(int index);  // sector
+  void ComboBox2Change(int index);  // level
+
+  void BitBtn1Click();  // "Exit Setup"
+  void BitBtn2Click();  // "Setup Telegrams"
+
+  // Menu commands.
+  void Exit1Click();
+  void SimulationParameters1Click();
+  void ResetParameters1Click();
+  void AzimuthFrozenAlarm1Click();
+  void LowBatteryAlarm1Click();
+  void AcceptAlarm1Click();
+  void Fix1Click();
+  void Mobile1Click();
+  void Beacon1Click();
+  void AlignmentFixStation1Click();
+  void Azimuthwindow1Click();
+  void DistanceAdjust1Click();
+  void FixAIDDisplay1Click();
+  void ConfigView1Click();
+  void History1Click();
+  void About1Click();
+  void Manual1Click();
+
+  void Timer2Timer();
+  void Timer3Timer();
+  void Timer5Timer();
+
+  // The menu bar as data: one row per menu or item, in menu order.
+  struct MenuEntry {
+    MenuItem Tmenumain::*item;
+    const char* name;            // component name
+    const char* caption;         // with the & of its access key
+    const char* shortcut;        // "Ctrl+E", or "" for none
+    const char* hint;            // status tip, or ""
+    int depth;                   // 0 the menu bar, 1 a menu's item, 2 a submenu's item
+    bool checkable;              // shows a check mark
+    void (Tmenumain::*click)();  // nullptr: opens its items, or does nothing
+  };
+  static const std::vector<MenuEntry>& menuTable();
+
  private:
+  void drawSectorAzimuthAtReset();
+  void applyCounterStation(int kind);
+  void chooseCounterStation(CheckBox& button, int kind);
+  void setTrackingTimers(bool on);
+  int checkedCounterStation() const;
+
   std::vector<Timer*> trackingTimers_;
+  std::function<void()> showBeacon_;
+  std::function<void()> showAlignment_;
 };
 
 }  // namespace kestrom

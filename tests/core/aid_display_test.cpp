@@ -110,6 +110,7 @@ TEST_F(AidSweep, TimersAndLampStartAsTheWindowIsCreated) {
   EXPECT_FALSE(aid.ApdStatusLight1.Lit);
   EXPECT_EQ(aid.ApdStatusLight1.shown(), clSilver);
   EXPECT_EQ(aid.ApdStatusLight1.LitColor, clLime);
+  rig.state().FixAzimuth = 0;
   EXPECT_EQ(aid.lines().pointer, (Point{89, 138}));
 }
 

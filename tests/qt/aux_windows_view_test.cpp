@@ -40,6 +40,7 @@ class AuxWindowsViewTest : public QObject {
     ViewHub hub(rig.sim);
     Taiddisplay& aid = rig.sim.aid();
     AidDisplayView view(aid, hub);
+    rig.state().FixAzimuth = 0;
     QCOMPARE(view.windowTitle(), QStringLiteral("Fix AID Display"));
     QCOMPARE(view.size(), QSize(172, 222));
     QVERIFY(!view.isVisible());

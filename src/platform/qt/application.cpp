@@ -4,6 +4,7 @@
 #include "platform/qt/bearing_view.h"
 #include "platform/qt/config_view_view.h"
 #include "platform/qt/distance_adjust_view.h"
+#include "platform/qt/setup_window_view.h"
 #include "windows/aid_display.h"
 #include "windows/bearing_window.h"
 #include "windows/config_view.h"
@@ -13,6 +14,9 @@ namespace kestrom {
 
 Application::Application()
     : sim_(Services{random_, clock_, dialogs_, tone_, help_, serial_}), hub_(sim_) {
+  // Setup window: the main window, created first.
+  views_.push_back(std::make_unique<SetupWindowView>(sim_, hub_));
+
   // Tabw: antenna bearing window.
   views_.push_back(std::make_unique<BearingView>(sim_.bearing(), hub_));
 

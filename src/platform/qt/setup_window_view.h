@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QMainWindow>
+#include <vector>
+
+#include "platform/qt/view_hub.h"
+#include "setup/setup_window.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QWindow;
+
+namespace kestrom {
+
+class Simulator;
+
+// The setup window on screen: the menu bar and, in setup mode, the scenario
+// controls below it. The right-hand half (x 200..400) is a container for the
+// serial output settings. Every control forwards to the model's event and then
+// has all views re-read their models; the window's size, enabled states and
+// check marks come from the model.
+class SetupWindowView : public QMainWindow, public ModelView {
+ public:
+  SetupWindowView(Simulator& sim, ViewHub& hub, QWidget* parent = nullptr);
+  ~SetupWindowView() override;
+
+  void refreshFromModel() override;
+
+  // The empty right-hand half, for the serial output settings.
+  QWidget* rightHalf() const { return rightHalf_; }
+  // The action of a menu or menu item by its component name ("Exit1", "Setup1"...).
+  QAction* menuAction(const char* name) const;
+
+  // Height of the area below the menu bar in setup mode.
+  static constexpr int kBodyHeight = Tmenumain::kSetupHeight - Tmenumain::kMenuHeight;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct MenuBinding {
+    const Tmenumain::MenuEntry* entry;
+    QAction* action;
+  };
+
+  void buildMenus();
+  void buildBody();
+  void forward(void (Tmenumain::*event)());
+  void onFocusWindowChanged(QWindow* now);
+  void endProgram();
+
+  Simulator& sim_;
+  Tmenumain& model_;
+  ViewHub& hub_;
+  std::vector<MenuBinding> menus_;
+  bool refreshing_ = false;
+  bool lastFocusWasOtherWindow_ = false;
+  bool ending_ = false;
+
+  QRadioButton* radio4_ = nullptr;
+  QRadioButton* radio2_ = nullptr;
+  QRadioButton* radio3_ = nullptr;
+  QRadioButton* radio1_ = nullptr;
+  QComboBox* addr_ = nullptr;              // ComboBox3
+  QLineEdit* freq_ = nullptr;              // MaskEdit2
+  QComboBox* offset_ = nullptr;            // ComboBox5
+  QCheckBox* shuttle_ = nullptr;           // CheckBox2
+  QLineEdit* range_ = nullptr;             // MaskEdit1
+  QComboBox* sector_ = nullptr;            // ComboBox1
+  QComboBox* level_ = nullptr;             // ComboBox2
+  QPushButton* exitSetup_ = nullptr;       // BitBtn1
+  QPushButton* setupTelegrams_ = nullptr;  // BitBtn2
+  QWidget* body_ = nullptr;
+  QWidget* rightHalf_ = nullptr;
+};
+
+}  // namespace kestrom

@@ -1,0 +1,621 @@
+#include "setup/setup_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "panels/fix/fix_panel.h"
+#include "panels/mobile/mobile_panel.h"
+#include "support/fakes.h"
+#include "windows/about_box.h"
+#include "windows/aid_display.h"
+#include "windows/bearing_window.h"
+#include "windows/distance_adjust.h"
+#include "windows/mk3_unit.h"
+#include "windows/prescreen.h"
+
+namespace kestrom {
+namespace {
+
+using testing::Rig;
+using S = SimulationState;
+
+struct IntField {
+  const char* name;
+  std::int32_t S::*field;
+  std::int32_t value;
+};
+struct TextField {
+  const char* name;
+  std::string S::*field;
+  const char* value;
+};
+
+// Values a reset assigns (counter station Mk 4 fix, clock at "08:15:00").
+const IntField kResetInts[] = {
+    {"CounterStationKind", &S::CounterStationKind, 0},
+    {"OutputTelegramType", &S::OutputTelegramType, 4},
+    {"FrequencyMatch", &S::FrequencyMatch, 1},
+    {"StationTypeMatch", &S::StationTypeMatch, 1},
+    {"StandbyMatch", &S::StandbyMatch, 1},
+    {"InLock", &S::InLock, 0},
+    {"FixAutosearchDisplay", &S::FixAutosearchDisplay, 0},
+    {"MobileScanDrawPhase", &S::MobileScanDrawPhase, 0},
+    {"FrequencyPairNo", &S::FrequencyPairNo, 3},
+    {"OperatingModeCycle", &S::OperatingModeCycle, 1},
+    {"RangeToggle", &S::RangeToggle, 1},
+    {"PowerToggle", &S::PowerToggle, 1},
+    {"GainToggle", &S::GainToggle, 1},
+    {"RemoteModifyToggle", &S::RemoteModifyToggle, 1},
+    {"HostSendBaudCycle", &S::HostSendBaudCycle, 2},
+    {"HostRecvBaudCycle", &S::HostRecvBaudCycle, 2},
+    {"HostBitsCycle", &S::HostBitsCycle, 0},
+    {"HostStopCycle", &S::HostStopCycle, 1},
+    {"PerBitsCycle", &S::PerBitsCycle, 1},
+    {"PerStopCycle", &S::PerStopCycle, 0},
+    {"OutTelegramCycle", &S::OutTelegramCycle, 1},
+    {"InTelegramCycle", &S::InTelegramCycle, 2},
+    {"AlarmSoundCycle", &S::AlarmSoundCycle, 0},
+    {"SimulationOutputCycle", &S::SimulationOutputCycle, 2},
+    {"UnitRoleCycle", &S::UnitRoleCycle, 2},
+};
+
+const TextField kResetTexts[] = {
+    {"MobileAddrReceived", &S::MobileAddrReceived, "24"},
+    {"CounterAddrReceived", &S::CounterAddrReceived, "24"},
+    {"MobileAddrSent", &S::MobileAddrSent, "24"},
+    {"CounterAddrSent", &S::CounterAddrSent, "24"},
+    {"MobileMk3Addr", &S::MobileMk3Addr, "9    9    "},
+    {"CounterMk3Addr", &S::CounterMk3Addr, "9    9    "},
+    {"MobileMk3FreqOffset", &S::MobileMk3FreqOffset, "+ 30 MHZ"},
+    {"CounterMk3FreqOffset", &S::CounterMk3FreqOffset, "- 30 MHZ"},
+    {"MobileFreq", &S::MobileFreq, "9270"},
+    {"CounterFreq", &S::CounterFreq, "9300"},
+    {"MobileFreqPairText", &S::MobileFreqPairText, "      3: 9270 - 9300"},
+    {"CounterFreqPairText", &S::CounterFreqPairText, "      3: 9270 - 9300"},
+    {"MobileOperatingMode", &S::MobileOperatingMode, "        HANDSEARCH"},
+    {"CounterOperatingMode", &S::CounterOperatingMode, "        HANDSEARCH"},
+    {"MobileGainMode", &S::MobileGainMode, "           AUTOMATIC"},
+    {"CounterGainMode", &S::CounterGainMode, "           AUTOMATIC"},
+    {"MobileXmitRange", &S::MobileXmitRange, "        LONG"},
+    {"CounterXmitRange", &S::CounterXmitRange, "        LONG"},
+    {"MobileXmitPower", &S::MobileXmitPower, "        NORMAL"},
+    {"CounterXmitPower", &S::CounterXmitPower, "        NORMAL"},
+    {"MobileRemoteModify", &S::MobileRemoteModify, "ENABLED"},
+    {"CounterRemoteModify", &S::CounterRemoteModify, "ENABLED"},
+    {"MobileHostSendBaud", &S::MobileHostSendBaud, "4800"},
+    {"CounterHostSendBaud", &S::CounterHostSendBaud, "4800"},
+    {"MobileHostRecvBaud", &S::MobileHostRecvBaud, "4800"},
+    {"CounterHostRecvBaud", &S::CounterHostRecvBaud, "4800"},
+    {"MobileHostBits", &S::MobileHostBits, "BITS : 8 - N"},
+    {"CounterHostBits", &S::CounterHostBits, "BITS : 8 - N"},
+    {"MobileHostStop", &S::MobileHostStop, "STOP : 1    "},
+    {"CounterHostStop", &S::CounterHostStop, "STOP : 1    "},
+    {"MobilePerSendBaud", &S::MobilePerSendBaud, "9600"},
+    {"CounterPerSendBaud", &S::CounterPerSendBaud, "9600"},
+    {"MobilePerRecvBaud", &S::MobilePerRecvBaud, "9600"},
+    {"CounterPerRecvBaud", &S::CounterPerRecvBaud, "9600"},
+    {"MobilePerBits", &S::MobilePerBits, "BITS : 8 - N"},
+    {"CounterPerBits", &S::CounterPerBits, "BITS : 8 - N"},
+    {"MobilePerStop", &S::MobilePerStop, "STOP : 1    "},
+    {"CounterPerStop", &S::CounterPerStop, "STOP : 1    "},
+    {"MobileOutTelegram", &S::MobileOutTelegram, "BCD(.01)         "},
+    {"CounterOutTelegram", &S::CounterOutTelegram, "BCD(.01)         "},
+    {"MobileInTelegram", &S::MobileInTelegram, "NONE   "},
+    {"CounterInTelegram", &S::CounterInTelegram, "NONE   "},
+    {"MobileSimulationOutput", &S::MobileSimulationOutput, "OFF"},
+    {"CounterSimulationOutput", &S::CounterSimulationOutput, "OFF"},
+    {"MobileAlarmSound", &S::MobileAlarmSound, "ON"},
+    {"CounterAlarmSound", &S::CounterAlarmSound, "ON"},
+    {"MobileAudioVolume", &S::MobileAudioVolume, "9    "},
+    {"CounterAudioVolume", &S::CounterAudioVolume, "9    "},
+    {"MobileClockTime", &S::MobileClockTime, "08:15:00"},
+    {"CounterClockTime", &S::CounterClockTime, "08:15:00"},
+    {"MobileClockDate", &S::MobileClockDate, "99/01/02"},
+    {"CounterClockDate", &S::CounterClockDate, "99/01/02"},
+    {"MobileClockDay", &S::MobileClockDay, "00:00:00"},
+    {"CounterClockDay", &S::CounterClockDay, "00:00:00"},
+    {"MobileControlByte", &S::MobileControlByte, "               0"},
+    {"CounterControlByte", &S::CounterControlByte, "               0"},
+    {"MobileUnitRole", &S::MobileUnitRole, "       AS  MOB"},
+    {"CounterUnitRole", &S::CounterUnitRole, "       AS  FIX"},
+    {"AntennaBearingText", &S::AntennaBearingText, "           0.0"},
+    {"ReferenceAzimuth", &S::ReferenceAzimuth, "0.0"},
+    {"AzmFilterAlpha", &S::AzmFilterAlpha, "30 %"},
+    {"AzmFilterBeta", &S::AzmFilterBeta, "5 %"},
+    {"MobileScanLimitLeft", &S::MobileScanLimitLeft, "0"},
+    {"MobileScanLimitRight", &S::MobileScanLimitRight, "0"},
+    {"FixScanLimitLeft", &S::FixScanLimitLeft, "0"},
+    {"FixScanLimitRight", &S::FixScanLimitRight, "0"},
+    {"ServoText", &S::ServoText, "0"},
+    {"MobileStationCode", &S::MobileStationCode, "1"},
+    {"MobileMk3FreqText", &S::MobileMk3FreqText, "9270    (MK3)"},
+    {"MobileStationAddrText", &S::MobileStationAddrText, "1  1     ( 1)"},
+    {"MobileStatusLine", &S::MobileStatusLine, "STAT: M / 3 / 24 / HS / 9"},
+    {"MobileStatusLine2", &S::MobileStatusLine2, "   -2  8>N    9>L"},
+    {"FixStatusLine", &S::FixStatusLine, "STAT: F / 3 / 24 / HS / 9"},
+    {"FixStatusLine2", &S::FixStatusLine2, "   -2  8>N    9>L"},
+    {"BeaconStatusLine", &S::BeaconStatusLine, "STAT: B / 3 / 24 / HS / 9"},
+    {"BeaconStatusLine2", &S::BeaconStatusLine2, "   -2  8>N    9>L"},
+};
+
+// Fields a reset never touches.
+const IntField kKeptInts[] = {
+    {"ShuttleTankerSoftware", &S::ShuttleTankerSoftware, 0},
+    {"RangeJitter", &S::RangeJitter, 0},
+    {"AddressMatch", &S::AddressMatch, 0},
+    {"RangeModeMatch", &S::RangeModeMatch, 0},
+    {"FixAidScanMode", &S::FixAidScanMode, 0},
+    {"PerSendBaudCycle", &S::PerSendBaudCycle, 0},
+    {"PerRecvBaudCycle", &S::PerRecvBaudCycle, 0},
+};
+const TextField kKeptTexts[] = {
+    {"RangeText", &S::RangeText, ""},
+    {"ReferenceEntry", &S::ReferenceEntry, ""},
+};
+double S::*const kKeptReals[] = {&S::Distance, &S::ReciprocalAzimuth, &S::AntennaDirection,
+                                 &S::AntennaBearing};
+
+void scramble(S& s) {
+  for (const auto& f : kResetInts) s.*f.field = 77;
+  for (const auto& f : kKeptInts) s.*f.field = 77;
+  for (const auto& f : kResetTexts) s.*f.field = "junk";
+  for (const auto& f : kKeptTexts) s.*f.field = "junk";
+  for (auto f : kKeptReals) s.*f = 12.5;
+  s.FixAzimuth = 400;
+}
+
+TEST(SetupReset, AssignsEveryResetValueAndKeepsTheRest) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  // Controls the reset leaves alone, set away from their start values.
+  w.MaskEdit1Change("04321");
+  w.ComboBox1.ItemIndex = 2;
+  w.CheckBox2Click(true);
+  w.ComboBox3.ItemIndex = 4;
+  w.MaskEdit2.Text = "9200";
+  w.ComboBox5.ItemIndex = 0;
+  w.ComboBox2.ItemIndex = 2;
+  w.Beacon1.Enabled = true;
+  scramble(rig.state());
+  rig.clock.time = "08:15:00";
+
+  w.ResetParameters1Click();
+
+  const S& s = rig.state();
+  for (const auto& f : kResetInts) EXPECT_EQ(s.*f.field, f.value) << f.name;
+  for (const auto& f : kResetTexts) EXPECT_EQ(s.*f.field, f.value) << f.name;
+  for (const auto& f : kKeptInts) EXPECT_EQ(s.*f.field, 77) << f.name;
+  for (const auto& f : kKeptTexts) EXPECT_EQ(s.*f.field, "junk") << f.name;
+  for (auto f : kKeptReals) EXPECT_EQ(s.*f, 12.5);
+  EXPECT_GE(s.FixAzimuth, 180);  // drawn for sector 3
+  EXPECT_LT(s.FixAzimuth, 270);
+
+  EXPECT_EQ(w.ComboBox2.ItemIndex, 0);
+  EXPECT_EQ(w.Level(), 1);
+  EXPECT_FALSE(w.Beacon1.Enabled);
+  EXPECT_EQ(w.MaskEdit1.Text, "04321");
+  EXPECT_EQ(w.ComboBox1.ItemIndex, 2);
+  EXPECT_TRUE(w.CheckBox2.Checked);
+  EXPECT_EQ(w.ComboBox3.ItemIndex, 4);
+  EXPECT_EQ(w.MaskEdit2.Text, "9200");
+  EXPECT_EQ(w.ComboBox5.ItemIndex, 0);
+  EXPECT_TRUE(w.RadioButton4.Checked);
+}
+
+TEST(SetupReset, StartStateOfTheControlsAndMenus) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  EXPECT_TRUE(w.RadioButton4.Checked);
+  EXPECT_FALSE(w.RadioButton1.Checked || w.RadioButton2.Checked || w.RadioButton3.Checked);
+  ASSERT_EQ(w.ComboBox3.Items.size(), 16u);
+  EXPECT_EQ(w.ComboBox3.Items[0], "0    0    ");
+  EXPECT_EQ(w.ComboBox3.Items[9], "9    9");
+  EXPECT_EQ(w.ComboBox3.Items[14], "E    E");
+  EXPECT_EQ(w.ComboBox3.Items[15], "F    F    ");
+  EXPECT_EQ(w.ComboBox3.ItemIndex, 9);
+  EXPECT_EQ(w.MaskEdit2.Text, "9300");
+  EXPECT_EQ(w.ComboBox5.Text(), "- 30 MHZ");
+  EXPECT_EQ(w.MaskEdit1.Text, "00126");
+  EXPECT_EQ(w.ComboBox1.Text(), "1");
+  EXPECT_EQ(w.ComboBox2.Text(), "1 (Beginner)");
+  EXPECT_FALSE(w.ComboBox3.Enabled || w.MaskEdit2.Enabled || w.ComboBox5.Enabled);
+  EXPECT_TRUE(w.AzimuthFrozenAlarm1.Checked);
+  EXPECT_FALSE(w.LowBatteryAlarm1.Checked);
+  EXPECT_FALSE(w.Status1.Visible);
+  EXPECT_TRUE(w.Fix1.Enabled && w.Mobile1.Enabled && w.FixAIDDisplay1.Enabled);
+  EXPECT_FALSE(w.Beacon1.Enabled);
+  EXPECT_FALSE(w.AlignmentFixStation1.Enabled);  // until the window is wired in
+  EXPECT_EQ(w.Width, 200);
+  EXPECT_EQ(w.Height, 45);
+  EXPECT_EQ(w.Caption(), "Kestrom Simulation");
+  EXPECT_GE(rig.state().FixAzimuth, 0);
+  EXPECT_LT(rig.state().FixAzimuth, 90);
+}
+
+// Random numbers at one end of their range: n-1 (or just below 1), or 0.
+class EndRandom : public RandomSource {
+ public:
+  bool top = true;
+  int random(int n) override { return top ? n - 1 : 0; }
+  double randomReal() override { return top ? 0.999 : 0.0; }
+};
+
+struct EndRig {
+  EndRandom random;
+  testing::FixedClock clock;
+  testing::RecordingDialogs dialogs;
+  testing::RecordingTone tone;
+  testing::RecordingHelp help;
+  testing::RecordingSerial serial;
+  Simulator sim{Services{random, clock, dialogs, tone, help, serial}};
+};
+
+TEST(SetupSector, DrawsReachTheEndsOfEachSector) {
+  EndRig rig;
+  Tmenumain& w = rig.sim.setup();
+  const double resetTop[] = {88.98, 178.98, 268.98, 357.98};
+  const double changeTop[] = {90.999, 180, 270, 359};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i + 1);
+    rig.random.top = true;
+    w.ComboBox1.ItemIndex = i;
+    w.ResetParameters1Click();
+    EXPECT_DOUBLE_EQ(rig.sim.state().FixAzimuth, resetTop[i]);
+    w.ComboBox1Change(i);
+    EXPECT_DOUBLE_EQ(rig.sim.state().FixAzimuth, changeTop[i]);
+    rig.random.top = false;
+    w.ResetParameters1Click();
+    EXPECT_DOUBLE_EQ(rig.sim.state().FixAzimuth, 90.0 * i);
+    w.ComboBox1Change(i);
+    EXPECT_DOUBLE_EQ(rig.sim.state().FixAzimuth, 90.0 * i);
+  }
+}
+
+TEST(SetupSector, SeededDrawsStayInsideTheirSector) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i + 1);
+    double lo = 1e9, hi = -1e9;
+    for (int n = 0; n < 2000; ++n) {
+      w.ComboBox1.ItemIndex = i;
+      w.ResetParameters1Click();
+      double a = rig.state().FixAzimuth;
+      EXPECT_GE(a, 90.0 * i);
+      EXPECT_LE(a, 90.0 * i + (i == 3 ? 87.98 : 88.98));
+      w.ComboBox1Change(i);
+      a = rig.state().FixAzimuth;
+      lo = std::min(lo, a);
+      hi = std::max(hi, a);
+    }
+    if (i == 0) {
+      EXPECT_LT(lo, 1.0);  // whole degrees plus a fraction
+      EXPECT_GT(hi, 90.0);
+      EXPECT_LT(hi, 91.0);
+    } else {
+      EXPECT_EQ(lo, 90.0 * i);
+      EXPECT_EQ(hi, i == 3 ? 359.0 : 90.0 * (i + 1));
+    }
+  }
+}
+
+TEST(SetupSector, ResetWithAnUnknownSectorTextKeepsOnlyTheHundredths) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  w.ComboBox1.ItemIndex = -1;
+  rig.random.script({57});
+  w.ResetParameters1Click();
+  EXPECT_DOUBLE_EQ(rig.state().FixAzimuth, 0.57);
+}
+
+struct StationCase {
+  const char* name;
+  void (Tmenumain::*click)();
+  CheckBox Tmenumain::*button;
+  int kind;
+  const char* role;
+  const char* gain;
+  const char* xmit;
+  bool aid, beacon, fix, mk3;
+};
+
+const StationCase kStations[] = {
+    {"Mk4Fix", &Tmenumain::RadioButton4Click, &Tmenumain::RadioButton4, 0, "       AS  FIX",
+     "           AUTOMATIC", "        LONG", true, false, true, false},
+    {"Mk3Fix", &Tmenumain::RadioButton2Click, &Tmenumain::RadioButton2, 1, "       AS  MK3F",
+     "           MANUAL", "        SHORT", false, false, false, true},
+    {"Mk4Beacon", &Tmenumain::RadioButton3Click, &Tmenumain::RadioButton3, 2, "       AS  BEACON",
+     "           AUTOMATIC", "        LONG", false, true, false, false},
+    {"Mk3Beacon", &Tmenumain::RadioButton1Click, &Tmenumain::RadioButton1, 3, "       AS  BCN3",
+     "           MANUAL", "        LONG", false, false, false, true},
+};
+
+TEST(SetupCounterStation, EachChoiceResetsAndSetsItsStationAndMenus) {
+  for (const StationCase& c : kStations) {
+    SCOPED_TRACE(c.name);
+    Rig rig;
+    Tmenumain& w = rig.sim.setup();
+    int beaconShown = 0;
+    w.attachBeaconPanel([&] { ++beaconShown; });
+    rig.sim.fix().Show();
+    rig.state().MobileFreq = "junk";
+    rig.state().MobileMk3FreqOffset = "junk";
+
+    (w.*c.click)();
+
+    const S& s = rig.state();
+    EXPECT_EQ(s.MobileFreq, "9270");  // everything reset
+    EXPECT_EQ(s.CounterStationKind, c.kind);
+    EXPECT_EQ(s.CounterUnitRole, c.role);
+    EXPECT_EQ(s.CounterGainMode, c.gain);
+    EXPECT_EQ(s.CounterXmitRange, c.xmit);
+    EXPECT_EQ(s.MobileMk3FreqOffset, "+ 30 MHZ");
+    EXPECT_EQ(rig.sim.fix().Visible(), c.kind == 0);
+    EXPECT_EQ(w.FixAIDDisplay1.Enabled, c.aid);
+    EXPECT_EQ(w.Beacon1.Enabled, c.beacon);
+    EXPECT_EQ(w.Fix1.Enabled, c.fix);
+    EXPECT_TRUE(w.Mobile1.Enabled);
+    EXPECT_EQ(w.ComboBox3.Enabled, c.mk3);
+    EXPECT_EQ(w.MaskEdit2.Enabled, c.mk3);
+    EXPECT_EQ(w.ComboBox5.Enabled, c.mk3);
+    for (const StationCase& other : kStations) {
+      EXPECT_EQ((w.*other.button).Checked, &other == &c) << other.name;
+    }
+
+    // "Reset Parameters" keeps the chosen station's own values and menus.
+    rig.state().CounterUnitRole = "junk";
+    w.ResetParameters1Click();
+    EXPECT_EQ(s.CounterStationKind, c.kind);
+    EXPECT_EQ(s.CounterUnitRole, c.role);
+    EXPECT_EQ(s.CounterGainMode, c.gain);
+    EXPECT_EQ(w.Beacon1.Enabled, c.beacon);
+    EXPECT_EQ(w.Fix1.Enabled, c.fix);
+  }
+}
+
+TEST(SetupCounterStation, BeaconItemStaysOffWithoutABeaconPanel) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  w.RadioButton3Click();
+  EXPECT_FALSE(w.Beacon1.Enabled);
+  w.Beacon1Click();  // harmless
+  int shown = 0;
+  w.attachBeaconPanel([&] { ++shown; });
+  EXPECT_TRUE(w.Beacon1.Enabled);
+  w.Beacon1Click();
+  EXPECT_EQ(shown, 1);
+  w.attachAlignmentWindow([&] { shown += 10; });
+  EXPECT_TRUE(w.AlignmentFixStation1.Enabled);
+  w.AlignmentFixStation1Click();
+  EXPECT_EQ(shown, 11);
+}
+
+TEST(SetupScenario, Mk3SettingsAndShuttleTankerReachTheRecord) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  w.RadioButton2Click();
+  w.ComboBox3Change(15);
+  EXPECT_EQ(rig.state().CounterMk3Addr, "F    F    ");
+  w.ComboBox3Change(10);
+  EXPECT_EQ(rig.state().CounterMk3Addr, "A    A");
+  w.ComboBox5Change(0);
+  EXPECT_EQ(rig.state().CounterMk3FreqOffset, "+ 30 MHZ");
+  EXPECT_TRUE(w.MaskEdit2Change("9230"));
+  EXPECT_EQ(rig.state().CounterFreq, "9230");
+  EXPECT_FALSE(w.MaskEdit2Change("92a0"));
+  EXPECT_FALSE(w.MaskEdit2Change("92300"));
+  EXPECT_EQ(w.MaskEdit2.Text, "9230");
+  EXPECT_EQ(rig.state().CounterFreq, "9230");
+  w.CheckBox2Click(true);
+  EXPECT_EQ(rig.state().ShuttleTankerSoftware, 1);
+  w.CheckBox2Click(false);
+  EXPECT_EQ(rig.state().ShuttleTankerSoftware, 0);
+}
+
+TEST(SetupScenario, RangeKeepsFiveDigits) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  for (const char* bad : {"12a", "-1", "1 2", "123456", "1.5"}) {
+    EXPECT_FALSE(w.MaskEdit1Change(bad)) << bad;
+    EXPECT_EQ(w.RangeDigits(), "00126");
+  }
+  EXPECT_TRUE(w.MaskEdit1Change("42"));
+  EXPECT_EQ(w.RangeDigits(), "42");
+  w.MaskEdit1Exit();
+  EXPECT_EQ(w.RangeDigits(), "00042");
+  EXPECT_TRUE(w.MaskEdit1Change(""));
+  w.MaskEdit1Exit();
+  EXPECT_EQ(w.RangeDigits(), "00000");
+  EXPECT_TRUE(w.MaskEdit1Change("99999"));
+  w.MaskEdit1Exit();
+  EXPECT_EQ(w.RangeDigits(), "99999");
+}
+
+TEST(SetupLevel, LevelsSetTheAlarmTimersAndMenus) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  w.Azimuthwindow1Click();
+  ASSERT_TRUE(rig.sim.bearing().Visible());
+
+  w.ComboBox2Change(1);
+  EXPECT_EQ(w.Level(), 2);
+  EXPECT_FALSE(w.Azimuthwindow1.Enabled);
+  EXPECT_FALSE(w.Azimuthwindow1.Checked);
+  EXPECT_FALSE(rig.sim.bearing().Visible());
+  EXPECT_FALSE(w.FixAIDDisplay1.Enabled);
+  EXPECT_TRUE(w.Timer3.Enabled());
+  EXPECT_EQ(w.Timer2.Interval(), 900000);
+
+  w.ComboBox2Change(0);
+  EXPECT_TRUE(w.Azimuthwindow1.Enabled);
+  EXPECT_TRUE(w.FixAIDDisplay1.Enabled);
+  EXPECT_FALSE(w.Timer3.Enabled());
+  EXPECT_EQ(w.Timer2.Interval(), 900000);
+
+  w.ComboBox2Change(2);
+  EXPECT_EQ(w.Timer2.Interval(), 600000);
+  w.ResetParameters1Click();
+  EXPECT_EQ(w.ComboBox2.Text(), "1 (Beginner)");
+  EXPECT_TRUE(w.Timer3.Enabled());
+  EXPECT_EQ(w.Timer2.Interval(), 600000);
+  EXPECT_FALSE(w.Azimuthwindow1.Enabled);
+}
+
+TEST(SetupAlarm, SoundsOneIntervalAfterLockAndRepeatsUntilAccepted) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  Tmobile& mobile = rig.sim.mobile();
+  mobile.cell(Cell::R4).Caption = "CONFIG";
+  w.ComboBox2Change(1);  // level 2: 15 minutes
+  rig.state().InLock = 1;
+
+  rig.advance(5000);  // armed now
+  EXPECT_TRUE(w.Timer2.Enabled());
+  rig.advance(900000 - 1);
+  EXPECT_TRUE(rig.tone.played.empty());
+  rig.advance(1);
+  ASSERT_EQ(rig.tone.played.size(), 1u);
+  const std::vector<Beep>& beeps = rig.tone.played[0];
+  ASSERT_EQ(beeps.size(), 12u);
+  const int hz[] = {800, 400, 450, 600, 400, 450};
+  const int ms[] = {30, 30, 30, 50, 30, 30};
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_EQ(beeps[i].frequencyHz, hz[i % 6]) << i;
+    EXPECT_EQ(beeps[i].durationMs, ms[i % 6]) << i;
+  }
+  EXPECT_EQ(mobile.cell(Cell::L4).Caption, "    AZIMUTH FREEZE");
+  EXPECT_EQ(mobile.cell(Cell::R4).Caption, "");
+
+  rig.state().InLock = 0;  // losing the lock does not stop it
+  rig.advance(900000);
+  EXPECT_EQ(rig.tone.played.size(), 2u);
+
+  w.AcceptAlarm1Click();
+  EXPECT_FALSE(w.Timer2.Enabled());
+  rig.advance(3 * 900000);
+  EXPECT_EQ(rig.tone.played.size(), 2u);
+
+  // Still in lock after accepting: armed again within 5 s.
+  w.LowBatteryAlarm1Click();
+  EXPECT_FALSE(w.AzimuthFrozenAlarm1.Checked);
+  rig.state().InLock = 1;
+  rig.advance(5000);
+  EXPECT_TRUE(w.Timer2.Enabled());
+  rig.advance(900000);
+  EXPECT_EQ(rig.tone.played.size(), 3u);
+  EXPECT_EQ(mobile.cell(Cell::L4).Caption, "     LOW BATTERY");
+  w.AzimuthFrozenAlarm1Click();
+  EXPECT_TRUE(w.AzimuthFrozenAlarm1.Checked);
+  EXPECT_FALSE(w.LowBatteryAlarm1.Checked);
+}
+
+TEST(SetupAlarm, NoAlarmAtBeginnerLevelOrWithoutLock) {
+  Rig rig;
+  rig.state().InLock = 1;
+  rig.advance(3600000);  // beginner: never armed
+  EXPECT_TRUE(rig.tone.played.empty());
+  rig.sim.setup().ComboBox2Change(2);
+  rig.state().InLock = 0;
+  rig.advance(3600000);
+  EXPECT_TRUE(rig.tone.played.empty());
+}
+
+TEST(SetupMode, EditingStopsTrackingUntilExitSetupAndActivationOnlyCollapses) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  Timer tracking(rig.sim.scheduler(), 9999, 500, true);
+  w.registerTrackingTimer(tracking);
+  w.FixAIDDisplay1Click();
+  ASSERT_TRUE(rig.sim.aid().Visible());
+
+  w.SimulationParameters1Click();
+  EXPECT_EQ(w.Height, 487);
+  EXPECT_EQ(w.Width, 200);
+  EXPECT_FALSE(tracking.Enabled());
+  EXPECT_FALSE(rig.sim.aid().Visible());
+  EXPECT_FALSE(w.FixAIDDisplay1.Enabled);
+  EXPECT_FALSE(w.FixAIDDisplay1.Checked);
+
+  w.BitBtn2Click();
+  EXPECT_EQ(w.Width, 400);
+  w.FormActivate();  // back from another window
+  EXPECT_EQ(w.Height, 45);
+  EXPECT_EQ(w.Width, 200);
+  EXPECT_FALSE(tracking.Enabled());
+
+  w.SimulationParameters1Click();
+  w.BitBtn2Click();
+  w.BitBtn2Click();
+  EXPECT_EQ(w.Width, 200);
+  w.BitBtn2Click();
+  w.BitBtn1Click();
+  EXPECT_EQ(w.Height, 45);
+  EXPECT_EQ(w.Width, 200);
+  EXPECT_TRUE(tracking.Enabled());
+  EXPECT_TRUE(w.FixAIDDisplay1.Enabled);
+}
+
+TEST(SetupMode, ExitSetupOffersTheAidDisplayOnlyForAMk4FixAtBeginnerLevel) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  w.ComboBox2Change(1);
+  w.SimulationParameters1Click();
+  w.BitBtn1Click();
+  EXPECT_FALSE(w.FixAIDDisplay1.Enabled);
+  w.ComboBox2Change(0);
+  w.RadioButton2Click();
+  w.SimulationParameters1Click();
+  w.BitBtn1Click();
+  EXPECT_FALSE(w.FixAIDDisplay1.Enabled);
+}
+
+TEST(SetupWindows, StartShowsThePrescreenForFiveSeconds) {
+  Rig rig;
+  rig.sim.start();
+  EXPECT_TRUE(rig.sim.setup().Visible());
+  EXPECT_TRUE(rig.sim.prescreen().Visible());
+  rig.advance(4999);
+  EXPECT_TRUE(rig.sim.prescreen().Visible());
+  rig.advance(1);
+  EXPECT_FALSE(rig.sim.prescreen().Visible());
+  EXPECT_FALSE(rig.sim.setup().Timer5.Enabled());
+}
+
+TEST(SetupWindows, MenuCommandsOpenTheirWindows) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  w.Fix1Click();
+  w.Mobile1Click();
+  w.History1Click();
+  w.About1Click();
+  EXPECT_TRUE(rig.sim.fix().Visible());
+  EXPECT_TRUE(rig.sim.mobile().Visible());
+  EXPECT_TRUE(rig.sim.mk3().Visible());
+  EXPECT_TRUE(rig.sim.about().Visible());
+  w.Manual1Click();
+  EXPECT_EQ(rig.help.opened, std::vector<std::string>{"KESTROM SIMULATOR.HLP"});
+
+  w.DistanceAdjust1Click();
+  EXPECT_TRUE(w.DistanceAdjust1.Checked);
+  EXPECT_TRUE(rig.sim.distance().Visible());
+  w.DistanceAdjust1Click();
+  EXPECT_FALSE(w.DistanceAdjust1.Checked);
+  EXPECT_FALSE(rig.sim.distance().Visible());
+}
+
+TEST(SetupWindows, ExitClosesTheWindowAndEndsTheProgram) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  int quits = 0;
+  w.onQuit = [&] { ++quits; };
+  rig.sim.start();
+  w.Exit1Click();
+  EXPECT_FALSE(w.Visible());
+  EXPECT_EQ(quits, 1);
+}
+
+}  // namespace
+}  // namespace kestrom

@@ -1,0 +1,246 @@
+#include "platform/qt/setup_window_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "support/fakes.h"
+#include "windows/aid_display.h"
+#include "windows/distance_adjust.h"
+
+using namespace kestrom;
+
+class SetupWindowViewTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<testing::Rig> rig;
+  std::unique_ptr<ViewHub> hub;
+  std::unique_ptr<SetupWindowView> view;
+
+  Tmenumain& model() { return rig->sim.setup(); }
+  QAction* action(const char* name) {
+    QAction* a = view->menuAction(name);
+    if (!a) qFatal("no menu item %s", name);
+    return a;
+  }
+  template <class W>
+  W* control(const char* name) {
+    W* w = view->findChild<W*>(QString::fromUtf8(name));
+    if (!w) qFatal("no control %s", name);
+    return w;
+  }
+  int menuBarHeight() { return view->menuBar()->sizeHint().height(); }
+
+ private slots:
+  void init() {
+    rig = std::make_unique<testing::Rig>();
+    hub = std::make_unique<ViewHub>(rig->sim);
+    view = std::make_unique<SetupWindowView>(rig->sim, *hub);
+    rig->sim.start();
+    hub->refreshAll();
+  }
+  void cleanup() {
+    view.reset();
+    hub.reset();
+    rig.reset();
+  }
+
+  void menusShowTheModel() {
+    QVERIFY(view->isVisible());
+    QCOMPARE(view->windowTitle(), QStringLiteral("Kestrom Simulation"));
+    QCOMPARE(view->pos(), QPoint(0, 0));
+    QCOMPARE(view->size(), QSize(200, menuBarHeight()));
+
+    QCOMPARE(action("Exit1")->text(), QStringLiteral("&Exit"));
+    QCOMPARE(action("Exit1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    QCOMPARE(action("Exit1")->statusTip(), QStringLiteral("Exit Kestrom Simulator"));
+    QCOMPARE(action("Setup1")->statusTip(), QStringLiteral("Setup Simulation Parameters"));
+    QCOMPARE(action("ABU1")->statusTip(), QStringLiteral("Activate Operating Panels or Telescope"));
+    QCOMPARE(action("View1")->statusTip(), QStringLiteral("View Extra Windows"));
+    QCOMPARE(action("Help1")->statusTip(), QStringLiteral("Help and About"));
+    QCOMPARE(view->menuBar()->actions().size(), 5);
+
+    QVERIFY(action("AzimuthFrozenAlarm1")->isChecked());
+    QVERIFY(!action("LowBatteryAlarm1")->isChecked());
+    QVERIFY(!action("Status1")->isVisible());
+    QCOMPARE(action("Status1")->text(), QStringLiteral("Status "));
+    QVERIFY(!action("Beacon1")->isEnabled());
+    QVERIFY(action("Fix1")->isEnabled());
+    QVERIFY(action("FixAIDDisplay1")->isEnabled());
+
+    // A check mark follows the model, also when the window changes it.
+    action("LowBatteryAlarm1")->trigger();
+    QVERIFY(action("LowBatteryAlarm1")->isChecked());
+    QVERIFY(!action("AzimuthFrozenAlarm1")->isChecked());
+    action("LowBatteryAlarm1")->trigger();  // choosing it again keeps it chosen
+    QVERIFY(action("LowBatteryAlarm1")->isChecked());
+    QVERIFY(model().LowBatteryAlarm1.Checked);
+
+    action("DistanceAdjust1")->trigger();
+    QVERIFY(action("DistanceAdjust1")->isChecked());
+    QVERIFY(rig->sim.distance().Visible());
+    model().DistanceAdjust1.Checked = false;  // as the window does when closed
+    rig->sim.distance().Close();
+    hub->refreshAll();
+    QVERIFY(!action("DistanceAdjust1")->isChecked());
+
+    action("Status1")->setVisible(true);
+    model().Status1.Visible = true;
+    hub->refreshAll();
+    QVERIFY(action("Status1")->isVisible());
+
+    action("Manual1")->trigger();
+    QCOMPARE(rig->help.opened.size(), std::size_t(1));
+  }
+
+  void setupModeSizesTheWindow() {
+    QWidget* right = view->rightHalf();
+    QVERIFY(right);
+    action("SimulationParameters1")->trigger();
+    QCOMPARE(model().Height, 487);
+    const int full = menuBarHeight() + SetupWindowView::kBodyHeight;
+    QCOMPARE(view->size(), QSize(200, full));
+    QVERIFY(!action("FixAIDDisplay1")->isEnabled());
+
+    auto* telegrams = control<QPushButton>("BitBtn2");
+    QCOMPARE(telegrams->text(), QStringLiteral("Setup Telegrams"));
+    QTest::mouseClick(telegrams, Qt::LeftButton);
+    QCOMPARE(view->size(), QSize(400, full));
+    QCOMPARE(right->geometry(), QRect(200, 0, 200, SetupWindowView::kBodyHeight));
+    QTest::mouseClick(telegrams, Qt::LeftButton);
+    QCOMPARE(view->width(), 200);
+
+    auto* exitSetup = control<QPushButton>("BitBtn1");
+    QCOMPARE(exitSetup->text(), QStringLiteral("Exit Setup"));
+    QTest::mouseClick(exitSetup, Qt::LeftButton);
+    QCOMPARE(view->size(), QSize(200, menuBarHeight()));
+    QVERIFY(action("FixAIDDisplay1")->isEnabled());
+  }
+
+  void controlsForwardToTheModel() {
+    action("SimulationParameters1")->trigger();
+    auto* mk3Fix = control<QRadioButton>("RadioButton2");
+    QCOMPARE(mk3Fix->text(), QStringLiteral("Kestrom Mk 3 Fix Station"));
+    QTest::mouseClick(mk3Fix, Qt::LeftButton);
+    QCOMPARE(rig->state().CounterStationKind, 1);
+    QVERIFY(!control<QRadioButton>("RadioButton4")->isChecked());
+    QVERIFY(!action("Fix1")->isEnabled());
+    QVERIFY(control<QComboBox>("ComboBox3")->isEnabled());
+    QVERIFY(control<QLineEdit>("MaskEdit2")->isEnabled());
+    QCOMPARE(control<QComboBox>("ComboBox5")->currentText(), QStringLiteral("- 30 MHZ"));
+
+    control<QComboBox>("ComboBox5")->setCurrentIndex(0);
+    QCOMPARE(rig->state().CounterMk3FreqOffset, std::string("+ 30 MHZ"));
+    control<QComboBox>("ComboBox3")->setCurrentIndex(12);
+    QCOMPARE(rig->state().CounterMk3Addr, std::string("C    C"));
+
+    auto* shuttle = control<QCheckBox>("CheckBox2");
+    QTest::mouseClick(shuttle, Qt::LeftButton);
+    QCOMPARE(rig->state().ShuttleTankerSoftware, 1);
+
+    auto* range = control<QLineEdit>("MaskEdit1");
+    range->selectAll();
+    QTest::keyClicks(range, QStringLiteral("4a2"));
+    QCOMPARE(range->text(), QStringLiteral("42"));
+    QCOMPARE(model().RangeDigits(), std::string("42"));
+    QTest::keyClick(range, Qt::Key_Return);
+    QCOMPARE(range->text(), QStringLiteral("00042"));
+    QCOMPARE(model().RangeDigits(), std::string("00042"));
+
+    control<QComboBox>("ComboBox1")->setCurrentIndex(2);
+    QVERIFY(rig->state().FixAzimuth >= 180 && rig->state().FixAzimuth <= 270);
+
+    control<QComboBox>("ComboBox2")->setCurrentIndex(2);
+    QCOMPARE(model().Level(), 3);
+    QVERIFY(model().Timer3.Enabled());
+    QVERIFY(!action("Azimuthwindow1")->isEnabled());
+
+    // A reset shows the first level again and leaves the scenario controls.
+    action("ResetParameters1")->trigger();
+    QCOMPARE(control<QComboBox>("ComboBox2")->currentIndex(), 0);
+    QVERIFY(model().Timer3.Enabled());
+    QCOMPARE(range->text(), QStringLiteral("00042"));
+    QVERIFY(mk3Fix->isChecked());
+    QCOMPARE(rig->state().CounterStationKind, 1);
+  }
+
+  void comingBackFromAnotherWindowCollapsesIt() {
+    Timer tracking(rig->sim.scheduler(), 9999, 500, true);
+    model().registerTrackingTimer(tracking);
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    action("SimulationParameters1")->trigger();
+    QCOMPARE(model().Height, 487);
+
+    QWidget other;
+    other.setWindowTitle(QStringLiteral("other"));
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(model().Height, 487);  // leaving does nothing
+
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    QCOMPARE(model().Height, 45);
+    QCOMPARE(view->height(), menuBarHeight());
+    QVERIFY(!tracking.Enabled());
+  }
+
+  void comingBackFromAMessageBoxKeepsSetupMode() {
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    action("SimulationParameters1")->trigger();
+
+    QDialog box;
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == box.windowHandle(); }));
+    box.close();
+    view->activateWindow();
+    QVERIFY(
+        QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == view->windowHandle(); }));
+    QCOMPARE(model().Height, 487);
+  }
+
+  void exitEndsTheProgramAndClosesEveryWindow() {
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    action("Exit1")->trigger();
+    QVERIFY(!model().Visible());
+    QVERIFY(!view->isVisible());
+    QVERIFY(!other.isVisible());
+  }
+
+  void exitShortcutEndsTheProgram() {
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    QTest::keyClick(view.get(), Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(!model().Visible());
+  }
+
+  void closeBoxEndsTheProgram() {
+    view->close();
+    QVERIFY(!model().Visible());
+    QVERIFY(!view->isVisible());
+  }
+};
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  SetupWindowViewTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "setup_window_view_test.moc"
