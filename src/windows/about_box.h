@@ -1,13 +1,25 @@
 #pragma once
 
+#include "app/controls.h"
 #include "app/window_model.h"
 
 namespace kestrom {
 
-// About box shown from Help > About.
+// About box shown from Help > About. Clicking the program icon reveals the
+// setup window's hidden View menu item "Status " for the rest of the run.
 class TAboutBox : public WindowModel {
  public:
   explicit TAboutBox(Simulator& sim);
+
+  Label ProductName{"Product Name"};
+  Label ProductTitle{"Kestrom Sim."};
+  Label Version{"Version  No  "};
+  Label VersionNumber{"3.00"};
+
+  // OK button.
+  void aboutbtncloseClick();
+  // Click on the program icon.
+  void ProgramIconClick();
 };
 
 }  // namespace kestrom

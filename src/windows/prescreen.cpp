@@ -2,7 +2,6 @@
 
 namespace kestrom {
 
-TPreForm::TPreForm(Simulator& sim)
-    : WindowModel(sim, WindowIndex::Prescreen, "", 360, 220) {}
+TPreForm::TPreForm(Simulator& sim) : WindowModel(sim, WindowIndex::Prescreen, "", 420, 300) {}
 
 }  // namespace kestrom

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "app/controls.h"
 #include "app/window_model.h"
 
 namespace kestrom {
 
-// Start screen shown for the first five seconds.
+// Start screen shown for the first five seconds: a picture, the product name and
+// the version on a lowered panel. It has no handlers; the setup window shows it
+// and its Timer5 closes it.
 class TPreForm : public WindowModel {
  public:
   explicit TPreForm(Simulator& sim);
+
+  Label ProductName{"Kestrom MK4 Simulator"};
+  Label Version{"Version 3"};
 };
 
 }  // namespace kestrom

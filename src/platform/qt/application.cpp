@@ -1,9 +1,15 @@
 #include "platform/qt/application.h"
 
+#include <QApplication>
+
+#include "platform/qt/about_box_view.h"
 #include "platform/qt/aid_display_view.h"
+#include "platform/qt/app_icon.h"
 #include "platform/qt/bearing_view.h"
 #include "platform/qt/config_view_view.h"
 #include "platform/qt/distance_adjust_view.h"
+#include "platform/qt/mk3_unit_view.h"
+#include "platform/qt/prescreen_view.h"
 #include "platform/qt/setup_window_view.h"
 #include "windows/aid_display.h"
 #include "windows/bearing_window.h"
@@ -14,20 +20,18 @@ namespace kestrom {
 
 Application::Application()
     : sim_(Services{random_, clock_, dialogs_, tone_, help_, serial_}), hub_(sim_) {
-  // Setup window: the main window, created first.
+  // The program icon is every window's icon.
+  QApplication::setWindowIcon(appIcon());
+
+  // One view per window, in the order the windows are created.
   views_.push_back(std::make_unique<SetupWindowView>(sim_, hub_));
-
-  // Tabw: antenna bearing window.
+  views_.push_back(std::make_unique<AboutBoxView>(sim_.about(), hub_));
   views_.push_back(std::make_unique<BearingView>(sim_.bearing(), hub_));
-
-  // Taiddisplay: Fix AID display.
   views_.push_back(std::make_unique<AidDisplayView>(sim_.aid(), hub_));
-
-  // Tafstmenu: distance adjust.
   views_.push_back(std::make_unique<DistanceAdjustView>(sim_.distance(), hub_));
-
-  // Tconfigview: config view.
   views_.push_back(std::make_unique<ConfigViewView>(sim_.config(), hub_));
+  views_.push_back(std::make_unique<Mk3UnitView>(sim_.mk3(), hub_));
+  views_.push_back(std::make_unique<PrescreenView>(sim_.prescreen(), hub_));
 }
 
 Application::~Application() = default;

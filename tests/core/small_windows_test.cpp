@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "setup/setup_window.h"
+#include "support/fakes.h"
+#include "windows/about_box.h"
+#include "windows/mk3_unit.h"
+#include "windows/prescreen.h"
+
+namespace kestrom {
+namespace {
+
+// Clicks "Reset Parameters" when the setup window has that command.
+void resetParametersIfAvailable(Tmenumain& setup) {
+  [](auto& window) {
+    if constexpr (requires { window.ResetParameters1Click(); }) window.ResetParameters1Click();
+  }(setup);
+}
+
+TEST(AboutBox, IconClickRevealsStatusItemForTheRestOfTheRun) {
+  testing::Rig rig;
+  auto& setup = rig.sim.setup();
+  auto& about = rig.sim.about();
+  setup.Status1.Visible = false;  // hidden, as the menu starts out
+
+  about.Show();
+  EXPECT_FALSE(setup.Status1.Visible) << "showing the box alone reveals nothing";
+  about.ProgramIconClick();
+  EXPECT_TRUE(setup.Status1.Visible);
+  EXPECT_TRUE(about.Visible()) << "the icon click does not close the box";
+
+  about.aboutbtncloseClick();
+  EXPECT_FALSE(about.Visible());
+  EXPECT_TRUE(setup.Status1.Visible);
+
+  about.Show();
+  about.ProgramIconClick();  // a second click changes nothing
+  about.Close();
+  EXPECT_TRUE(setup.Status1.Visible);
+
+  resetParametersIfAvailable(setup);
+  rig.advance(60'000);
+  EXPECT_TRUE(setup.Status1.Visible);
+}
+
+TEST(AboutBox, OkClosesAndTheBoxCanBeShownAgain) {
+  testing::Rig rig;
+  auto& about = rig.sim.about();
+  EXPECT_EQ(about.Caption(), "Kestrom MK4 Simulator Aboutbox");
+  EXPECT_EQ(about.Version.Caption, "Version  No  ");
+  EXPECT_EQ(about.VersionNumber.Caption, "3.00");
+  about.Show();
+  about.aboutbtncloseClick();
+  EXPECT_FALSE(about.Visible());
+  about.aboutbtncloseClick();  // closing a hidden box is harmless
+  EXPECT_FALSE(about.Visible());
+  about.Show();
+  EXPECT_TRUE(about.Visible());
+}
+
+TEST(Prescreen, CarriesProductNameAndVersion) {
+  testing::Rig rig;
+  const auto& pre = rig.sim.prescreen();
+  EXPECT_EQ(pre.ProductName.Caption, "Kestrom MK4 Simulator");
+  EXPECT_EQ(pre.Version.Caption, "Version 3");
+}
+
+TEST(Mk3Unit, FrontPanelHoldsEveryTextExactly) {
+  testing::Rig rig;
+  const auto& mk3 = rig.sim.mk3();
+  EXPECT_EQ(mk3.Caption(), "Kestrom Mk 3 Fix Control Data Unit");
+  EXPECT_EQ(mk3.Width, 556);
+  EXPECT_EQ(mk3.Height, 192);
+
+  const auto texts = mk3.allTexts();
+  for (const char* expected : {"Search",  "Auto Search", "Lock",   "Left        Right",
+                               "Volume",  "On",          "Off",    "AGC",
+                               "SUM1",    "SUM2",        "DIF1",   "DIF2",
+                               "Tunning", "Servo",       "Data",   "-15 V",
+                               "+15 V",   "-12 V",       "+ 12 V", "123.43"}) {
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), expected), 1) << expected;
+  }
+  EXPECT_EQ(texts.size(), 15u + 4u + 1u + 10u);
+  std::string legends;
+  for (const auto& k : mk3.KeyLegends) legends += k;
+  EXPECT_EQ(legends, "1293671821");
+
+  EXPECT_TRUE(mk3.Lamp.Lit);
+  EXPECT_EQ(mk3.Lamp.shown(), clLime);
+
+  rig.sim.mk3().Show();
+  rig.sim.mk3().Close();
+  EXPECT_FALSE(mk3.Visible());
+}
+
+}  // namespace
+}  // namespace kestrom

@@ -1,0 +1,237 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QToolButton>
+#include <algorithm>
+#include <memory>
+
+#include "platform/qt/about_box_view.h"
+#include "platform/qt/help_window.h"
+#include "platform/qt/mk3_unit_view.h"
+#include "platform/qt/prescreen_view.h"
+#include "platform/qt/view_hub.h"
+#include "setup/setup_window.h"
+#include "support/fakes.h"
+#include "windows/about_box.h"
+#include "windows/mk3_unit.h"
+#include "windows/prescreen.h"
+
+using namespace kestrom;
+
+namespace {
+
+QStringList labelTexts(const QWidget& w) {
+  QStringList texts;
+  for (const QLabel* l : w.findChildren<QLabel*>()) texts << l->text();
+  return texts;
+}
+
+struct Link {
+  QString href;
+  int position;
+};
+
+// Every link of a document with the position of its first character.
+std::vector<Link> linksOf(const QTextDocument& doc) {
+  std::vector<Link> links;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      if (f.charFormat().isAnchor() && !f.charFormat().anchorHref().isEmpty()) {
+        links.push_back({f.charFormat().anchorHref(), f.position()});
+      }
+    }
+  }
+  return links;
+}
+
+}  // namespace
+
+class SmallWindowsViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    rig_ = std::make_unique<testing::Rig>();
+    hub_ = std::make_unique<ViewHub>(rig_->sim);
+  }
+  void cleanup() {
+    hub_.reset();
+    rig_.reset();
+  }
+
+  void prescreenIsBorderlessCentredOnTopAndFollowsItsModel() {
+    PrescreenView view(rig_->sim.prescreen(), *hub_);
+    QVERIFY(view.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(view.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const QStringList texts = labelTexts(view);
+    QVERIFY(texts.contains("Kestrom MK4 Simulator"));
+    QVERIFY(texts.contains("Version 3"));
+
+    hub_->refreshAll();
+    QVERIFY(!view.isVisible());
+    rig_->sim.prescreen().Show();
+    hub_->refreshAll();
+    QVERIFY(view.isVisible());
+    const QPoint screenCentre = view.screen()->availableGeometry().center();
+    QVERIFY((view.geometry().center() - screenCentre).manhattanLength() <= 2);
+    QVERIFY(!view.grab().isNull());
+
+    rig_->sim.prescreen().Close();
+    hub_->refreshAll();
+    QVERIFY(!view.isVisible());
+  }
+
+  void aboutBoxOkAndCloseBoxHideItThroughTheModel() {
+    auto& model = rig_->sim.about();
+    AboutBoxView view(model, *hub_);
+    QCOMPARE(view.windowTitle(), QString("Kestrom MK4 Simulator Aboutbox"));
+    const QStringList texts = labelTexts(view);
+    for (const char* t : {"Product Name", "Kestrom Sim.", "Version  No  ", "3.00"}) {
+      QVERIFY2(texts.contains(t), t);
+    }
+
+    model.Show();
+    hub_->refreshAll();
+    QVERIFY(view.isVisible());
+    QTest::mouseClick(view.okButton(), Qt::LeftButton);
+    QVERIFY(!model.Visible());
+    QVERIFY(!view.isVisible());
+
+    model.Show();
+    hub_->refreshAll();
+    QVERIFY(view.isVisible());
+    view.close();  // the frame's close box
+    QVERIFY(!model.Visible());
+    QVERIFY(!view.isVisible());
+  }
+
+  void aboutBoxIconClickRevealsStatusItem() {
+    auto& setup = rig_->sim.setup();
+    setup.Status1.Visible = false;
+    AboutBoxView view(rig_->sim.about(), *hub_);
+    rig_->sim.about().Show();
+    hub_->refreshAll();
+    QCOMPARE(view.programIcon()->accessibleName(), QString("Program icon"));
+    QTest::mouseClick(view.programIcon(), Qt::LeftButton);
+    QVERIFY(setup.Status1.Visible);
+    QVERIFY(view.isVisible());
+  }
+
+  void mk3UnitShowsItsFrontPanelAndHidesOnClose() {
+    auto& model = rig_->sim.mk3();
+    Mk3UnitView view(model, *hub_);
+    QCOMPARE(view.size(), QSize(556, 192));
+    QCOMPARE(view.windowTitle(), QString("Kestrom Mk 3 Fix Control Data Unit"));
+
+    QStringList texts = labelTexts(view);
+    const auto display = view.findChild<SegmentDisplay*>();
+    QVERIFY(display);
+    texts << display->accessibleName();
+    for (const std::string& t : model.allTexts()) {
+      QVERIFY2(texts.removeOne(QString::fromStdString(t)), t.c_str());
+    }
+    QVERIFY2(texts.isEmpty(), qPrintable(texts.join('|')));
+
+    const auto lamp = view.findChild<PanelLamp*>();
+    QVERIFY(lamp);
+    QCOMPARE(lamp->accessibleDescription(), QString("lit, lime"));
+
+    model.Show();
+    hub_->refreshAll();
+    QVERIFY(view.isVisible());
+    QVERIFY(!view.grab().isNull());
+    view.close();
+    QVERIFY(!model.Visible());
+    QVERIFY(!view.isVisible());
+  }
+
+  void helpOpensOneWindowAtContentsAndFollowsLinks() {
+    QtHelpViewer help;
+    help.openContents("KESTROM SIMULATOR.HLP");
+    HelpWindow* window = help.window();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QVERIFY(window->windowTitle().contains("KESTROM SIMULATOR.HLP"));
+    QTextBrowser* browser = window->browser();
+    QVERIFY(browser->document()->toPlainText().contains("Kestrom Simulator Manual"));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    // Click the "Getting started" link in the contents.
+    const auto links = linksOf(*browser->document());
+    auto it = std::find_if(links.begin(), links.end(),
+                           [](const Link& l) { return l.href == "getting-started.html"; });
+    QVERIFY(it != links.end());
+    QTextCursor cursor(browser->document());
+    cursor.setPosition(it->position + 1);
+    browser->setTextCursor(cursor);
+    browser->ensureCursorVisible();
+    const QPoint at = browser->cursorRect(cursor).center();
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+    QTRY_VERIFY(browser->source().toString().endsWith("getting-started.html"));
+    QVERIFY(browser->document()->toPlainText().contains("Opening the panels"));
+
+    auto* back = window->findChild<QToolButton*>(QString(), Qt::FindChildrenRecursively);
+    QVERIFY(back);
+    for (QToolButton* b : window->findChildren<QToolButton*>()) {
+      if (b->text() == "Back") back = b;
+    }
+    QVERIFY(back->isEnabled());
+    back->click();
+    QCOMPARE(browser->source(), HelpWindow::contentsUrl());
+
+    // Asking again reuses the window and returns it to the contents.
+    browser->setSource(QUrl("qrc:/manual/panels.html"));
+    window->hide();
+    help.openContents("KESTROM SIMULATOR.HLP");
+    QCOMPARE(help.window(), window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(browser->source(), HelpWindow::contentsUrl());
+    const auto tops = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(tops.begin(), tops.end(),
+                           [](QWidget* w) { return qobject_cast<HelpWindow*>(w) != nullptr; }),
+             1);
+  }
+
+  void everyManualLinkLeadsToAPageOfTheManual() {
+    QtHelpViewer help;
+    help.openContents("KESTROM SIMULATOR.HLP");  // registers the manual's resources
+    QDirIterator pages(":/manual", {"*.html"});
+    int pageCount = 0;
+    while (pages.hasNext()) {
+      const QString page = pages.next();
+      ++pageCount;
+      QFile file(page);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QTextDocument doc;
+      doc.setHtml(QString::fromUtf8(file.readAll()));
+      QVERIFY2(!doc.toPlainText().trimmed().isEmpty(), qPrintable(page));
+      for (const Link& link : linksOf(doc)) {
+        QVERIFY2(QFile::exists(":/manual/" + link.href),
+                 qPrintable(page + " links to missing " + link.href));
+      }
+    }
+    QVERIFY(pageCount >= 10);
+  }
+
+ private:
+  std::unique_ptr<testing::Rig> rig_;
+  std::unique_ptr<ViewHub> hub_;
+};
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  SmallWindowsViewTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "small_windows_view_test.moc"
