@@ -8,6 +8,7 @@
 #include "platform/qt/bearing_view.h"
 #include "platform/qt/config_view_view.h"
 #include "platform/qt/distance_adjust_view.h"
+#include "platform/qt/fix_panel_view.h"
 #include "platform/qt/mk3_unit_view.h"
 #include "platform/qt/prescreen_view.h"
 #include "platform/qt/setup_window_view.h"
@@ -26,6 +27,7 @@ Application::Application()
   // One view per window, in the order the windows are created.
   views_.push_back(std::make_unique<SetupWindowView>(sim_, hub_));
   views_.push_back(std::make_unique<AboutBoxView>(sim_.about(), hub_));
+  views_.push_back(std::make_unique<FixPanelView>(sim_.fix(), hub_));
   views_.push_back(std::make_unique<BearingView>(sim_.bearing(), hub_));
   views_.push_back(std::make_unique<AidDisplayView>(sim_.aid(), hub_));
   views_.push_back(std::make_unique<DistanceAdjustView>(sim_.distance(), hub_));
