@@ -1,59 +1,173 @@
 #include "panels/common/station_panel.h"
 
+#include <iterator>
+
+#include "app/simulator.h"
+
 namespace kestrom {
 
 const char* cellName(Cell c) {
-  static constexpr const char* names[kCellCount] = {"1L", "2L", "3L", "4L",
-                                                    "1R", "2R", "3R", "4R"};
+  static constexpr const char* names[kCellCount] = {"1L", "2L", "3L", "4L", "1R", "2R", "3R", "4R"};
   return names[static_cast<int>(c)];
 }
 
 const char* keyLegend(PanelKey k) {
-  switch (k) {
-    case PanelKey::D0: return "0";
-    case PanelKey::D1: return "1";
-    case PanelKey::D2: return "2";
-    case PanelKey::D3: return "3";
-    case PanelKey::D4: return "4";
-    case PanelKey::D5: return "5";
-    case PanelKey::D6: return "6";
-    case PanelKey::D7: return "7";
-    case PanelKey::D8: return "8";
-    case PanelKey::D9: return "9";
-    case PanelKey::Del: return "DEL";
-    case PanelKey::Next: return "NEXT";
-    case PanelKey::Menu: return "MENU";
-    case PanelKey::Enter: return "ENTER";
-    case PanelKey::Left: return "LEFT";
-    case PanelKey::Right: return "RIGHT";
-    case PanelKey::OnOff: return "ON/OFF";
-    case PanelKey::Talk: return "TALK";
-  }
-  return "";
+  static constexpr const char* legends[] = {"0",    "1",     "2",    "3",     "4",      "5",
+                                            "6",    "7",     "8",    "9",     "DEL",    "NEXT",
+                                            "MENU", "ENTER", "LEFT", "RIGHT", "ON/OFF", "TALK"};
+  static_assert(std::size(legends) == static_cast<std::size_t>(PanelKey::Talk) + 1);
+  return legends[static_cast<int>(k)];
 }
 
 StationPanel::StationPanel(Simulator& sim, WindowIndex index, std::string caption, int width,
-                           int height, int blinkIntervalMs, bool blinkRunning)
+                           int height, int blinkIntervalMs, bool blinkRunning,
+                           const PanelTables& tables)
     : WindowModel(sim, index, std::move(caption), width, height),
-      Timer4(scheduler(), timerOrder(4), blinkIntervalMs, blinkRunning) {}
+      Timer4(scheduler(), timerOrder(4), blinkIntervalMs, blinkRunning),
+      tables_(tables) {
+  Timer4.setHandler([this] { Timer4Timer(); });
+}
+
+SimulationState& StationPanel::state() {
+  return sim_.state();
+}
+
+Services& StationPanel::services() {
+  return sim_.services();
+}
 
 void StationPanel::press(PanelKey key) {
   switch (key) {
-    case PanelKey::Del: DelKey(); break;
-    case PanelKey::Next: NextKey(); break;
-    case PanelKey::Menu: MenuKey(); break;
-    case PanelKey::Enter: EnterKey(); break;
-    case PanelKey::Left: SlewKeyDown(false); break;
-    case PanelKey::Right: SlewKeyDown(true); break;
-    case PanelKey::OnOff: OnOffKey(); break;
-    case PanelKey::Talk: TalkKey(); break;
-    default: DigitKey(static_cast<char>('0' + static_cast<int>(key))); break;
+    case PanelKey::Del:
+      DelKey();
+      break;
+    case PanelKey::Next:
+      NextKey();
+      break;
+    case PanelKey::Menu:
+      MenuKey();
+      break;
+    case PanelKey::Enter:
+      EnterKey();
+      break;
+    case PanelKey::Left:
+      SlewKeyDown(false);
+      break;
+    case PanelKey::Right:
+      SlewKeyDown(true);
+      break;
+    case PanelKey::OnOff:
+      OnOffKey();
+      break;
+    case PanelKey::Talk:
+      TalkKey();
+      break;
+    default:
+      DigitKey(static_cast<char>('0' + static_cast<int>(key)));
+      break;
   }
 }
 
 void StationPanel::release(PanelKey key) {
   if (key == PanelKey::Left) SlewKeyUp(false);
   if (key == PanelKey::Right) SlewKeyUp(true);
+}
+
+void StationPanel::DigitKey(char digit) {
+  keyInStep(digit);
+  navigate(digit);
+}
+
+void StationPanel::keyInStep(char digit) {
+  if (const KeyInRoutine* routine = tables_.findKeyIn(MenuState)) {
+    runKeyIn(*routine, *this, digit);
+  }
+}
+
+void StationPanel::navigate(char digit) {
+  performMove(tables_.findMenuKey(MenuState, digit));
+}
+
+void StationPanel::DelKey() {
+  Timer4.start();
+  setAllCellsBlack();
+  const DelRule* rule = tables_.findDel(MenuState);
+  if (!rule) return;
+  if (rule->kind == DelRule::Kind::AsMenu) {
+    MenuKey();
+    return;
+  }
+  MenuState = rule->parent;
+  DigitKey(rule->key);
+}
+
+void StationPanel::NextKey() {
+  Timer4.start();
+  if (tables_.nextBlackensCells) setAllCellsBlack();
+  if (const FieldCycleRow* cycle = tables_.findFieldCycle(MenuState)) {
+    // The next field is typed afresh; what was typed before still waits for ENTER.
+    if (KeyCount != 0) typedOnEarlierField_ = true;
+    KeyCount = 0;
+    EditField = EditField + 1 >= cycle->fieldCount ? 0 : EditField + 1;
+  }
+  performMove(tables_.findPage(MenuState));
+}
+
+void StationPanel::MenuKey() {
+  Timer4.start();
+  if (typedNotEntered()) return;
+  EditField = 0;
+  setAllCellsBlack();
+  enterScreen(0);
+}
+
+void StationPanel::EnterKey() {
+  Timer4.start();
+  setAllCellsBlack();
+  KeyCount = 0;
+  typedOnEarlierField_ = false;
+  enterStep();
+  setAllCellsBlack();
+}
+
+void StationPanel::enterStep() {
+  if (PanelAction action = tables_.findEnter(MenuState)) action(*this);
+}
+
+void StationPanel::Timer4Timer() {
+  blinkTick(Cells, tables_.blink, MenuState, EditField);
+}
+
+void StationPanel::enterScreen(int number, int variant) {
+  static constexpr Cell left[4] = {Cell::L1, Cell::L2, Cell::L3, Cell::L4};
+  static constexpr Cell right[4] = {Cell::R1, Cell::R2, Cell::R3, Cell::R4};
+  const Screen* screen = tables_.findScreen(number, variant);
+  std::array<std::string, kCellCount> texts;
+  if (screen) {
+    for (int i = 0; i < 4; ++i) {
+      texts[static_cast<int>(left[i])] = screen->lines[i].left.render(*this);
+      texts[static_cast<int>(right[i])] = screen->lines[i].right.render(*this);
+    }
+  }
+  for (int i = 0; i < kCellCount; ++i) Cells[i].Caption = std::move(texts[i]);
+  MenuState = number;
+  // Characters typed on the screen left behind are gone with it.
+  KeyCount = 0;
+  typedOnEarlierField_ = false;
+  if (screen && screen->editFieldOnEntry >= 0) EditField = screen->editFieldOnEntry;
+  if (screen && screen->startsBlink) Timer4.start();
+}
+
+void StationPanel::performMove(const Move& move) {
+  if (move.action) {
+    move.action(*this);
+  } else if (move.screen >= 0) {
+    enterScreen(move.screen, move.variant);
+  }
+}
+
+void StationPanel::setAllCellsBlack() {
+  for (DisplayCell& c : Cells) c.FontColor = clBlack;
 }
 
 }  // namespace kestrom

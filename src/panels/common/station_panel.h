@@ -6,38 +6,37 @@
 
 #include "app/controls.h"
 #include "app/window_model.h"
+#include "panels/common/display_cell.h"
+#include "panels/common/panel_tables.h"
 #include "platform/scheduler.h"
 
 namespace kestrom {
 
-// The eight display cells of a station panel: four lines, a left and a right cell
-// each. Label6..Label9 are the left cells of lines 1..4, Label10..Label13 the right.
-enum class Cell : int { L1 = 0, L2, L3, L4, R1, R2, R3, R4 };
-inline constexpr int kCellCount = 8;
-// "1L" ... "4R"
-const char* cellName(Cell c);
-
-struct DisplayCell {
-  std::string Caption;
-  Color FontColor = clBlack;
-};
+struct SimulationState;
+struct Services;
 
 // Every key of a station panel's front plate.
+// clang-format off
 enum class PanelKey {
   D0, D1, D2, D3, D4, D5, D6, D7, D8, D9,
   Del, Next, Menu, Enter,
   Left, Right,  // antenna slew, act while held
   OnOff, Talk,
 };
+// clang-format on
 // Legend of a key as the front plate prints it: "7", "DEL", "LEFT", "ON/OFF" ...
 const char* keyLegend(PanelKey k);
 
 // The model every station panel (Fix, Mobile, Beacon) shares: display cells,
-// the menu position and typing state, the lock lamp and the blink timer.
+// the menu position and typing state, the lock lamp and the blink timer. A panel's
+// screens, key-in routines, menu keys, NEXT, DEL, ENTER and blink rows are data
+// (PanelTables); the key handlers here run the steps common to all panels and look
+// the current screen up in those tables.
 class StationPanel : public WindowModel {
  public:
   StationPanel(Simulator& sim, WindowIndex index, std::string caption, int width, int height,
-               int blinkIntervalMs, bool blinkRunning);
+               int blinkIntervalMs, bool blinkRunning,
+               const PanelTables& tables = PanelTables::none());
 
   std::array<DisplayCell, kCellCount> Cells;
   DisplayCell& cell(Cell c) { return Cells[static_cast<int>(c)]; }
@@ -45,6 +44,8 @@ class StationPanel : public WindowModel {
 
   std::int32_t MenuState = 0;
   std::int32_t EditField = 0;
+  // Characters typed into the field under edit (separators included) since ENTER,
+  // since the screen was entered, or since NEXT moved to another field.
   std::int32_t KeyCount = 0;
 
   // In-lock lamp (hint "Inlock Status LED") on its panel, hidden until lit.
@@ -58,15 +59,56 @@ class StationPanel : public WindowModel {
   void release(PanelKey key);
 
   // Key events of the front plate.
-  virtual void DigitKey(char digit) { (void)digit; }
-  virtual void DelKey() {}
-  virtual void NextKey() {}
-  virtual void MenuKey() {}
-  virtual void EnterKey() {}
+  virtual void DigitKey(char digit);  // key-in step, then navigation step
+  virtual void DelKey();
+  virtual void NextKey();
+  virtual void MenuKey();
+  virtual void EnterKey();
   virtual void SlewKeyDown(bool right) { (void)right; }
   virtual void SlewKeyUp(bool right) { (void)right; }
   virtual void OnOffKey() { Close(); }
   virtual void TalkKey() {}
+
+  // The same events under the names of the front plate's components.
+  void Image17Click() { DelKey(); }
+  void Image18Click() { NextKey(); }
+  void Image19Click() { MenuKey(); }
+  void Image20Click() { EnterKey(); }
+  void Image3Click() { OnOffKey(); }
+  void Image22MouseDown() { SlewKeyDown(false); }
+  void Image22MouseUp() { SlewKeyUp(false); }
+  void Image23MouseDown() { SlewKeyDown(true); }
+  void Image23MouseUp() { SlewKeyUp(true); }
+  // The blink tick.
+  void Timer4Timer();
+
+  // Writes all eight cells of screen `number` (drawn as `variant`; a cell the
+  // screen does not name is emptied) and puts the panel on it. Typing starts
+  // afresh on the new screen.
+  void enterScreen(int number, int variant = 0);
+  // Follows a menu key, a NEXT page or any other move.
+  void performMove(const Move& move);
+  void setAllCellsBlack();
+
+  // True while characters typed on this screen wait for ENTER (MENU is refused).
+  bool typedNotEntered() const { return KeyCount != 0 || typedOnEarlierField_; }
+
+  const PanelTables& tables() const { return tables_; }
+  SimulationState& state();
+  Services& services();
+
+ protected:
+  // The key-in step: the routine the tables give for MenuState.
+  virtual void keyInStep(char digit);
+  // The navigation step of a digit key: the menu row of MenuState.
+  virtual void navigate(char digit);
+  // What ENTER stores and does on the current screen.
+  virtual void enterStep();
+
+ private:
+  const PanelTables& tables_;
+  // Set when NEXT leaves a field that holds typed characters not yet entered.
+  bool typedOnEarlierField_ = false;
 };
 
 }  // namespace kestrom

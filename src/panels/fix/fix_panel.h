@@ -19,6 +19,26 @@ class Tfix : public StationPanel {
   std::int32_t FixAutoTurn = 0;
   // The azimuth set point last entered on the Fix panel.
   double FixSetpoint = 0;
+  // 0 after a lock; 1 once the AID display has been repainted after losing it.
+  std::int32_t AidRepaintDone = 0;
+
+  void FormShow() override;
+
+  // Digit keys under the names of their buttons.
+  void ZeroBtnClick() { DigitKey('0'); }
+  void OneBtnClick() { DigitKey('1'); }
+  void TwoBtnClick() { DigitKey('2'); }
+  void ThreeBtnClick() { DigitKey('3'); }
+  void FourBtnClick() { DigitKey('4'); }
+  void FiveBtnClick() { DigitKey('5'); }
+  void SixBtnClick() { DigitKey('6'); }
+  void SevenBtnClick() { DigitKey('7'); }
+  void EightBtnClick() { DigitKey('8'); }
+  void NineBtnClick() { DigitKey('9'); }
+
+ protected:
+  // Keys 0 and 7 never change the Fix's screen.
+  void navigate(char digit) override;
 };
 
 }  // namespace kestrom

@@ -10,4 +10,7 @@ class Tmobile : public StationPanel {
   explicit Tmobile(Simulator& sim);
 };
 
+// The Mobile panel's menu tree as data.
+const PanelTables& mobilePanelTables();
+
 }  // namespace kestrom

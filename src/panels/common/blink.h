@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "panels/common/display_cell.h"
+#include "panels/common/key_in.h"
+
+namespace kestrom {
+
+// How a blink tick treats the blinking cell.
+enum class BlinkMode {
+  Toggle,       // black becomes white, any other colour black
+  AlwaysWhite,  // set black, then toggled: white at every tick
+  WhiteOnce,    // black becomes white, and it stays white
+};
+
+// The field under edit on some screens is marked by blinking its cell. The steady
+// cells (the other fields of the screen) are set black at every tick.
+struct BlinkRow {
+  std::vector<int> screens;
+  int field;  // EditField, or kAnyField
+  std::vector<Cell> steady;
+  Cell blinking;
+  BlinkMode mode = BlinkMode::Toggle;
+};
+
+// One tick of the blink timer: the first row for the screen and field acts;
+// screens and fields without a row are left alone.
+void blinkTick(std::array<DisplayCell, kCellCount>& cells, const std::vector<BlinkRow>& rows,
+               int menuState, int editField);
+
+}  // namespace kestrom

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "panels/common/display_cell.h"
+#include "panels/common/option_lists.h"
+#include "setup/simulation_state.h"
+
+namespace kestrom {
+
+class StationPanel;
+
+// A routine entry that acts whatever field the digit keys are on.
+inline constexpr int kAnyField = -1;
+
+// A separator the typing adds by itself when `at` characters have been typed.
+struct Separator {
+  int at;
+  char ch;
+};
+
+// Digits typed into a cell: the first digit after an ENTER (KeyCount 0) replaces the
+// cell by `start`; separators fall in at their counts; at most `limit` characters
+// are taken (the limit is tested before a separator is added); `suffix` follows the
+// digit that completes the field. `allowed[i]`, when given and not empty, lists the
+// digits accepted while KeyCount is i; other digits are ignored.
+struct TypedEntry {
+  Cell cell;
+  std::string start;
+  int limit;
+  std::vector<Separator> separators = {};
+  std::string suffix = {};
+  std::vector<std::string> allowed = {};
+};
+
+// A digit key shows the entry of `list` for the present code in `cell` and stores
+// the entry's next code. A code outside the list makes the key do nothing.
+struct OptionStep {
+  Cell cell;
+  const OptionList* list;
+  std::int32_t SimulationState::*code;
+};
+
+// A digit key switches `cell` to `to` when it reads exactly `from`, else to `from`.
+// KeyCount is not changed.
+struct TextToggle {
+  Cell cell;
+  std::string from;
+  std::string to;
+};
+
+struct FieldAction {
+  int field;  // EditField it acts on, or kAnyField
+  std::variant<TypedEntry, OptionStep, TextToggle> step;
+};
+
+// Which cells an option step turns black before it writes.
+enum class StepColours {
+  FieldAndPrevious,  // its cell and the cell of the field before it (field 0: the last one)
+  FieldOnly,
+  Untouched,
+};
+
+// What the digit keys do on a screen: one action per field, listed in field order.
+struct KeyInRoutine {
+  const char* name;
+  std::vector<FieldAction> fields;
+  bool stopsBlink = true;  // a press stops the blink timer
+  StepColours colours = StepColours::FieldAndPrevious;
+};
+
+// Runs the routine for one digit key on the panel's EditField.
+void runKeyIn(const KeyInRoutine& routine, StationPanel& panel, char digit);
+
+// A routine and the screens (MenuState values) it serves.
+struct KeyInBinding {
+  std::vector<int> screens;
+  KeyInRoutine routine;
+};
+
+}  // namespace kestrom
