@@ -1,17 +1,13 @@
 #include "setup/distance_draw.h"
 
-#include "setup/link_evaluation.h"
+#include "setup/string_to_float.h"
 
 namespace kestrom {
 
 double drawDistance(SimulationState& state, const std::string& rangeDigits, RandomSource& random) {
   state.RangeJitter = 30 + random.random(10);
   state.RangeText = rangeDigits + std::to_string(state.RangeJitter);
-  long hundredths = 0;
-  if (!readWholeNumber(state.RangeText, hundredths) || hundredths < 0) {
-    hundredths = state.RangeJitter;
-  }
-  return static_cast<double>(hundredths) / 100.0;
+  return StringToFloatOr(state.RangeText, state.RangeJitter) / 100.0;
 }
 
 }  // namespace kestrom

@@ -16,19 +16,10 @@ using testing::Rig;
 
 struct TrackingTest : ::testing::Test {
   Rig rig;
-  std::unique_ptr<MobileTracking> owned;
   Tmobile& panel = rig.sim.mobile();
 
-  TrackingTest() {
-    s().resetFlagsAndCycles();
-    s().resetTexts("12:00:00");
-    rig.sim.setup().MaskEdit1.Text = "00126";
-  }
 
-  MobileTracking& tracking() {
-    if (!owned) owned = std::make_unique<MobileTracking>(rig.sim, panel, 101, 103);
-    return *owned;
-  }
+  MobileTracking& tracking() { return panel.Tracking; }
   SimulationState& s() { return rig.state(); }
   void level(int n) { rig.sim.setup().ComboBox2.ItemIndex = n - 1; }
   void aim(double fixAzimuth, double antenna) {

@@ -468,6 +468,7 @@ TEST(SetupAlarm, SoundsOneIntervalAfterLockAndRepeatsUntilAccepted) {
   Rig rig;
   Tmenumain& w = rig.sim.setup();
   Tmobile& mobile = rig.sim.mobile();
+  mobile.Tracking.Timer3.stop();  // the lock is set by hand here
   mobile.cell(Cell::R4).Caption = "CONFIG";
   w.ComboBox2Change(1);  // level 2: 15 minutes
   rig.state().InLock = 1;

@@ -24,17 +24,15 @@ std::string bars(int n) { return std::string(static_cast<std::size_t>(n), '\x7f'
 
 // Windows the cycle writes into besides its own panel.
 void tickConfigBoxes(Simulator& sim, const LinkConditions& c) {
-  (void)sim;
-  (void)c;
+  Tconfigview& view = sim.config();
+  view.setCondition(1, c.FrequencyBox);
+  view.setCondition(2, c.AddressMatch != 0);
+  view.setCondition(3, c.StationTypeMatch != 0);
+  view.setCondition(4, c.StandbyMatch != 0);
+  view.setCondition(5, c.RangeModeMatch != 0);
 }
-void showBearingInWindow(Simulator& sim, double bearing) {
-  (void)sim;
-  (void)bearing;
-}
-StatusLight* aidLamp(Simulator& sim) {
-  (void)sim;
-  return nullptr;
-}
+void showBearingInWindow(Simulator& sim, double bearing) { sim.bearing().showBearing(bearing); }
+StatusLight* aidLamp(Simulator& sim) { return &sim.aid().ApdStatusLight1; }
 
 }  // namespace
 
