@@ -62,9 +62,10 @@ ScanArc scanArc(Point c, int leftLimit, int rightLimit) {
   a.startPoint = polarPoint(c, 54, leftLimit);
   a.endPoint = polarPoint(c, 54, rightLimit);
   a.startAngle = screenAngle(c, a.startPoint);
-  double span = screenAngle(c, a.endPoint) - a.startAngle;
+  // The sector the antenna scans runs clockwise from the left limit to the right.
+  double span = a.startAngle - screenAngle(c, a.endPoint);
   if (span <= 0) span += 360.0;
-  a.spanAngle = span;
+  a.spanAngle = -span;
   return a;
 }
 

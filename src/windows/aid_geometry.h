@@ -31,14 +31,15 @@ struct AidLines {
 AidLines aidLines(Point centre, double theta);
 
 // The autosearch sector mark: an arc of the circle in the box centre +- 58, from
-// the radial through P(54, L) to the radial through P(54, R), running
-// counter-clockwise on screen. Angles are in degrees counter-clockwise from the
-// 3 o'clock direction; when both radials coincide the arc is the full circle.
+// the radial through P(54, L) to the radial through P(54, R), running clockwise on
+// screen over the sector the antenna scans. Angles are in degrees counter-clockwise
+// from the 3 o'clock direction, so the span is negative (clockwise); when both
+// radials coincide the arc is the full circle.
 struct ScanArc {
   int left = 0, top = 0, right = 0, bottom = 0;
   Point startPoint, endPoint;
   double startAngle = 0;
-  double spanAngle = 0;  // 0 < span <= 360
+  double spanAngle = 0;  // -360 <= span < 0: clockwise
 };
 ScanArc scanArc(Point centre, int leftLimit, int rightLimit);
 

@@ -39,7 +39,7 @@ TEST(AidGeometry, AntennaLinesForAzimuthZeroPointDown) {
   EXPECT_EQ(east.baselineB, (Point{89, 28}));
 }
 
-TEST(AidGeometry, ScanArcRunsCounterClockwiseFromLeftToRightLimit) {
+TEST(AidGeometry, ScanArcRunsClockwiseOverTheScannedSector) {
   ScanArc a = scanArc(C, 200, 250);
   EXPECT_EQ(a.left, 31);
   EXPECT_EQ(a.top, 22);
@@ -48,12 +48,13 @@ TEST(AidGeometry, ScanArcRunsCounterClockwiseFromLeftToRightLimit) {
   EXPECT_EQ(a.startPoint, (Point{71, 130}));
   EXPECT_EQ(a.endPoint, (Point{39, 98}));
   EXPECT_NEAR(a.startAngle, 250.2, 0.1);  // the radial through the truncated point
-  EXPECT_NEAR(a.spanAngle, 309.6, 0.1);
+  EXPECT_NEAR(a.spanAngle, -50.4, 0.1);
 
-  ScanArc across = scanArc(C, 10, 350);  // the short way through north
-  EXPECT_NEAR(across.startAngle, 80.4, 0.1);
-  EXPECT_NEAR(across.spanAngle, 19.3, 0.1);
-  EXPECT_NEAR(scanArc(C, 120, 120).spanAngle, 360, 1e-9);
+  ScanArc across = scanArc(C, 350, 10);  // the short way through north
+  EXPECT_NEAR(across.startAngle, 99.7, 0.1);
+  EXPECT_NEAR(across.spanAngle, -19.3, 0.1);
+  EXPECT_NEAR(scanArc(C, 10, 350).spanAngle, -340.7, 0.1);
+  EXPECT_NEAR(scanArc(C, 120, 120).spanAngle, -360, 1e-9);
 }
 
 TEST(AidGeometry, ScanLimitTextsRoundOrFailQuietly) {
