@@ -28,15 +28,21 @@ Application::Application()
   views_.push_back(std::make_unique<SetupWindowView>(sim_, hub_));
   views_.push_back(std::make_unique<AboutBoxView>(sim_.about(), hub_));
   views_.push_back(std::make_unique<FixPanelView>(sim_.fix(), hub_));
-  views_.push_back(std::make_unique<BearingView>(sim_.bearing(), hub_));
-  views_.push_back(std::make_unique<AidDisplayView>(sim_.aid(), hub_));
-  views_.push_back(std::make_unique<DistanceAdjustView>(sim_.distance(), hub_));
-  views_.push_back(std::make_unique<ConfigViewView>(sim_.config(), hub_));
-  views_.push_back(std::make_unique<Mk3UnitView>(sim_.mk3(), hub_));
+  // The auxiliary windows open below the panels, clear of the menu bar.
+  placed(std::make_unique<BearingView>(sim_.bearing(), hub_), {180, 520});
+  placed(std::make_unique<AidDisplayView>(sim_.aid(), hub_), {0, 520});
+  placed(std::make_unique<DistanceAdjustView>(sim_.distance(), hub_), {520, 520});
+  placed(std::make_unique<ConfigViewView>(sim_.config(), hub_), {790, 520});
+  placed(std::make_unique<Mk3UnitView>(sim_.mk3(), hub_), {0, 790});
   views_.push_back(std::make_unique<PrescreenView>(sim_.prescreen(), hub_));
 }
 
 Application::~Application() = default;
+
+void Application::placed(std::unique_ptr<QWidget> view, QPoint topLeft) {
+  view->move(topLeft);
+  views_.push_back(std::move(view));
+}
 
 void Application::start() {
   sim_.start();

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include <QPoint>
 #include <QWidget>
 
 #include "app/simulator.h"
@@ -27,6 +28,8 @@ class Application {
   void start();
 
  private:
+  void placed(std::unique_ptr<QWidget> view, QPoint topLeft);
+
   StdRandom random_;
   SystemClock clock_;
   QtMessageBoxes dialogs_;

@@ -341,7 +341,12 @@ void SetupWindowView::refreshFromModel() {
   // bare menu height shows the menu bar alone.
   const int bodyHeight = std::max(0, model_.Height - Tmenumain::kMenuHeight);
   const QSize size(model_.Width, menuBar()->sizeHint().height() + bodyHeight);
-  if (size != this->size() || minimumSize() != size) setFixedSize(size);
+  if (size != this->size() || minimumSize() != size) {
+    const bool grows = size.height() > this->size().height() || size.width() > this->size().width();
+    setFixedSize(size);
+    // Grown for editing: bring the controls in front of the panels they overlap.
+    if (grows && isVisible()) raise();
+  }
 
   if (model_.Visible() && !isVisible()) {
     move(0, 0);
