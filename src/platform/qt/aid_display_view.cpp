@@ -1,5 +1,7 @@
 #include "platform/qt/aid_display_view.h"
 
+#include "platform/qt/colours.h"
+
 #include <QPainter>
 
 #include "app/number_format.h"
@@ -71,7 +73,7 @@ AidLampWidget::AidLampWidget(const StatusLight& light, QWidget* parent)
 
 void AidLampWidget::refresh() {
   QString state = light_.Lit ? QStringLiteral("lit") : QStringLiteral("unlit");
-  QString description = state + QStringLiteral(", ") + AuxWindowBase::colourName(light_.shown());
+  QString description = state + QStringLiteral(", ") + colourName(light_.shown());
   if (accessibleDescription() != description) {
     setAccessibleDescription(description);
     update();
@@ -82,7 +84,7 @@ void AidLampWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-  QColor fill = AuxWindowBase::qcolor(light_.shown());
+  QColor fill = toQColor(light_.shown());
   QRadialGradient shine(r.center() - QPointF(r.width() / 5, r.height() / 5), r.width() / 1.5);
   shine.setColorAt(0, fill.lighter(150));
   shine.setColorAt(1, fill);

@@ -1,5 +1,7 @@
 #include "platform/qt/aux_window_base.h"
 
+#include "platform/qt/colours.h"
+
 #include <QCloseEvent>
 
 #include "app/window_model.h"
@@ -29,28 +31,5 @@ void AuxWindowBase::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-QColor AuxWindowBase::qcolor(Color c) {
-  return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                static_cast<int>((c >> 16) & 0xFF));
-}
-
-QString AuxWindowBase::colourName(Color c) {
-  switch (c) {
-    case clLime:
-      return QStringLiteral("lime");
-    case clRed:
-      return QStringLiteral("red");
-    case clSilver:
-      return QStringLiteral("silver");
-    case clBlack:
-      return QStringLiteral("black");
-    case clBlue:
-      return QStringLiteral("blue");
-    case clWhite:
-      return QStringLiteral("white");
-    default:
-      return qcolor(c).name();
-  }
-}
 
 }  // namespace kestrom

@@ -20,9 +20,6 @@ class AuxWindowBase : public QWidget, public ModelView {
 
   void refreshFromModel() final;
 
-  // 0xBBGGRR as a QColor, and a name for it that a screen reader can say.
-  static QColor qcolor(Color c);
-  static QString colourName(Color c);
 
  protected:
   // Re-reads the controls' state from the model.

@@ -1,5 +1,7 @@
 #include "platform/qt/mk3_unit_view.h"
 
+#include "platform/qt/colours.h"
+
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
@@ -19,28 +21,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-QColor toQColor(Color c) {
-  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
-QString colourName(Color c) {
-  switch (c) {
-    case clLime:
-      return QStringLiteral("lime");
-    case clRed:
-      return QStringLiteral("red");
-    case clBlack:
-      return QStringLiteral("black");
-    case clSilver:
-      return QStringLiteral("silver");
-    case clBlue:
-      return QStringLiteral("blue");
-    case clWhite:
-      return QStringLiteral("white");
-    default:
-      return toQColor(c).name();
-  }
-}
 
 QPointF polar(QPointF centre, double radius, double degrees) {
   const double a = degrees * kPi / 180.0;

@@ -8,14 +8,11 @@
 #include <string>
 
 #include "app/controls.h"
+#include "platform/qt/colours.h"
 #include "panels/common/station_panel.h"
 
 namespace kestrom {
 
-// A 0xBBGGRR colour as Qt's colour.
-QColor toQColor(Color c);
-// A colour as a word a screen reader can say: "lime", "red", ... or "#RRGGBB".
-QString colourName(Color c);
 // Bold sans-serif, 13 pixels high: the display's font.
 QFont displayFont();
 
