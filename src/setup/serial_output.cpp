@@ -1,10 +1,311 @@
 #include "setup/serial_output.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "app/simulator.h"
+#include "panels/mobile/mobile_panel.h"
+#include "setup/setup_window.h"
+#include "setup/telegrams.h"
 
 namespace kestrom {
 
+namespace {
+
+constexpr int kBaudRates[] = {1200, 2400, 4800, 9600};
+constexpr const char* kBaudTexts[] = {"1200", "2400", "4800", "9600"};
+constexpr int kUpdateIntervals[] = {1000, 500, 250};
+constexpr char kParityLetters[] = {'N', 'E', 'O'};
+constexpr Parity kParities[] = {Parity::None, Parity::Even, Parity::Odd};
+
+bool validIndex(const ComboBox& box, int index) {
+  return index >= 0 && index < static_cast<int>(box.Items.size());
+}
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+// The range digits followed by the jitter digits, read as a whole number (the
+// value the setup window's text conversion gives for a text of digits alone).
+std::optional<double> rangeTextValue(std::string_view text) {
+  text = trimmed(text);
+  if (text.empty() ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  double value = 0;
+  for (char c : text) value = value * 10 + (c - '0');
+  return value;
+}
+
+// Where a Mobile PER. CONNECTION bits text puts the data bits and parity lists.
+struct BitsChoice {
+  const char* text;
+  int databits;
+  int parity;
+};
+// The panels' own cycle shows odd parity with 8 bits as "8 - 0" (digit zero); the
+// setup window writes "8 - O". Both mean the same choice.
+constexpr BitsChoice kBitsChoices[] = {
+    {"BITS : 8 - N", 1, 0}, {"BITS : 8 - E", 1, 1}, {"BITS : 8 - 0", 1, 2}, {"BITS : 8 - O", 1, 2},
+    {"BITS : 7 - N", 0, 0}, {"BITS : 7 - E", 0, 1}, {"BITS : 7 - O", 0, 2}, {"BITS : 7 - 0", 0, 2},
+};
+
+// Mobile out telegram texts (trailing blanks aside) and the telegram list item.
+struct OutTelegramChoice {
+  const char* text;
+  int item;
+};
+constexpr OutTelegramChoice kOutTelegramChoices[] = {
+    {"BCD(.001)", 4},   {"BCD(.01)", 3}, {"BCD(ADB)", 5}, {"KA-BCD(.001)", 4}, {"KA-BCD(.01)", 3},
+    {"KA-BCD(ADB)", 5}, {"ASCII 16", 0}, {"ASCII 17", 1}, {"ASCII 22", 2},
+};
+
+}  // namespace
+
+bool mobileLockFlag(const Tmobile& mobile) {
+  return mobile.ApdStatusLight1.Lit && mobile.ApdStatusLight1.LitColor == clLime;
+}
+
 SerialOutput::SerialOutput(Simulator& sim, int timerOrder)
-    : Timer4(sim.scheduler(), timerOrder, 250, false), sim_(sim) {}
+    : Timer4(sim.scheduler(), timerOrder, 250, false, [this] { Timer4Timer(); }), sim_(sim) {
+  for (int n = 1; n <= 12; ++n) coms.Items.push_back("COM PORT " + std::to_string(n));
+  coms.ItemIndex = 0;
+  baudrate.Items = {"1200 Baud", "2400 Baud", "4800 Baud", "9600 Baud"};
+  baudrate.ItemIndex = 3;
+  databits.Items = {"7 Data Bits", "8 Data Bits"};
+  databits.ItemIndex = 1;
+  parity.Items = {"No Parity", "Even Parity", "Odd Parity"};
+  parity.ItemIndex = 0;
+  stopbits.Items = {"1 Stop Bit", "2 Stop Bits"};
+  stopbits.ItemIndex = 0;
+  updaterate.Items = {"1 Telegram per Sec.", "2 Telegrams per Sec.", "4 Telegrams per Sec."};
+  updaterate.ItemIndex = 2;
+  for (int type = 1; type <= telegram::kTypeCount; ++type) {
+    telegrams.Items.push_back(telegram::listText(type));
+  }
+  telegrams.ItemIndex = telegram::Bcd001 - 1;
+  TransmittingText.Caption = telegram::transmittingText(telegram::Bcd001);
+  port().onFailure = [this] { portFailed(); };
+}
+
+SerialOutput::~SerialOutput() {
+  port().onFailure = nullptr;
+  port().close();
+}
+
+SerialPort& SerialOutput::port() const {
+  return sim_.services().serial;
+}
+
+bool SerialOutput::Sending() const {
+  return port().isOpen() && Timer4.Enabled();
+}
+
+std::optional<std::string> SerialOutput::takePendingMessage() {
+  std::optional<std::string> message;
+  message.swap(pending_);
+  return message;
+}
+
+// ---- Lists -------------------------------------------------------------------
+
+void SerialOutput::comsChange(int index) {
+  if (!coms.Enabled || !validIndex(coms, index)) return;
+  coms.ItemIndex = index;
+  if (portNumber_ == index + 1) return;
+  portNumber_ = index + 1;
+  if (!port().isOpen()) return;  // used at the next open
+  port().close();
+  if (!port().open(portNumber_, settings_)) openFailed();
+}
+
+void SerialOutput::baudrateChange(int index) {
+  if (!baudrate.Enabled || !validIndex(baudrate, index)) return;
+  baudrate.ItemIndex = index;
+  settings_.baudRate = kBaudRates[index];
+  sim_.state().MobilePerSendBaud = kBaudTexts[index];
+  applySettings();
+}
+
+void SerialOutput::databitsChange(int index) {
+  if (!databits.Enabled || !validIndex(databits, index)) return;
+  databits.ItemIndex = index;
+  settings_.dataBits = index == 0 ? 7 : 8;
+  writeMobilePerBits();
+  applySettings();
+}
+
+void SerialOutput::parityChange(int index) {
+  if (!parity.Enabled || !validIndex(parity, index)) return;
+  parity.ItemIndex = index;
+  settings_.parity = kParities[index];
+  writeMobilePerBits();
+  applySettings();
+}
+
+void SerialOutput::stopbitsChange(int index) {
+  if (!stopbits.Enabled || !validIndex(stopbits, index)) return;
+  stopbits.ItemIndex = index;
+  settings_.stopBits = index + 1;
+  sim_.state().MobilePerStop = index == 0 ? "STOP : 1    " : "STOP : 2    ";
+  applySettings();
+}
+
+void SerialOutput::updaterateChange(int index) {
+  if (!updaterate.Enabled || !validIndex(updaterate, index)) return;
+  updaterate.ItemIndex = index;
+  Timer4.setInterval(kUpdateIntervals[index]);  // counts from now, running or not
+}
+
+void SerialOutput::telegramsChange(int index) {
+  if (!telegrams.Enabled || !validIndex(telegrams, index)) return;
+  telegrams.ItemIndex = index;
+  sim_.state().OutputTelegramType = index + 1;
+  TransmittingText.Caption = telegram::transmittingText(index + 1);
+}
+
+// The text reads both lists as they show now.
+void SerialOutput::writeMobilePerBits() {
+  const char bits = databits.ItemIndex == 0 ? '7' : '8';
+  const char letter = validIndex(parity, parity.ItemIndex) ? kParityLetters[parity.ItemIndex] : 'N';
+  sim_.state().MobilePerBits = std::string("BITS : ") + bits + " - " + letter;
+}
+
+void SerialOutput::applySettings() {
+  if (port().isOpen() && !port().apply(settings_)) openFailed();
+}
+
+// ---- Output switches -----------------------------------------------------------
+
+void SerialOutput::comportClick(bool checked) {
+  if (!comport.Enabled || checked == comport.Checked) return;
+  comport.Checked = checked;
+  if (!checked) {
+    comportOff();
+    return;
+  }
+  CheckBox1.Enabled = false;
+  if (!startOutput()) openFailed();
+}
+
+void SerialOutput::comportOff() {
+  CheckBox1.Enabled = true;
+  stopOutput();
+}
+
+void SerialOutput::CheckBox1Click(bool checked) {
+  if (!CheckBox1.Enabled || checked == CheckBox1.Checked) return;
+  CheckBox1.Checked = checked;
+  if (!checked) {
+    CheckBox1Off();
+    return;
+  }
+  comport.Enabled = false;
+  const bool started = startOutput();
+  // Locked whether or not the port opened: the box stays ticked after a failure.
+  baudrate.Enabled = databits.Enabled = parity.Enabled = stopbits.Enabled = telegrams.Enabled =
+      false;
+  if (!started) openFailed();
+}
+
+void SerialOutput::CheckBox1Off() {
+  comport.Enabled = true;
+  stopOutput();
+  baudrate.Enabled = databits.Enabled = parity.Enabled = stopbits.Enabled = telegrams.Enabled =
+      true;
+}
+
+bool SerialOutput::startOutput() {
+  if (!port().open(portNumber_, settings_)) {
+    port().close();
+    Timer4.stop();
+    return false;
+  }
+  Timer4.start();
+  return true;
+}
+
+void SerialOutput::stopOutput() {
+  port().close();
+  Timer4.stop();
+}
+
+void SerialOutput::openFailed() {
+  stopOutput();
+  if (comport.Checked) {
+    comport.Checked = false;
+    comportOff();
+  }
+  sim_.services().dialogs.error(kNotAvailable);
+}
+
+void SerialOutput::portFailed() {
+  if (!outputRunning() && !port().isOpen()) return;  // already switched off
+  stopOutput();
+  if (comport.Checked) {
+    comport.Checked = false;
+    comportOff();
+  }
+  if (CheckBox1.Checked) {
+    CheckBox1.Checked = false;
+    CheckBox1Off();
+  }
+  pending_ = kNotAvailable;
+  if (onMessagePending) onMessagePending();
+}
+
+// ---- Telegram timer ------------------------------------------------------------
+
+void SerialOutput::Timer4Timer() {
+  SimulationState& st = sim_.state();
+  st.RangeJitter = 30 + sim_.services().random.random(10);
+  st.RangeText = sim_.setup().MaskEdit1.Text + std::to_string(st.RangeJitter);
+  const std::optional<double> hundredths = rangeTextValue(st.RangeText);
+  if (!hundredths) return;  // no distance to send: skip this slot quietly
+  st.Distance = *hundredths / 100;
+
+  telegram::Input in;
+  in.type = st.OutputTelegramType;
+  in.inLock = mobileLockFlag(sim_.mobile());
+  in.distance = st.Distance;
+  in.fixAzimuth = st.FixAzimuth;
+  in.antennaBearing = st.AntennaBearing;
+  in.mobileUnitRole = st.MobileUnitRole;
+  const std::string bytes = telegram::build(in);
+  // The timer runs only while the port is open: a port found closed has failed.
+  if (!port().isOpen()) {
+    portFailed();
+  } else if (!bytes.empty() && !port().write(bytes)) {
+    portFailed();
+  }
+}
+
+// ---- The Mobile panel's ENTER ----------------------------------------------------
+
+void SerialOutput::followMobilePerConnection(const std::string& sendBaud, const std::string& bits,
+                                             const std::string& stop) {
+  if (!CheckBox1.Checked) return;
+  for (int i = 0; i < 4; ++i) {
+    if (trimmed(sendBaud) == kBaudTexts[i]) baudrate.ItemIndex = i;
+  }
+  for (const BitsChoice& c : kBitsChoices) {
+    if (bits == c.text) {
+      databits.ItemIndex = c.databits;
+      parity.ItemIndex = c.parity;
+    }
+  }
+  if (trimmed(stop) == "STOP : 1") stopbits.ItemIndex = 0;
+  if (trimmed(stop) == "STOP : 2") stopbits.ItemIndex = 1;
+}
+
+void SerialOutput::followMobileOutTelegram(const std::string& outTelegram) {
+  for (const OutTelegramChoice& c : kOutTelegramChoices) {
+    if (trimmed(outTelegram) == c.text) telegrams.ItemIndex = c.item;
+  }
+}
 
 }  // namespace kestrom

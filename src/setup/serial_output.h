@@ -1,24 +1,115 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "app/controls.h"
 #include "platform/scheduler.h"
+#include "platform/seams.h"
 
 namespace kestrom {
 
 class Simulator;
+class Tmobile;
+
+// The flag the telegrams carry as "in lock": the Mobile panel's in-lock lamp is lit
+// and lit in lime (its tracking lights it red while the antenna is in beam but off
+// target, and switches it off when a link condition fails).
+bool mobileLockFlag(const Tmobile& mobile);
 
 // The setup window's right-hand half: serial port, line settings, telegram type
 // and rate, the two output switches and the telegram timer.
+//
+// The lists show a selection (ItemIndex) that the Mobile panel may change; the
+// port and the telegram type use what the operator last chose in the lists
+// themselves, kept apart from ItemIndex.
 class SerialOutput {
  public:
   SerialOutput(Simulator& sim, int timerOrder);
+  ~SerialOutput();
+  SerialOutput(const SerialOutput&) = delete;
+  SerialOutput& operator=(const SerialOutput&) = delete;
+
+  static constexpr const char* kNotAvailable = "This Com port is not Available.";
+
+  // " Communications Setup "
+  ComboBox coms;      // "COM PORT 1" .. "COM PORT 12"
+  ComboBox baudrate;  // "1200 Baud" .. "9600 Baud"
+  ComboBox databits;  // "7 Data Bits", "8 Data Bits"
+  ComboBox parity;    // "No Parity", "Even Parity", "Odd Parity"
+  ComboBox stopbits;  // "1 Stop Bit", "2 Stop Bits"
+  // " Per. Output Telegrams "
+  ComboBox updaterate;     // 1, 2 or 4 telegrams per second
+  ComboBox telegrams;      // the six telegram types
+  Label TransmittingText;  // under "Transmitting :"
+  // " Peripheral Output "
+  CheckBox comport;    // "Serial Output On"
+  CheckBox CheckBox1;  // "Output Controled by Sim."
 
   Timer Timer4;  // telegram sender
 
+  // Operator input. A list change carries the index chosen; a box click carries the
+  // box's new state. Input to a disabled control, or an index outside the list,
+  // is ignored.
+  void comsChange(int index);
+  void baudrateChange(int index);
+  void databitsChange(int index);
+  void parityChange(int index);
+  void stopbitsChange(int index);
+  void updaterateChange(int index);
+  void telegramsChange(int index);
+  void comportClick(bool checked);
+  void CheckBox1Click(bool checked);
+
+  void Timer4Timer();
+
+  // The Mobile panel's ENTER on its own PER. CONNECTION page: while "Output
+  // Controled by Sim." is ticked, the baud rate, data bits, parity and stop bits
+  // lists show the settings the page showed ("9600", "BITS : 8 - 0",
+  // "STOP : 1    "). A text that is not one of the page's options leaves its list
+  // as it is. Only the lists' selections change, not the port.
+  void followMobilePerConnection(const std::string& sendBaud, const std::string& bits,
+                                 const std::string& stop);
+  // The Mobile panel's ENTER on its PER. TELEGRAMS page: the telegram list shows
+  // the out telegram the page showed ("BCD(.001)        " selects "BCD(0.001)").
+  // Only the list's selection changes, not the telegram type sent.
+  void followMobileOutTelegram(const std::string& outTelegram);
+
+  // What the port uses: "COM PORT n" and its line settings.
+  int portNumber() const { return portNumber_; }
+  const SerialSettings& lineSettings() const { return settings_; }
+  // True while telegrams go out: the port is open and the telegram timer runs.
+  bool Sending() const;
+
+  // A port that fails while output runs is switched off inside the failing event,
+  // which may be a timer tick, so its message is not shown there: it waits here
+  // until the view shows it. onMessagePending is called each time one is left.
+  std::optional<std::string> takePendingMessage();
+  bool hasPendingMessage() const { return pending_.has_value(); }
+  std::function<void()> onMessagePending;
+
  private:
+  SerialPort& port() const;
+  bool outputRunning() const { return Timer4.Enabled(); }
+  // Opens the port and starts the timer; false (port closed, timer stopped) on failure.
+  bool startOutput();
+  void stopOutput();
+  // The switch-off steps of each box, run when the box is cleared by any means.
+  void comportOff();
+  void CheckBox1Off();
+  // An open that failed inside an operator event: switch off and say so.
+  void openFailed();
+  // The open port failed by itself (device gone, write refused).
+  void portFailed();
+  // Hands changed line settings to the port; an open port that refuses them fails.
+  void applySettings();
+  void writeMobilePerBits();
+
   Simulator& sim_;
+  int portNumber_ = 1;
+  SerialSettings settings_;
+  std::optional<std::string> pending_;
 };
 
 }  // namespace kestrom

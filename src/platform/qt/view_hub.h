@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <vector>
 
 namespace kestrom {
@@ -17,6 +18,9 @@ class ModelView {
 
 // Drives the simulator's scheduler from one precise QTimer at the next due time
 // and has every view re-read its model after each event and each batch of ticks.
+// The QTimer wakes the thread about 2 ms before a tick is due and the hub waits
+// out the rest itself, so ticks (and the telegrams they send) keep their slots to
+// a fraction of a millisecond.
 class ViewHub : public QObject {
   Q_OBJECT
  public:
@@ -33,6 +37,8 @@ class ViewHub : public QObject {
  private:
   void rearm();
   void onTimer();
+  // Monotonic time (ns) at which virtual time reaches `dueMs`.
+  qint64 dueNs(std::int64_t dueMs) const;
 
   Simulator& sim_;
   QTimer timer_;

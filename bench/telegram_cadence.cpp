@@ -1,0 +1,231 @@
+// Measures how evenly the telegram sender keeps its slots in real time.
+//
+// A pseudo-terminal stands in for "COM PORT 1". The simulator runs as in the
+// program (all window models, the real serial port, the scheduler driven by the
+// view hub's precise timer) and sends an ASCII telegram four times a second. A
+// reader thread timestamps each telegram's arrival on the far side of the line.
+//
+//   telegram_cadence [--seconds N]     (default 60)
+//
+// Prints, for the arrivals and for the sender's own writes, the number of
+// telegrams, the median, 99th percentile and largest deviation of the interval
+// from 250 ms, and the slots missed.
+#include <fcntl.h>
+#include <poll.h>
+#include <pthread.h>
+#include <pty.h>
+#include <sched.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/simulator.h"
+#include "platform/qt/qt_serial_port.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/view_hub.h"
+#include "setup/serial_output.h"
+#include "setup/setup_window.h"
+
+using namespace kestrom;
+
+namespace {
+
+constexpr double kSlotMs = 250.0;
+
+class PrintedDialogs : public MessageBoxes {
+ public:
+  void information(const std::string& text) override {
+    std::fprintf(stderr, "info: %s\n", text.c_str());
+  }
+  Answer warningOkCancel(const std::string& text) override {
+    std::fprintf(stderr, "warning: %s\n", text.c_str());
+    return Answer::Ok;
+  }
+  void error(const std::string& text) override {
+    std::fprintf(stderr, "error: %s\n", text.c_str());
+  }
+};
+
+class SilentTone : public TonePlayer {
+ public:
+  void play(const std::vector<Beep>&) override {}
+};
+
+class NoHelp : public HelpViewer {
+ public:
+  void openContents(const std::string&) override {}
+};
+
+double monotonicMs();
+std::atomic<bool> readerRealTime{false};
+
+// The real port, with the instant of every write noted: it tells the sender's own
+// timing apart from the delay of the line and the reader.
+class TimedPort : public SerialPort {
+ public:
+  explicit TimedPort(SerialPort& real) : real_(real) {
+    real_.onFailure = [this] {
+      if (onFailure) onFailure();
+    };
+  }
+  bool open(int n, const SerialSettings& s) override { return real_.open(n, s); }
+  void close() override { real_.close(); }
+  bool isOpen() const override { return real_.isOpen(); }
+  bool apply(const SerialSettings& s) override { return real_.apply(s); }
+  bool write(const std::string& bytes) override {
+    writes.push_back(monotonicMs());
+    return real_.write(bytes);
+  }
+  std::vector<double> writes;
+
+ private:
+  SerialPort& real_;
+};
+
+double monotonicMs() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+// Reads the master side and timestamps every line end, until told to stop.
+void readArrivals(int master, const std::atomic<bool>& stop, std::vector<double>& arrivals) {
+  // The reader stands for the device at the far end: where the system allows it,
+  // it runs at real-time priority so that its own wake-ups distort the figures less.
+  sched_param param{};
+  param.sched_priority = 10;
+  readerRealTime = pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) == 0;
+  char buf[1024];
+  while (!stop.load()) {
+    pollfd p{master, POLLIN, 0};
+    if (poll(&p, 1, 100) <= 0) continue;
+    const double now = monotonicMs();
+    const ssize_t n = read(master, buf, sizeof buf);
+    if (n <= 0) continue;
+    for (ssize_t i = 0; i < n; ++i) {
+      if (buf[i] == '\n') arrivals.push_back(now);
+    }
+  }
+}
+
+double percentile(const std::vector<double>& sorted, double p) {
+  if (sorted.empty()) return 0;
+  const auto rank = static_cast<std::size_t>(std::ceil(p * sorted.size()));
+  return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
+}
+
+struct Cadence {
+  std::vector<double> deviations;  // sorted
+  long missed = 0;
+};
+
+Cadence cadence(const std::vector<double>& times) {
+  Cadence c;
+  for (std::size_t i = 1; i < times.size(); ++i) {
+    const double interval = times[i] - times[i - 1];
+    c.deviations.push_back(std::fabs(interval - kSlotMs));
+    c.missed += std::max(0L, std::lround(interval / kSlotMs) - 1);
+  }
+  std::sort(c.deviations.begin(), c.deviations.end());
+  return c;
+}
+
+void print(const char* what, std::size_t count, const Cadence& c) {
+  std::printf("%s\n", what);
+  std::printf("  telegrams:                 %zu\n", count);
+  std::printf("  median deviation:          %.3f ms\n", percentile(c.deviations, 0.5));
+  std::printf("  99th percentile deviation: %.3f ms\n", percentile(c.deviations, 0.99));
+  std::printf("  maximum deviation:         %.3f ms\n",
+              c.deviations.empty() ? 0.0 : c.deviations.back());
+  std::printf("  missed slots:              %ld\n", c.missed);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  int seconds = 60;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
+      seconds = std::atoi(argv[++i]);
+    } else {
+      std::fprintf(stderr, "usage: %s [--seconds N]\n", argv[0]);
+      return 2;
+    }
+  }
+  if (seconds <= 0) {
+    std::fprintf(stderr, "--seconds needs a positive whole number\n");
+    return 2;
+  }
+
+  int master = -1;
+  int slave = -1;
+  char slaveName[256] = {};
+  if (openpty(&master, &slave, slaveName, nullptr, nullptr) != 0) {
+    std::perror("openpty");
+    return 1;
+  }
+  setenv("KESTROM_COM1", slaveName, 1);
+
+  QCoreApplication app(argc, argv);
+  StdRandom random;
+  SystemClock clock;
+  PrintedDialogs dialogs;
+  SilentTone tone;
+  NoHelp help;
+  QtSerialPort serial;
+  TimedPort timed(serial);
+  Simulator sim(Services{random, clock, dialogs, tone, help, timed});
+  ViewHub hub(sim);
+  sim.start();
+
+  SerialOutput& out = sim.setup().Serial;
+  sim.setup().MaskEdit1.Text = "00126";
+  out.updaterateChange(2);  // 4 telegrams per second
+  out.telegramsChange(0);   // ASCII 16: sent in every slot, in lock or not
+  out.comportClick(true);
+  if (!out.Sending()) {
+    std::fprintf(stderr, "could not open %s\n", slaveName);
+    return 1;
+  }
+  close(slave);
+
+  std::atomic<bool> stop{false};
+  std::vector<double> arrivals;
+  arrivals.reserve(static_cast<std::size_t>(seconds) * 8 + 16);
+  std::thread reader(readArrivals, master, std::cref(stop), std::ref(arrivals));
+
+  std::printf("sending on %s for %d s ...\n", slaveName, seconds);
+  std::fflush(stdout);
+  QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
+  QCoreApplication::exec();
+  out.comportClick(false);
+  stop = true;
+  reader.join();
+  close(master);
+
+  std::printf("expected about %d telegrams, one every %.0f ms (reader at %s priority)\n",
+              seconds * 4, kSlotMs, readerRealTime ? "real-time" : "normal");
+  print("arrival at the far end of the line:", arrivals.size(), cadence(arrivals));
+  print("write by the sender:", timed.writes.size(), cadence(timed.writes));
+  if (timed.writes.size() == arrivals.size()) {
+    std::vector<double> delays;
+    for (std::size_t i = 0; i < arrivals.size(); ++i)
+      delays.push_back(arrivals[i] - timed.writes[i]);
+    std::sort(delays.begin(), delays.end());
+    std::printf(
+        "delay from write to arrival: median %.3f ms, 99th percentile %.3f ms, maximum %.3f ms\n",
+        percentile(delays, 0.5), percentile(delays, 0.99), delays.back());
+  }
+  return 0;
+}

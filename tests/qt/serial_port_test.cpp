@@ -1,0 +1,163 @@
+// The real serial port on a pseudo-terminal: its slave side stands in for
+// "COM PORT 1", the test reads and closes the master side.
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include "app/simulator.h"
+#include "platform/qt/qt_serial_port.h"
+#include "platform/qt/view_hub.h"
+#include "setup/serial_output.h"
+#include "setup/setup_window.h"
+#include "support/fakes.h"
+
+using namespace kestrom;
+
+namespace {
+
+class Pty {
+ public:
+  Pty() {
+    char name[256] = {};
+    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
+    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+    path_ = name;
+  }
+  ~Pty() {
+    closeMaster();
+    if (slave_ >= 0) ::close(slave_);
+  }
+  bool ok() const { return master_ >= 0 && !path_.isEmpty(); }
+  const QByteArray& path() const { return path_; }
+  // What has arrived on the master side so far.
+  QByteArray read() {
+    char buf[512];
+    ssize_t n;
+    while (master_ >= 0 && (n = ::read(master_, buf, sizeof buf)) > 0) received_.append(buf, n);
+    return received_;
+  }
+  void closeMaster() {
+    if (master_ >= 0) ::close(master_);
+    master_ = -1;
+  }
+  void closeSlave() {
+    if (slave_ >= 0) ::close(slave_);
+    slave_ = -1;
+  }
+
+ private:
+  int master_ = -1;
+  int slave_ = -1;
+  QByteArray path_;
+  QByteArray received_;
+};
+
+// Lets the event loop run for `ms`, as the program would between events.
+void runFor(int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+}  // namespace
+
+class SerialPortTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void namesTheDeviceOfEachPort() {
+    qputenv("KESTROM_COM7", "/dev/ttyUSB3");
+    QCOMPARE(QtSerialPort::deviceName(7), QStringLiteral("/dev/ttyUSB3"));
+    qunsetenv("KESTROM_COM7");
+    QCOMPARE(QtSerialPort::deviceName(7), QStringLiteral("/dev/ttyS6"));
+  }
+
+  void missingOrBusyPortFailsToOpen() {
+    Pty pty;
+    QVERIFY(pty.ok());
+    qputenv("KESTROM_COM2", "/dev/no-such-tty");
+    QtSerialPort missing;
+    QVERIFY(!missing.open(2, SerialSettings{}));
+    QVERIFY(!missing.isOpen());
+    QVERIFY(!missing.write("x"));
+
+    qputenv("KESTROM_COM1", pty.path());
+    QtSerialPort first, second;
+    QVERIFY(first.open(1, SerialSettings{}));
+    QVERIFY(!second.open(1, SerialSettings{}));
+    QVERIFY(first.isOpen());
+  }
+
+  void bytesArriveUnaltered() {
+    Pty pty;
+    QVERIFY(pty.ok());
+    qputenv("KESTROM_COM1", pty.path());
+    QtSerialPort port;
+    QVERIFY(port.open(1, SerialSettings{4800, 7, Parity::Even, 2}));
+    QVERIFY(port.apply(SerialSettings{9600, 8, Parity::None, 1}));
+    const std::string sent("\x00\x0D\x0A\xFF", 4);
+    QVERIFY(port.write(sent));
+    QTRY_COMPARE(pty.read(), QByteArray(sent.data(), 4));
+  }
+
+  void vanishingLineIsReportedOnceAndClosesThePort() {
+    Pty pty;
+    QVERIFY(pty.ok());
+    qputenv("KESTROM_COM1", pty.path());
+    QtSerialPort port;
+    int failures = 0;
+    port.onFailure = [&] { ++failures; };
+    QVERIFY(port.open(1, SerialSettings{}));
+    pty.closeSlave();
+    QVERIFY(port.write("hello"));
+    QTRY_COMPARE(pty.read(), QByteArray("hello"));
+    pty.closeMaster();
+    QTRY_COMPARE(failures, 1);
+    runFor(300);
+    QCOMPARE(failures, 1);
+    QVERIFY(!port.isOpen());
+    QVERIFY(!port.write("more"));
+  }
+
+  // The whole chain: the telegram timer driven in real time writes to the line;
+  // the line goes away; output switches off with the message left for the view.
+  void telegramOutputStopsWhenTheLineGoesAway() {
+    Pty pty;
+    QVERIFY(pty.ok());
+    qputenv("KESTROM_COM1", pty.path());
+    testing::FakeRandom random;
+    testing::FixedClock clock;
+    testing::RecordingDialogs dialogs;
+    testing::RecordingTone tone;
+    testing::RecordingHelp help;
+    QtSerialPort serial;
+    Simulator sim(Services{random, clock, dialogs, tone, help, serial});
+    ViewHub hub(sim);
+    sim.setup().MaskEdit1.Text = "00126";
+    SerialOutput& out = sim.setup().Serial;
+    int pending = 0;
+    out.onMessagePending = [&] { ++pending; };
+    out.telegramsChange(1);  // ASCII 17
+    out.comportClick(true);
+    QVERIFY(out.Sending());
+    pty.closeSlave();
+    QTRY_VERIFY(pty.read().size() >= 2 * 17);
+    QVERIFY(pty.read().startsWith("000000 000000 0\r\n000000 000000 0\r\n"));
+
+    pty.closeMaster();
+    QTRY_COMPARE(pending, 1);
+    runFor(600);
+    QCOMPARE(pending, 1);
+    QVERIFY(!out.comport.Checked);
+    QVERIFY(!out.Timer4.Enabled());
+    QVERIFY(!serial.isOpen());
+    QVERIFY(dialogs.shown.empty());
+    QCOMPARE(out.takePendingMessage().value_or(""), std::string(SerialOutput::kNotAvailable));
+  }
+};
+
+QTEST_GUILESS_MAIN(SerialPortTest)
+#include "serial_port_test.moc"
