@@ -4,10 +4,13 @@
 
 namespace kestrom {
 
-double drawDistance(SimulationState& state, const std::string& rangeDigits, RandomSource& random) {
+std::optional<double> drawDistance(SimulationState& state, const std::string& rangeDigits,
+                                   RandomSource& random) {
   state.RangeJitter = 30 + random.random(10);
   state.RangeText = rangeDigits + std::to_string(state.RangeJitter);
-  return StringToFloatOr(state.RangeText, state.RangeJitter) / 100.0;
+  std::optional<double> hundredths = StringToFloat(state.RangeText);
+  if (!hundredths) return std::nullopt;
+  return *hundredths / 100.0;
 }
 
 }  // namespace kestrom

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/seams.h"
@@ -10,7 +11,8 @@ namespace kestrom {
 // The simulated distance as every distance reader computes it: the five range
 // digits with the two digits of a fresh jitter 30..39 appended, read as hundredths
 // of a metre (range "00126", jitter 34 -> 126.34 m). Stores RangeJitter and
-// RangeText; an unreadable range counts as 0 m.
-double drawDistance(SimulationState& state, const std::string& rangeDigits, RandomSource& random);
+// RangeText; empty when the range cannot be read.
+std::optional<double> drawDistance(SimulationState& state, const std::string& rangeDigits,
+                                   RandomSource& random);
 
 }  // namespace kestrom

@@ -1,5 +1,7 @@
 #include "setup/serial_output.h"
 
+#include "setup/distance_draw.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -30,17 +32,6 @@ std::string_view trimmed(std::string_view s) {
 
 // The range digits followed by the jitter digits, read as a whole number (the
 // value the setup window's text conversion gives for a text of digits alone).
-std::optional<double> rangeTextValue(std::string_view text) {
-  text = trimmed(text);
-  if (text.empty() ||
-      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return std::nullopt;
-  }
-  double value = 0;
-  for (char c : text) value = value * 10 + (c - '0');
-  return value;
-}
-
 // Where a Mobile PER. CONNECTION bits text puts the data bits and parity lists.
 struct BitsChoice {
   const char* text;
@@ -262,11 +253,10 @@ void SerialOutput::portFailed() {
 
 void SerialOutput::Timer4Timer() {
   SimulationState& st = sim_.state();
-  st.RangeJitter = 30 + sim_.services().random.random(10);
-  st.RangeText = sim_.setup().MaskEdit1.Text + std::to_string(st.RangeJitter);
-  const std::optional<double> hundredths = rangeTextValue(st.RangeText);
-  if (!hundredths) return;  // no distance to send: skip this slot quietly
-  st.Distance = *hundredths / 100;
+  const std::optional<double> distance =
+      drawDistance(st, sim_.setup().RangeDigits(), sim_.services().random);
+  if (!distance) return;  // no distance to send: skip this slot quietly
+  st.Distance = *distance;
 
   telegram::Input in;
   in.type = st.OutputTelegramType;

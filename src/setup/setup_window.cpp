@@ -97,6 +97,8 @@ void Tmenumain::FormCreate() {
   SimulationState& s = sim_.state();
   Beacon1.Enabled = false;
   s.resetFlagsAndCycles();
+  // The telegram list shows the type the reset chose, so it shows what is sent.
+  Serial.telegrams.ItemIndex = s.OutputTelegramType - 1;
   // Only the list's selection: the timers and menus of a level chosen before stay.
   ComboBox2.ItemIndex = 0;
   s.resetTexts(sim_.services().clock.timeOfDay());

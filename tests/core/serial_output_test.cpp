@@ -313,3 +313,19 @@ TEST_F(SerialOutputTest, PortFailingWhileRunningSwitchesOffAndLeavesTheMessageFo
 
 }  // namespace
 }  // namespace kestrom
+
+namespace kestrom {
+namespace {
+
+TEST(SerialOutputReset, TheTelegramListShowsTheTypeAResetChose) {
+  testing::Rig rig;
+  SerialOutput& out = rig.sim.setup().Serial;
+  out.telegramsChange(0);  // ASCII 16
+  ASSERT_EQ(rig.state().OutputTelegramType, 1);
+  rig.sim.setup().ResetParameters1Click();
+  EXPECT_EQ(rig.state().OutputTelegramType, 4);
+  EXPECT_EQ(out.telegrams.Text(), "BCD(0.01)");
+}
+
+}  // namespace
+}  // namespace kestrom

@@ -196,7 +196,8 @@ void MobileTracking::showLampPanels(bool shown) {
 void MobileTracking::Timer3Timer() {
   SimulationState& s = sim_.state();
   s.AntennaBearing = bearingOf(s.AntennaDirection);
-  MobileDistance = drawDistance(s, sim_.setup().RangeDigits(), sim_.services().random);
+  // A range that cannot be read counts as no distance; the range rule then decides.
+  MobileDistance = drawDistance(s, sim_.setup().RangeDigits(), sim_.services().random).value_or(0);
   writeBearing();
 
   if (applyAutomaticGain(s, MobileDistance)) {

@@ -11,6 +11,7 @@
 #include "platform/qt/fix_panel_view.h"
 #include "platform/qt/mk3_unit_view.h"
 #include "platform/qt/prescreen_view.h"
+#include "platform/qt/serial_output_view.h"
 #include "platform/qt/setup_window_view.h"
 #include "windows/aid_display.h"
 #include "windows/bearing_window.h"
@@ -25,7 +26,10 @@ Application::Application()
   QApplication::setWindowIcon(appIcon());
 
   // One view per window, in the order the windows are created.
-  views_.push_back(std::make_unique<SetupWindowView>(sim_, hub_));
+  auto setup = std::make_unique<SetupWindowView>(sim_, hub_);
+  // The serial output settings fill the setup window's right-hand half.
+  new SerialOutputView(sim_, hub_, setup->rightHalf());
+  views_.push_back(std::move(setup));
   views_.push_back(std::make_unique<AboutBoxView>(sim_.about(), hub_));
   views_.push_back(std::make_unique<FixPanelView>(sim_.fix(), hub_));
   // The auxiliary windows open below the panels, clear of the menu bar.
