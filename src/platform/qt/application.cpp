@@ -10,6 +10,7 @@
 #include "platform/qt/distance_adjust_view.h"
 #include "platform/qt/fix_panel_view.h"
 #include "platform/qt/mk3_unit_view.h"
+#include "platform/qt/mobile_panel_view.h"
 #include "platform/qt/prescreen_view.h"
 #include "platform/qt/setup_window_view.h"
 #include "windows/aid_display.h"
@@ -26,6 +27,10 @@ Application::Application()
 
   // One view per window, in the order the windows are created.
   views_.push_back(std::make_unique<SetupWindowView>(sim_, hub_));
+
+  // The Mobile panel: shown from the setup window's ABU menu.
+  views_.push_back(std::make_unique<MobilePanelView>(sim_.mobile(), hub_));
+
   views_.push_back(std::make_unique<AboutBoxView>(sim_.about(), hub_));
   views_.push_back(std::make_unique<FixPanelView>(sim_.fix(), hub_));
   views_.push_back(std::make_unique<BearingView>(sim_.bearing(), hub_));
