@@ -20,7 +20,7 @@ struct MobileDialPicture {
   DialPoint sideLeft, sideRight;
   std::optional<DialPoint> beamLeft, beamRight;
   // Scan arc: circle bounded by 117,70 - 233,186, pen width 5, drawn from the ray
-  // toward arcStart counter-clockwise to the ray toward arcEnd.
+  // toward arcStart clockwise (the scanned sector) to the ray toward arcEnd.
   std::optional<DialPoint> arcStart, arcEnd;
 };
 

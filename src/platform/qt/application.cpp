@@ -10,6 +10,7 @@
 #include "platform/qt/distance_adjust_view.h"
 #include "platform/qt/fix_panel_view.h"
 #include "platform/qt/mk3_unit_view.h"
+#include "platform/qt/mobile_panel_view.h"
 #include "platform/qt/prescreen_view.h"
 #include "platform/qt/serial_output_view.h"
 #include "platform/qt/setup_window_view.h"
@@ -30,6 +31,7 @@ Application::Application()
   // The serial output settings fill the setup window's right-hand half.
   new SerialOutputView(sim_, hub_, setup->rightHalf());
   views_.push_back(std::move(setup));
+  views_.push_back(std::make_unique<MobilePanelView>(sim_.mobile(), hub_));
   views_.push_back(std::make_unique<AboutBoxView>(sim_.about(), hub_));
   views_.push_back(std::make_unique<FixPanelView>(sim_.fix(), hub_));
   // The auxiliary windows open below the panels, clear of the menu bar.
