@@ -94,8 +94,8 @@ bool applyAutomaticGain(SimulationState& s, double distance) {
   return true;
 }
 
-double alignmentError(double fixAzimuth, double bearing) {
-  double d = std::fmod(fixAzimuth - bearing, 360.0);
+double directionDifference(double a, double b) {
+  double d = std::fmod(a - b, 360.0);
   if (d >= 180) d -= 360;
   if (d < -180) d += 360;
   return d;
@@ -106,6 +106,23 @@ double bearingOf(double direction) {
   if (b < 0) b += 360;
   if (b >= 360) b -= 360;
   return b;
+}
+
+std::optional<int> scanLimitDegrees(const std::string& text) {
+  std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  std::size_t last = text.find_last_not_of(' ');
+  const char* begin = text.data() + first;
+  const char* end = text.data() + last + 1;
+  if (*begin == '+') {
+    ++begin;
+    if (begin == end || *begin == '-') return std::nullopt;
+  }
+  double value = 0;
+  auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
+  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  if (std::fabs(value) > 1e6) return std::nullopt;
+  return static_cast<int>(std::lround(value));
 }
 
 double reciprocalAzimuth(double fixAzimuth) {

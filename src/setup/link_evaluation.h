@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "setup/simulation_state.h"
@@ -36,8 +37,14 @@ void storeLinkConditions(SimulationState& state, const LinkConditions& c);
 // whether it changed anything.
 bool applyAutomaticGain(SimulationState& state, double distance);
 
-// Alignment error FixAzimuth - bearing, as a direction difference in -180 <= d < 180.
-double alignmentError(double fixAzimuth, double bearing);
+// Direction a - b brought into -180 <= d < 180 (the alignment error of the
+// antenna is directionDifference(FixAzimuth, AntennaBearing)).
+double directionDifference(double a, double b);
+
+// A scan limit text read as whole degrees, rounded to the nearest degree
+// ("245.50" -> 246). Surrounding spaces are allowed; anything else that is not a
+// plain decimal number (empty, letters, a comma) gives no value.
+std::optional<int> scanLimitDegrees(const std::string& text);
 
 // An antenna direction brought into 0 <= bearing < 360.
 double bearingOf(double direction);

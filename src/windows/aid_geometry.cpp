@@ -30,12 +30,6 @@ Point polarPoint(Point c, double r, double phiDeg) {
   return {c.x + truncated(r * std::sin(phi)), c.y - truncated(r * std::cos(phi))};
 }
 
-double directionDifference(double a, double b) {
-  double d = std::fmod(a - b, 360.0);
-  if (d > 180.0) d -= 360.0;
-  if (d < -180.0) d += 360.0;
-  return d;
-}
 
 AidLines aidLines(Point c, double theta) {
   AidLines g;
@@ -69,21 +63,5 @@ ScanArc scanArc(Point c, int leftLimit, int rightLimit) {
   return a;
 }
 
-std::optional<int> scanLimitDegrees(const std::string& text) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return std::nullopt;
-  std::size_t last = text.find_last_not_of(' ');
-  const char* begin = text.data() + first;
-  const char* end = text.data() + last + 1;
-  if (*begin == '+') {
-    ++begin;
-    if (begin == end || *begin == '-') return std::nullopt;
-  }
-  double value = 0;
-  auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
-  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
-  if (std::fabs(value) > 1e6) return std::nullopt;
-  return static_cast<int>(std::lround(value));
-}
 
 }  // namespace kestrom

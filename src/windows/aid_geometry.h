@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+
+#include "setup/link_evaluation.h"
 #include <string>
 
 namespace kestrom {
@@ -16,8 +18,6 @@ struct Point {
 // about c, each offset cut toward zero: (cx + trunc(r sin phi), cy - trunc(r cos phi)).
 Point polarPoint(Point c, double r, double phiDeg);
 
-// a - b as a direction, brought into -180 .. 180 degrees.
-double directionDifference(double a, double b);
 
 // The lines of the Fix antenna dial for the antenna direction theta
 // (FixAzimuth + 180). Every line starts at the centre.
@@ -43,9 +43,5 @@ struct ScanArc {
 };
 ScanArc scanArc(Point centre, int leftLimit, int rightLimit);
 
-// A scan limit text read as whole degrees, rounded to the nearest degree
-// ("245.50" -> 246). Surrounding spaces are allowed; anything else that is not a
-// plain decimal number (empty, letters, a comma) gives no value.
-std::optional<int> scanLimitDegrees(const std::string& text);
 
 }  // namespace kestrom

@@ -115,11 +115,11 @@ TEST(LinkEvaluation, AutomaticGainSetsRangesAndPowersAtTheMobileThresholds) {
 }
 
 TEST(LinkEvaluation, AlignmentIsADirectionDifference) {
-  EXPECT_NEAR(alignmentError(10.0, 10.3), -0.3, 1e-9);
-  EXPECT_NEAR(alignmentError(10.0, 9.7), 0.3, 1e-9);
-  EXPECT_NEAR(alignmentError(359.9, 0.1), -0.2, 1e-9);
-  EXPECT_NEAR(alignmentError(0.1, 359.9), 0.2, 1e-9);
-  EXPECT_NEAR(alignmentError(90, 270), -180, 1e-9);
+  EXPECT_NEAR(directionDifference(10.0, 10.3), -0.3, 1e-9);
+  EXPECT_NEAR(directionDifference(10.0, 9.7), 0.3, 1e-9);
+  EXPECT_NEAR(directionDifference(359.9, 0.1), -0.2, 1e-9);
+  EXPECT_NEAR(directionDifference(0.1, 359.9), 0.2, 1e-9);
+  EXPECT_NEAR(directionDifference(90, 270), -180, 1e-9);
   EXPECT_DOUBLE_EQ(reciprocalAzimuth(180), 360);
   EXPECT_DOUBLE_EQ(reciprocalAzimuth(0), 180);
   EXPECT_DOUBLE_EQ(reciprocalAzimuth(200), 20);

@@ -164,7 +164,7 @@ TEST_F(TrackingTest, SetpointAcrossNorthTurnsLeftAndStops) {
   rig.advance(2000);
   EXPECT_FALSE(tracking().Timer1.Enabled());
   EXPECT_EQ(tracking().AutoTurn, 0);
-  EXPECT_LT(std::fabs(alignmentError(359, s().AntennaBearing)), 1.5);
+  EXPECT_LT(std::fabs(directionDifference(359, s().AntennaBearing)), 1.5);
 }
 
 TEST_F(TrackingTest, AutosearchScansTheSectorAndLocks) {
@@ -188,7 +188,7 @@ TEST_F(TrackingTest, AutosearchScansTheSectorAndLocks) {
     }
   }
   EXPECT_EQ(s().InLock, 1);
-  EXPECT_LT(std::fabs(alignmentError(140.2, s().AntennaBearing)), 0.5);
+  EXPECT_LT(std::fabs(directionDifference(140.2, s().AntennaBearing)), 0.5);
   EXPECT_LE(highest, 152.5);
   EXPECT_FALSE(tracking().Timer1.Enabled());
 }
@@ -213,14 +213,6 @@ TEST_F(TrackingTest, ScanStopsAtLeftLimitAndComesBack) {
   EXPECT_LT(highest, 153.0);
   EXPECT_LT(lowest, 103.0);
   EXPECT_GT(highest, 147.0);
-}
-
-TEST_F(TrackingTest, ScanLimitsWithDecimalsAreReadToTheNearestDegree) {
-  EXPECT_EQ(MobileTracking::limitDegrees("123.50"), 124);
-  EXPECT_EQ(MobileTracking::limitDegrees("123.49"), 123);
-  EXPECT_EQ(MobileTracking::limitDegrees("45"), 45);
-  EXPECT_EQ(MobileTracking::limitDegrees(""), std::nullopt);
-  EXPECT_EQ(MobileTracking::limitDegrees("12a"), std::nullopt);
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ void FrequencySlew::adjustTick() {
   panel_.cell(Cell::R3).Caption = s.MobileFreq;
   if (s.MobileFreq == std::to_string(Target)) Timer5.stop();
 
-  double d = alignmentError(s.FixAzimuth, s.AntennaBearing);
+  double d = directionDifference(s.FixAzimuth, s.AntennaBearing);
   long shown = 0;
   long counter = 0;
   bool spaced = readWholeNumber(panel_.cell(Cell::R3).Caption, shown) &&

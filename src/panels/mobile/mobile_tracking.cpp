@@ -46,18 +46,6 @@ MobileTracking::MobileTracking(Simulator& sim, StationPanel& panel, int timer1Or
   Timer3.setHandler([this] { Timer3Timer(); });
 }
 
-std::optional<int> MobileTracking::limitDegrees(const std::string& text) {
-  long whole = 0;
-  if (readWholeNumber(text, whole)) return static_cast<int>(whole);
-  // Limits captured from the antenna carry decimals: read them to the nearest degree.
-  char* end = nullptr;
-  std::string trimmed = text;
-  double value = std::strtod(trimmed.c_str(), &end);
-  if (end == trimmed.c_str()) return std::nullopt;
-  while (*end == ' ') ++end;
-  if (*end != '\0' || !std::isfinite(value)) return std::nullopt;
-  return static_cast<int>(std::lround(value));
-}
 
 bool MobileTracking::lockedForTelegrams() const {
   return panel_.ApdStatusLight1.Lit && panel_.ApdStatusLight1.LitColor == clLime;
@@ -68,8 +56,8 @@ MobileDialPicture MobileTracking::dialPicture() const {
   std::optional<int> l;
   std::optional<int> r;
   if (s.MobileScanDrawPhase == 1) {
-    l = limitDegrees(s.MobileScanLimitLeft);
-    r = limitDegrees(s.MobileScanLimitRight);
+    l = scanLimitDegrees(s.MobileScanLimitLeft);
+    r = scanLimitDegrees(s.MobileScanLimitRight);
   }
   return mobileDialPicture(s.AntennaDirection, InBeam != 0, l, r);
 }
@@ -117,8 +105,8 @@ void MobileTracking::operatingModeEntered(bool autosearch, bool onModePage) {
   ScanState = 1;
   s.MobileScanDrawPhase = 1;
   if (!onModePage) return;
-  std::optional<int> left = limitDegrees(s.MobileScanLimitLeft);
-  std::optional<int> right = limitDegrees(s.MobileScanLimitRight);
+  std::optional<int> left = scanLimitDegrees(s.MobileScanLimitLeft);
+  std::optional<int> right = scanLimitDegrees(s.MobileScanLimitRight);
   if (left && right && *left == *right) ScanState = 2;
   if (s.InLock == 1 || !left) return;
   SlewDirection = static_cast<std::int32_t>(directionToward(*left));
@@ -130,17 +118,17 @@ void MobileTracking::Timer1Timer() { slewStep(); }
 void MobileTracking::slewStep() {
   SimulationState& s = sim_.state();
   s.AntennaBearing = bearingOf(s.AntennaDirection);
-  if (AutoTurn && std::fabs(alignmentError(Setpoint, s.AntennaBearing)) < 1.5) {
+  if (AutoTurn && std::fabs(directionDifference(Setpoint, s.AntennaBearing)) < 1.5) {
     Timer1.stop();
     SlewDirection = 3;
     AutoTurn = 0;
   }
   if (ScanState == 1) {
     // Reverse at a limit the antenna is moving toward, never at one it leaves.
-    std::optional<int> left = limitDegrees(s.MobileScanLimitLeft);
-    std::optional<int> right = limitDegrees(s.MobileScanLimitRight);
-    bool atRight = right && std::fabs(alignmentError(s.AntennaBearing, *right)) <= 2;
-    bool atLeft = left && std::fabs(alignmentError(s.AntennaBearing, *left)) <= 2;
+    std::optional<int> left = scanLimitDegrees(s.MobileScanLimitLeft);
+    std::optional<int> right = scanLimitDegrees(s.MobileScanLimitRight);
+    bool atRight = right && std::fabs(directionDifference(s.AntennaBearing, *right)) <= 2;
+    bool atLeft = left && std::fabs(directionDifference(s.AntennaBearing, *left)) <= 2;
     if (SlewDirection == 1 && atRight) {
       SlewDirection = 0;
       s.AntennaDirection -= 1;
@@ -215,7 +203,7 @@ void MobileTracking::Timer3Timer() {
   tickConfigBoxes(sim_, c);
 
   if (c.linked()) {
-    linkedCycle(alignmentError(s.FixAzimuth, s.AntennaBearing));
+    linkedCycle(directionDifference(s.FixAzimuth, s.AntennaBearing));
   } else {
     notLinkedCycle();
   }

@@ -56,8 +56,6 @@ class MobileTracking {
   // The antenna dial as it stands now.
   MobileDialPicture dialPicture() const;
 
-  // A scan limit text read as whole degrees (rounded); empty when unreadable.
-  static std::optional<int> limitDegrees(const std::string& text);
 
  private:
   void slewStep();

@@ -79,8 +79,8 @@ QString MobilePanelView::dialDescription() const {
   QString text = QStringLiteral("bearing %1 degrees")
                      .arg(QString::fromStdString(fixed2(bearingOf(s.AntennaDirection))));
   if (picture.arcStart && picture.arcEnd) {
-    const std::optional<int> left = MobileTracking::limitDegrees(s.MobileScanLimitLeft);
-    const std::optional<int> right = MobileTracking::limitDegrees(s.MobileScanLimitRight);
+    const std::optional<int> left = scanLimitDegrees(s.MobileScanLimitLeft);
+    const std::optional<int> right = scanLimitDegrees(s.MobileScanLimitRight);
     if (left && right) text += QStringLiteral(", scanning %1 to %2").arg(*left).arg(*right);
   }
   if (picture.beamLeft && picture.beamRight) text += QStringLiteral(", in beam");
