@@ -7,6 +7,7 @@
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
+#include "windows/config_view.h"
 #include "support/fakes.h"
 
 namespace kestrom {
@@ -213,6 +214,33 @@ TEST_F(TrackingTest, ScanStopsAtLeftLimitAndComesBack) {
   EXPECT_LT(highest, 153.0);
   EXPECT_LT(lowest, 103.0);
   EXPECT_GT(highest, 147.0);
+}
+
+}  // namespace
+}  // namespace kestrom
+
+namespace kestrom {
+namespace {
+
+TEST(TrackingConfigView, BoxesFollowTheCycleAndKeepTheirStateInSetupMode) {
+  testing::Rig rig;
+  Tconfigview& view = rig.sim.config();
+  rig.state().MobileOperatingMode = text::StandBy;
+  rig.advance(500);
+  EXPECT_FALSE(view.CheckBox4.Checked);
+  EXPECT_TRUE(view.CheckBox2.Checked);
+
+  rig.sim.setup().SimulationParameters1Click();  // tracking stops while editing
+  rig.state().MobileOperatingMode = text::HandSearch;
+  view.CheckBox2.Checked = false;  // a trainee's click
+  rig.advance(5000);
+  EXPECT_FALSE(view.CheckBox4.Checked);
+  EXPECT_FALSE(view.CheckBox2.Checked);
+
+  rig.sim.setup().BitBtn1Click();  // Exit Setup
+  rig.advance(500);
+  EXPECT_TRUE(view.CheckBox4.Checked);
+  EXPECT_TRUE(view.CheckBox2.Checked);
 }
 
 }  // namespace
