@@ -19,6 +19,7 @@ struct Runner {
 
   void operator()(const TypedEntry& t) {
     stopBlink();
+    if (routine.blackensRefused) panel.cell(t.cell).FontColor = clBlack;
     int& count = panel.KeyCount;
     if (count >= t.limit) return;
     if (count < static_cast<int>(t.allowed.size())) {
@@ -37,6 +38,7 @@ struct Runner {
     c.Caption += digit;
     ++count;
     if (!t.suffix.empty() && count >= t.limit) c.Caption += t.suffix;
+    if (t.storesIn) panel.state().*t.storesIn = c.Caption;
   }
 
   void operator()(const OptionStep& o) {

@@ -26,7 +26,8 @@ struct Separator {
 // cell by `start`; separators fall in at their counts; at most `limit` characters
 // are taken (the limit is tested before a separator is added); `suffix` follows the
 // digit that completes the field. `allowed[i]`, when given and not empty, lists the
-// digits accepted while KeyCount is i; other digits are ignored.
+// digits accepted while KeyCount is i; other digits are ignored. When `storesIn` is
+// given, the cell's text is stored in that field after every digit taken.
 struct TypedEntry {
   Cell cell;
   std::string start;
@@ -34,6 +35,7 @@ struct TypedEntry {
   std::vector<Separator> separators = {};
   std::string suffix = {};
   std::vector<std::string> allowed = {};
+  std::string SimulationState::*storesIn = nullptr;
 };
 
 // A digit key shows the entry of `list` for the present code in `cell` and stores
@@ -70,6 +72,9 @@ struct KeyInRoutine {
   std::vector<FieldAction> fields;
   bool stopsBlink = true;  // a press stops the blink timer
   StepColours colours = StepColours::FieldAndPrevious;
+  // A press turns the typed field's cell black even when the digit is refused
+  // (field full, digit not allowed there).
+  bool blackensRefused = false;
 };
 
 // Runs the routine for one digit key on the panel's EditField.

@@ -52,9 +52,10 @@ struct PageRow {
 
 // Where DEL goes back to: either what MENU does, or the screen above the one to
 // return to and the digit key that leads from there, which the panel replays so
-// that the returned-to screen is drawn afresh by its own rules.
+// that the returned-to screen is drawn afresh by its own rules. A screen that no
+// digit key leads to (a page reached by NEXT) is returned to directly.
 struct DelRule {
-  enum class Kind { AsMenu, Replay } kind = Kind::Replay;
+  enum class Kind { AsMenu, Replay, Screen } kind = Kind::Replay;
   int parent = 0;
   char key = '0';
 
@@ -62,6 +63,7 @@ struct DelRule {
   static DelRule replay(int parentScreen, char digit) {
     return {Kind::Replay, parentScreen, digit};
   }
+  static DelRule toScreen(int screen) { return {Kind::Screen, screen, '0'}; }
 };
 
 struct DelRow {

@@ -97,6 +97,10 @@ void StationPanel::DelKey() {
     MenuKey();
     return;
   }
+  if (rule->kind == DelRule::Kind::Screen) {
+    enterScreen(rule->parent);
+    return;
+  }
   MenuState = rule->parent;
   DigitKey(rule->key);
 }

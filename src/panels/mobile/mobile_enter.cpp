@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "app/number_format.h"
@@ -44,6 +45,14 @@ struct Enter {
                                  "\" is not a number: key in the value and press ENTER again.");
     return false;
   }
+  // A scan limit as the antenna reads it: whole degrees, decimals rounded.
+  bool scanLimit(const std::string& text, const char* what) {
+    std::optional<int> degrees = MobileTracking::limitDegrees(text);
+    if (degrees && *degrees >= 0 && *degrees <= 360) return true;
+    sim.services().dialogs.error(std::string("The ") + what + " \"" + text +
+                                 "\" is not valid: enter degrees from 0 to 359.");
+    return false;
+  }
   static bool readDecimal(const std::string& text, double& out);
 };
 
@@ -80,7 +89,9 @@ int pairMobileFrequency(int n) {
   return freqs[n];
 }
 
-const char* letter(bool first, const char* a, const char* b) { return first ? a : b; }
+const char* letter(bool first, const char* a, const char* b) {
+  return first ? a : b;
+}
 
 void storeGainPower(Enter& e, std::string& gain, std::string& range, std::string& power,
                     std::string& statusLine2) {
@@ -114,14 +125,6 @@ void showPerConnectionOnSetup(Simulator& sim, const std::string& baud, const std
 void showTelegramOnSetup(Simulator& sim, const std::string& out) {
   (void)sim;
   (void)out;
-}
-
-// The page that follows the left limit's ENTER.
-void showRightScanlimitPage(StationPanel& panel) {
-  const char* texts[kCellCount] = {"AIM ANTENNA AT", "RIGHT SCANLIMIT", "USE  L/R  KEYS", "",
-                                   "", "", "", "OK ?  > E"};
-  for (int i = 0; i < kCellCount; ++i) panel.Cells[i].Caption = texts[i];
-  panel.MenuState = 13;
 }
 
 using Action = std::function<void(Enter&)>;
@@ -187,15 +190,14 @@ const std::map<int, Action>& actions() {
     };
     t[12] = [](Enter& e) {
       e.s().MobileScanLimitLeft = fixed2(e.s().AntennaBearing);
-      showRightScanlimitPage(e.panel);
+      e.panel.enterScreen(13);
       e.s().MobileScanLimitRight = e.s().MobileScanLimitLeft;
     };
     t[13] = [](Enter& e) { e.s().MobileScanLimitRight = fixed2(e.s().AntennaBearing); };
     t[14] = [](Enter& e) {
-      long l = 0;
-      long r = 0;
-      if (!e.wholeNumber(e.cell(Cell::R3), "left scan limit", l, 0, 359) ||
-          !e.wholeNumber(e.cell(Cell::R4), "right scan limit", r, 0, 359))
+      // Limits aimed on the LIMIT L / LIMIT R pages carry two decimals.
+      if (!e.scanLimit(e.cell(Cell::R3), "left scan limit") ||
+          !e.scanLimit(e.cell(Cell::R4), "right scan limit"))
         return;
       e.s().MobileScanLimitLeft = e.cell(Cell::R3);
       e.s().MobileScanLimitRight = e.cell(Cell::R4);

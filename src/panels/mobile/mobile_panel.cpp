@@ -2,6 +2,9 @@
 
 #include "app/simulator.h"
 #include "panels/mobile/mobile_enter.h"
+#include "panels/mobile/mobile_key_in.h"
+#include "panels/mobile/mobile_navigation.h"
+#include "panels/mobile/mobile_screens.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
@@ -9,14 +12,15 @@ namespace kestrom {
 const PanelTables& mobilePanelTables() {
   static const PanelTables tables = [] {
     PanelTables t;
-    t.screens = {
-        {0,
-         0,
-         {{"     (MAIN MENU MOB)", {}},
-          {"OPERATE", "WAKE-UP"},
-          {"MODIFY", "FIX"},
-          {"MONITOR", "CONFIG"}}},
-    };
+    t.screens = mobileScreens();
+    t.keyIn = mobileKeyIn();
+    t.menus = mobileMenus();
+    t.fieldCycles = mobileFieldCycles();
+    t.pages = mobilePages();
+    t.del = mobileDelRows();
+    t.blink = mobileBlinkRows();
+    // A page left by NEXT takes no white field along to the next one.
+    t.nextBlackensCells = true;
     return t;
   }();
   return tables;
@@ -45,6 +49,8 @@ void Tmobile::OnOffKey() {
   Close();
 }
 
-void Tmobile::enterStep() { mobileEnter(sim_, *this, Tracking, Slew); }
+void Tmobile::enterStep() {
+  mobileEnter(sim_, *this, Tracking, Slew);
+}
 
 }  // namespace kestrom
