@@ -3,6 +3,7 @@
 #include <string>
 
 #include "panels/mobile/mobile_panel.h"
+#include "setup/setup_window.h"
 #include "support/fakes.h"
 #include "support/press_keys.h"
 
@@ -279,6 +280,42 @@ TEST_F(MobileEnter, SwitchOffPagesCloseThePanel) {
     keys("E");
     EXPECT_FALSE(panel.Visible()) << path;
   }
+}
+
+}  // namespace
+}  // namespace kestrom
+
+namespace kestrom {
+namespace {
+
+class MobileEnterSerial : public MobileEnter {};
+
+TEST_F(MobileEnterSerial, PerConnectionMovesTheSetupListsOnlyUnderSimulatorControl) {
+  SerialOutput& out = rig.sim.setup().Serial;
+  go("252");  // PER. CONNECTION
+  ASSERT_EQ(panel.MenuState, 23);
+  keys("1E");  // send baud "1200"
+  EXPECT_EQ(s.MobilePerSendBaud, "1200");
+  EXPECT_EQ(out.baudrate.Text(), "9600 Baud");  // the box is clear: lists stay
+
+  out.CheckBox1Click(true);
+  ASSERT_TRUE(out.CheckBox1.Checked);
+  go("252");
+  keys("1E");  // "2400" now, the shared position moved on
+  EXPECT_EQ(s.MobilePerSendBaud, "2400");
+  EXPECT_EQ(out.baudrate.Text(), "2400 Baud");
+  EXPECT_EQ(rig.serial.settings.baudRate, 9600);  // only what the list shows
+  out.CheckBox1Click(false);
+}
+
+TEST_F(MobileEnterSerial, PerTelegramsAlwaysMovesTheTelegramList) {
+  SerialOutput& out = rig.sim.setup().Serial;
+  go("253");  // TELEGRAM TYPE
+  ASSERT_EQ(panel.MenuState, 24);
+  keys("11E");  // "BCD(.01)", then "BCD(ADB)"
+  EXPECT_EQ(s.MobileOutTelegram, "BCD(ADB)         ");
+  EXPECT_EQ(out.telegrams.Text(), "BCD(ADB)");
+  EXPECT_EQ(s.OutputTelegramType, 4);  // the telegram sent stays the one chosen there
 }
 
 }  // namespace

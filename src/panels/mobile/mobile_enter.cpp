@@ -47,7 +47,7 @@ struct Enter {
   }
   // A scan limit as the antenna reads it: whole degrees, decimals rounded.
   bool scanLimit(const std::string& text, const char* what) {
-    std::optional<int> degrees = MobileTracking::limitDegrees(text);
+    std::optional<int> degrees = scanLimitDegrees(text);
     if (degrees && *degrees >= 0 && *degrees <= 360) return true;
     sim.services().dialogs.error(std::string("The ") + what + " \"" + text +
                                  "\" is not valid: enter degrees from 0 to 359.");
@@ -112,19 +112,6 @@ void storeLink(Enter& e, std::string& send, std::string& recv, std::string& bits
   bits = e.cell(Cell::L4);
   stop = e.cell(Cell::R4);
   e.cycleFields(4);
-}
-
-// Serial selections handed to the setup window (its lists only show them).
-void showPerConnectionOnSetup(Simulator& sim, const std::string& baud, const std::string& bits,
-                              const std::string& stop) {
-  (void)sim;
-  (void)baud;
-  (void)bits;
-  (void)stop;
-}
-void showTelegramOnSetup(Simulator& sim, const std::string& out) {
-  (void)sim;
-  (void)out;
 }
 
 using Action = std::function<void(Enter&)>;
@@ -294,7 +281,9 @@ const std::map<int, Action>& actions() {
     t[23] = [](Enter& e) {
       SimulationState& s = e.s();
       storeLink(e, s.MobilePerSendBaud, s.MobilePerRecvBaud, s.MobilePerBits, s.MobilePerStop);
-      showPerConnectionOnSetup(e.sim, s.MobilePerSendBaud, s.MobilePerBits, s.MobilePerStop);
+      // With "Output Controled by Sim." ticked the setup window's lists follow.
+      e.sim.setup().Serial.followMobilePerConnection(s.MobilePerSendBaud, s.MobilePerBits,
+                                                     s.MobilePerStop);
     };
     t[58] = [](Enter& e) {
       SimulationState& s = e.s();
@@ -304,7 +293,7 @@ const std::map<int, Action>& actions() {
       e.s().MobileOutTelegram = e.cell(Cell::R3);
       e.s().MobileInTelegram = e.cell(Cell::R4);
       e.toggleField();
-      showTelegramOnSetup(e.sim, e.s().MobileOutTelegram);
+      e.sim.setup().Serial.followMobileOutTelegram(e.s().MobileOutTelegram);
     };
     t[59] = [](Enter& e) {
       e.s().CounterOutTelegram = e.cell(Cell::R3);
