@@ -28,6 +28,8 @@ Simulator::Simulator(Services services) : services_(services) {
 
 Simulator::~Simulator() = default;
 
-void Simulator::start() { setup_->Show(); }
+void Simulator::start() {
+  setup_->Show();
+}
 
 }  // namespace kestrom

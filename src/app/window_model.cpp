@@ -8,7 +8,9 @@ WindowModel::WindowModel(Simulator& sim, WindowIndex index, std::string caption,
                          int height)
     : Width(width), Height(height), sim_(sim), index_(index), caption_(std::move(caption)) {}
 
-Scheduler& WindowModel::scheduler() const { return sim_.scheduler(); }
+Scheduler& WindowModel::scheduler() const {
+  return sim_.scheduler();
+}
 
 void WindowModel::Show() {
   if (visible_) return;

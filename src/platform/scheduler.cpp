@@ -15,7 +15,9 @@ Timer::Timer(Scheduler& scheduler, int order, int intervalMs, bool enabled,
   scheduler_.add(this);
 }
 
-Timer::~Timer() { scheduler_.remove(this); }
+Timer::~Timer() {
+  scheduler_.remove(this);
+}
 
 void Timer::setInterval(int ms) {
   if (ms == interval_) return;
@@ -36,7 +38,9 @@ void Scheduler::add(Timer* t) {
   changed();
 }
 
-void Scheduler::remove(Timer* t) { std::erase(timers_, t); }
+void Scheduler::remove(Timer* t) {
+  std::erase(timers_, t);
+}
 
 void Scheduler::changed() {
   if (onScheduleChanged) onScheduleChanged();
@@ -61,11 +65,17 @@ Timer* Scheduler::nextTimerDueBy(std::int64_t limit) const {
   return best;
 }
 
-void Scheduler::advance(std::int64_t ms) { advanceTo(now_ + ms); }
+void Scheduler::advance(std::int64_t ms) {
+  advanceTo(now_ + ms);
+}
 
-void Scheduler::advanceTo(std::int64_t target) { run(target, false); }
+void Scheduler::advanceTo(std::int64_t target) {
+  run(target, false);
+}
 
-void Scheduler::catchUpTo(std::int64_t target) { run(target, true); }
+void Scheduler::catchUpTo(std::int64_t target) {
+  run(target, true);
+}
 
 void Scheduler::run(std::int64_t target, bool coalesce) {
   if (running_) return;  // a handler that pumps events must not re-enter the timers

@@ -30,11 +30,16 @@ int stationTypesFit(const SimulationState& s) {
   const std::string& mob = s.MobileUnitRole;
   const std::string& counter = s.CounterUnitRole;
   switch (s.CounterStationKind) {
-    case 0: return (mob == text::AsMob || mob == text::AsMk3M) && counter == text::AsFix;
-    case 1: return mob == text::AsMk3M && counter == text::AsMk3F;
-    case 2: return mob == text::AsMob && counter == text::AsBeacon;
-    case 3: return mob == text::AsMk3M && counter == text::AsBcn3;
-    default: return 0;
+    case 0:
+      return (mob == text::AsMob || mob == text::AsMk3M) && counter == text::AsFix;
+    case 1:
+      return mob == text::AsMk3M && counter == text::AsMk3F;
+    case 2:
+      return mob == text::AsMob && counter == text::AsBeacon;
+    case 3:
+      return mob == text::AsMk3M && counter == text::AsBcn3;
+    default:
+      return 0;
   }
 }
 
@@ -64,7 +69,8 @@ LinkConditions evaluateLink(const SimulationState& s, int level, double distance
                    s.MobileAddrSent == "62" || s.MobileAddrSent == "63" ||
                    s.CounterAddrSent == "62" || s.CounterAddrSent == "63";
   c.StationTypeMatch = stationTypesFit(s);
-  c.StandbyMatch = s.MobileOperatingMode != text::StandBy && s.CounterOperatingMode != text::StandBy;
+  c.StandbyMatch =
+      s.MobileOperatingMode != text::StandBy && s.CounterOperatingMode != text::StandBy;
 
   c.RangeModeMatch = s.RangeModeMatch;
   if (s.MobileGainMode == text::Manual) c.RangeModeMatch = rangeFits(s.MobileXmitRange, distance);

@@ -10,18 +10,18 @@ namespace kestrom {
 // whole texts. Angles are degrees, distances metres, flags 0 or 1.
 struct SimulationState {
   // Scenario
-  std::int32_t CounterStationKind = 0;  // 0 Mk4 fix, 1 Mk3 fix, 2 Mk4 beacon, 3 Mk3 beacon
+  std::int32_t CounterStationKind = 0;     // 0 Mk4 fix, 1 Mk3 fix, 2 Mk4 beacon, 3 Mk3 beacon
   std::int32_t ShuttleTankerSoftware = 0;  // not reset
   std::int32_t OutputTelegramType = 4;
 
   // Geometry and live values
-  double Distance = 0;  // not reset
-  std::string RangeText;  // not reset
+  double Distance = 0;           // not reset
+  std::string RangeText;         // not reset
   std::int32_t RangeJitter = 0;  // not reset
   double FixAzimuth = 0;
   double ReciprocalAzimuth = 0;  // not reset
-  double AntennaDirection = 0;  // not reset
-  double AntennaBearing = 0;  // not reset
+  double AntennaDirection = 0;   // not reset
+  double AntennaBearing = 0;     // not reset
 
   // Lock conditions
   std::int32_t FrequencyMatch = 1;

@@ -18,8 +18,8 @@ inline void setStatusChars(std::string& line, int position, std::string_view cha
 namespace statuspos {
 inline constexpr int StationLetter = 7;
 inline constexpr int FrequencyPair = 11;
-inline constexpr int Address = 15;   // two characters
-inline constexpr int ModeCode = 20;  // two characters
+inline constexpr int Address = 15;      // two characters
+inline constexpr int ModeCode = 20;     // two characters
 inline constexpr int PowerLetter = 10;  // second line
 inline constexpr int RangeLetter = 17;  // second line
 }  // namespace statuspos

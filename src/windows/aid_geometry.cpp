@@ -30,7 +30,6 @@ Point polarPoint(Point c, double r, double phiDeg) {
   return {c.x + truncated(r * std::sin(phi)), c.y - truncated(r * std::cos(phi))};
 }
 
-
 AidLines aidLines(Point c, double theta) {
   AidLines g;
   g.centre = c;
@@ -62,6 +61,5 @@ ScanArc scanArc(Point c, int leftLimit, int rightLimit) {
   a.spanAngle = -span;
   return a;
 }
-
 
 }  // namespace kestrom

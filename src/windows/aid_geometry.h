@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "setup/link_evaluation.h"
 #include <string>
+#include "setup/link_evaluation.h"
 
 namespace kestrom {
 
@@ -17,7 +17,6 @@ struct Point {
 // The point at radius r and compass angle phi (degrees clockwise from screen-up)
 // about c, each offset cut toward zero: (cx + trunc(r sin phi), cy - trunc(r cos phi)).
 Point polarPoint(Point c, double r, double phiDeg);
-
 
 // The lines of the Fix antenna dial for the antenna direction theta
 // (FixAzimuth + 180). Every line starts at the centre.
@@ -42,6 +41,5 @@ struct ScanArc {
   double spanAngle = 0;  // -360 <= span < 0: clockwise
 };
 ScanArc scanArc(Point centre, int leftLimit, int rightLimit);
-
 
 }  // namespace kestrom

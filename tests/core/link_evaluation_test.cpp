@@ -55,11 +55,11 @@ TEST(LinkEvaluation, StationTypesFitTheCounterStationKind) {
     int fits;
   };
   const Case cases[] = {
-      {0, text::AsMob, text::AsFix, 1},      {0, text::AsMk3M, text::AsFix, 1},
-      {0, text::AsFix, text::AsFix, 0},      {1, text::AsMk3M, text::AsMk3F, 1},
-      {1, text::AsMob, text::AsMk3F, 0},     {2, text::AsMob, text::AsBeacon, 1},
-      {2, text::AsMk3M, text::AsBeacon, 0},  {3, text::AsMk3M, text::AsBcn3, 1},
-      {3, text::AsMob, text::AsBcn3, 0},     {7, text::AsMob, text::AsFix, 0},
+      {0, text::AsMob, text::AsFix, 1},     {0, text::AsMk3M, text::AsFix, 1},
+      {0, text::AsFix, text::AsFix, 0},     {1, text::AsMk3M, text::AsMk3F, 1},
+      {1, text::AsMob, text::AsMk3F, 0},    {2, text::AsMob, text::AsBeacon, 1},
+      {2, text::AsMk3M, text::AsBeacon, 0}, {3, text::AsMk3M, text::AsBcn3, 1},
+      {3, text::AsMob, text::AsBcn3, 0},    {7, text::AsMob, text::AsFix, 0},
   };
   for (const Case& c : cases) {
     SimulationState s = linkedState();

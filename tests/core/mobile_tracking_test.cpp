@@ -7,8 +7,8 @@
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
-#include "windows/config_view.h"
 #include "support/fakes.h"
+#include "windows/config_view.h"
 
 namespace kestrom {
 namespace {
@@ -18,7 +18,6 @@ using testing::Rig;
 struct TrackingTest : ::testing::Test {
   Rig rig;
   Tmobile& panel = rig.sim.mobile();
-
 
   MobileTracking& tracking() { return panel.Tracking; }
   SimulationState& s() { return rig.state(); }

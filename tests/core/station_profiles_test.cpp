@@ -64,7 +64,8 @@ TEST(StationProfiles, GainModeByCode) {
   for (int code : {0, 10, 12, 13, 26, 27, 31, 100, 110, 112, 126, 127, 131})
     EXPECT_STREQ(stationGainMode(code), text::Manual) << code;
   for (int code : {11, 14, 111, 114}) EXPECT_STREQ(stationGainMode(code), text::Automatic);
-  for (int code : {15, 25, 32, 99, 115, 125, 132}) EXPECT_EQ(stationGainMode(code), nullptr) << code;
+  for (int code : {15, 25, 32, 99, 115, 125, 132})
+    EXPECT_EQ(stationGainMode(code), nullptr) << code;
 }
 
 }  // namespace

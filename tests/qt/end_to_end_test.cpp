@@ -85,11 +85,21 @@ class EndToEndTest : public QObject {
     auto keys = [&](const std::string& sequence) {
       for (char k : sequence) {
         switch (k) {
-          case 'M': mobile.press(PanelKey::Menu); break;
-          case 'D': mobile.press(PanelKey::Del); break;
-          case 'N': mobile.press(PanelKey::Next); break;
-          case 'E': mobile.press(PanelKey::Enter); break;
-          default: mobile.press(static_cast<PanelKey>(k - '0')); break;
+          case 'M':
+            mobile.press(PanelKey::Menu);
+            break;
+          case 'D':
+            mobile.press(PanelKey::Del);
+            break;
+          case 'N':
+            mobile.press(PanelKey::Next);
+            break;
+          case 'E':
+            mobile.press(PanelKey::Enter);
+            break;
+          default:
+            mobile.press(static_cast<PanelKey>(k - '0'));
+            break;
         }
       }
     };

@@ -6,7 +6,9 @@
 namespace kestrom {
 
 namespace {
-double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+double radians(double degrees) {
+  return degrees * std::numbers::pi / 180.0;
+}
 }  // namespace
 
 DialPoint dialPoint(double degrees, double r) {

@@ -20,7 +20,9 @@ namespace {
 const std::string kStarDist = "DIST:                *";
 const std::string kStarAzm = "AZM:                 *";
 
-std::string bars(int n) { return std::string(static_cast<std::size_t>(n), '\x7f'); }
+std::string bars(int n) {
+  return std::string(static_cast<std::size_t>(n), '\x7f');
+}
 
 // Windows the cycle writes into besides its own panel.
 void tickConfigBoxes(Simulator& sim, const LinkConditions& c) {
@@ -31,8 +33,12 @@ void tickConfigBoxes(Simulator& sim, const LinkConditions& c) {
   view.setCondition(4, c.StandbyMatch != 0);
   view.setCondition(5, c.RangeModeMatch != 0);
 }
-void showBearingInWindow(Simulator& sim, double bearing) { sim.bearing().showBearing(bearing); }
-StatusLight* aidLamp(Simulator& sim) { return &sim.aid().ApdStatusLight1; }
+void showBearingInWindow(Simulator& sim, double bearing) {
+  sim.bearing().showBearing(bearing);
+}
+StatusLight* aidLamp(Simulator& sim) {
+  return &sim.aid().ApdStatusLight1;
+}
 
 }  // namespace
 
@@ -45,7 +51,6 @@ MobileTracking::MobileTracking(Simulator& sim, StationPanel& panel, int timer1Or
   Timer1.setHandler([this] { Timer1Timer(); });
   Timer3.setHandler([this] { Timer3Timer(); });
 }
-
 
 bool MobileTracking::lockedForTelegrams() const {
   return panel_.ApdStatusLight1.Lit && panel_.ApdStatusLight1.LitColor == clLime;
@@ -113,7 +118,9 @@ void MobileTracking::operatingModeEntered(bool autosearch, bool onModePage) {
   Timer1.start();
 }
 
-void MobileTracking::Timer1Timer() { slewStep(); }
+void MobileTracking::Timer1Timer() {
+  slewStep();
+}
 
 void MobileTracking::slewStep() {
   SimulationState& s = sim_.state();
@@ -347,8 +354,8 @@ void MobileTracking::lockedPages() {
     readWholeNumber(sim_.setup().RangeDigits(), range);
     cell(Cell::L1) = fixed2(static_cast<double>(range) + expertAddition);
     cell(Cell::L2) = beacon ? "" : azm;
-    cell(Cell::L3) = "-" + std::to_string(42 - random.random(3)) + "DB " + bars(5) +
-                     bars(random.random(2));
+    cell(Cell::L3) =
+        "-" + std::to_string(42 - random.random(3)) + "DB " + bars(5) + bars(random.random(2));
   }
   if (screen == 1 || screen == 2 || screen == 3 || screen == 4 || screen == 37 || screen == 38 ||
       screen == 39) {

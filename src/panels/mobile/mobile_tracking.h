@@ -56,7 +56,6 @@ class MobileTracking {
   // The antenna dial as it stands now.
   MobileDialPicture dialPicture() const;
 
-
  private:
   void slewStep();
   void linkedCycle(double d);

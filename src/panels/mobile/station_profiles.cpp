@@ -10,7 +10,7 @@ namespace {
 
 struct Profile {
   const char* addrSent;
-  char mk3Digit;  // the MK3 address digit, "d    d    "
+  char mk3Digit;    // the MK3 address digit, "d    d    "
   bool mobileRole;  // "AS  MOB" (Mk 4 software) rather than "AS  MK3M"
   const char* pairText;
   const char* freq;
@@ -30,10 +30,13 @@ bool profileFor(int code, Profile& p) {
   static const char* labels[] = {" 0", " 1", " 2", " 3", " 4", " 5", " 6", " 7", " 8", " 9"};
   if (code >= 0 && code <= 9) {
     bool shortPair = code == 1 || code >= 5;
-    p = {digits[code], static_cast<char>('0' + code), false, shortPair ? kPair3Short : kPair3,
-         "9270", labels[code], '3', labels[code]};
+    p = {digits[code], static_cast<char>('0' + code),
+         false,        shortPair ? kPair3Short : kPair3,
+         "9270",       labels[code],
+         '3',          labels[code]};
     return true;
   }
+  // clang-format off
   switch (code) {
     case 10: p = {"10", 'A', false, kPair0, "9200", "10", '0', "10"}; return true;
     case 11: p = {"11", 'B', true, kPair2, "9230", "11", '2', "11"}; return true;
@@ -47,6 +50,7 @@ bool profileFor(int code, Profile& p) {
     case 31: p = {"31", 'F', false, kPair0, "9230", "31", '0', "31"}; return true;
     default: return false;
   }
+  // clang-format on
 }
 
 }  // namespace
@@ -74,7 +78,8 @@ bool applyStationProfile(SimulationState& s, int code) {
 
 const char* stationGainMode(int code) {
   int base = code >= 100 ? code - 100 : code;
-  bool listed = code >= 0 && code <= 131 && ((base >= 0 && base <= 14) || (base >= 26 && base <= 31));
+  bool listed =
+      code >= 0 && code <= 131 && ((base >= 0 && base <= 14) || (base >= 26 && base <= 31));
   if (!listed) return nullptr;
   if (base == 11 || base == 14) return text::Automatic;
   return text::Manual;

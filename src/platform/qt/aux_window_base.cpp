@@ -31,5 +31,4 @@ void AuxWindowBase::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-
 }  // namespace kestrom

@@ -20,7 +20,6 @@ class AuxWindowBase : public QWidget, public ModelView {
 
   void refreshFromModel() final;
 
-
  protected:
   // Re-reads the controls' state from the model.
   virtual void refreshControls() = 0;

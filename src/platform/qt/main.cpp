@@ -8,8 +8,7 @@ namespace {
 
 // Without a display Qt would abort with a plugin error; say what to do instead.
 bool hasDisplay() {
-  return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") ||
-         std::getenv("WAYLAND_DISPLAY");
+  return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
 }  // namespace

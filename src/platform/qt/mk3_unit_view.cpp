@@ -21,7 +21,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-
 QPointF polar(QPointF centre, double radius, double degrees) {
   const double a = degrees * kPi / 180.0;
   return {centre.x() + radius * std::sin(a), centre.y() - radius * std::cos(a)};

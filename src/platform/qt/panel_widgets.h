@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/controls.h"
-#include "platform/qt/colours.h"
 #include "panels/common/station_panel.h"
+#include "platform/qt/colours.h"
 
 namespace kestrom {
 

@@ -13,7 +13,9 @@ int StdRandom::random(int n) {
   return std::uniform_int_distribution<int>(0, n - 1)(engine_);
 }
 
-double StdRandom::randomReal() { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+double StdRandom::randomReal() {
+  return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
+}
 
 std::string SystemClock::timeOfDay() {
   return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
@@ -25,10 +27,9 @@ void QtMessageBoxes::information(const std::string& text) {
 }
 
 MessageBoxes::Answer QtMessageBoxes::warningOkCancel(const std::string& text) {
-  auto button = QMessageBox::warning(QApplication::activeWindow(),
-                                     QApplication::applicationDisplayName(),
-                                     QString::fromStdString(text),
-                                     QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+  auto button = QMessageBox::warning(
+      QApplication::activeWindow(), QApplication::applicationDisplayName(),
+      QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
   return button == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
