@@ -5,6 +5,7 @@
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
+#include "support/mobile_panel_test.h"
 #include "support/press_keys.h"
 
 namespace kestrom {
@@ -13,24 +14,7 @@ namespace {
 using enum Cell;
 using testing::pressKeys;
 
-class MobileEnter : public ::testing::Test {
- protected:
-  testing::Rig rig;
-  Tmobile& panel = rig.sim.mobile();
-  SimulationState& s = rig.state();
-
-  // MENU, then the keys, with remote access open.
-  void go(const std::string& keys) {
-    panel.ApdStatusLight1.LitColor = clLime;
-    pressKeys(panel, "M");
-    ASSERT_EQ(panel.MenuState, 0) << "MENU refused before " << keys;
-    pressKeys(panel, keys);
-  }
-  void keys(const std::string& k) { pressKeys(panel, k); }
-  const std::string& text(Cell c) { return panel.cell(c).Caption; }
-  std::size_t messages() const { return rig.dialogs.shown.size(); }
-  const std::string& lastMessage() const { return rig.dialogs.shown.back().text; }
-};
+class MobileEnter : public testing::MobilePanelTest {};
 
 TEST_F(MobileEnter, StationCodeLoadsTheWholeProfile) {
   s.ShuttleTankerSoftware = 1;

@@ -6,6 +6,7 @@
 #include "panels/common/blink.h"
 #include "panels/mobile/mobile_panel.h"
 #include "support/fakes.h"
+#include "support/mobile_panel_test.h"
 #include "support/press_keys.h"
 
 namespace kestrom {
@@ -14,22 +15,8 @@ namespace {
 using enum Cell;
 using testing::pressKeys;
 
-class MobileKeys : public ::testing::Test {
+class MobileKeys : public testing::MobilePanelTest {
  protected:
-  testing::Rig rig;
-  Tmobile& panel = rig.sim.mobile();
-  SimulationState& s = rig.state();
-
-  // MENU, then the keys, with remote access open.
-  void go(const std::string& keys) {
-    panel.ApdStatusLight1.LitColor = clLime;
-    pressKeys(panel, "M");
-    ASSERT_EQ(panel.MenuState, 0) << "MENU refused before " << keys;
-    pressKeys(panel, keys);
-  }
-  void keys(const std::string& k) { pressKeys(panel, k); }
-  const std::string& text(Cell c) { return panel.cell(c).Caption; }
-  Color colour(Cell c) { return panel.cell(c).FontColor; }
   // One blink tick, with the other timers of the panel standing still.
   void tick() { panel.Timer4Timer(); }
 };

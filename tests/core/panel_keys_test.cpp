@@ -6,6 +6,7 @@
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "support/fakes.h"
+#include "support/press_keys.h"
 
 namespace kestrom {
 namespace {
@@ -99,27 +100,8 @@ class PanelKeys : public ::testing::Test {
   testing::Rig rig;
   TestPanel panel{rig.sim};
 
-  void press(const std::string& keys) {
-    for (char k : keys) {
-      switch (k) {
-        case 'D':
-          panel.press(PanelKey::Del);
-          break;
-        case 'N':
-          panel.press(PanelKey::Next);
-          break;
-        case 'M':
-          panel.press(PanelKey::Menu);
-          break;
-        case 'E':
-          panel.press(PanelKey::Enter);
-          break;
-        default:
-          panel.press(static_cast<PanelKey>(k - '0'));
-          break;
-      }
-    }
-  }
+  void press(const std::string& keys) { testing::pressKeys(panel, keys); }
+
   const std::string& text(Cell c) { return panel.cell(c).Caption; }
   std::vector<std::string> texts() {
     std::vector<std::string> out;

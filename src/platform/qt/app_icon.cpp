@@ -1,4 +1,5 @@
 #include "platform/qt/app_icon.h"
+#include "platform/qt/dial_point.h"
 
 #include <QConicalGradient>
 #include <QPainter>
@@ -10,14 +11,6 @@
 namespace kestrom {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-// Point at `radius` from `centre`, `degrees` clockwise from screen-up.
-QPointF polar(QPointF centre, double radius, double degrees) {
-  const double a = degrees * kPi / 180.0;
-  return {centre.x() + radius * std::sin(a), centre.y() - radius * std::cos(a)};
-}
 
 }  // namespace
 

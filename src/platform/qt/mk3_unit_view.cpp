@@ -1,4 +1,5 @@
 #include "platform/qt/mk3_unit_view.h"
+#include "platform/qt/dial_point.h"
 
 #include "platform/qt/colours.h"
 
@@ -18,13 +19,6 @@
 namespace kestrom {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-QPointF polar(QPointF centre, double radius, double degrees) {
-  const double a = degrees * kPi / 180.0;
-  return {centre.x() + radius * std::sin(a), centre.y() - radius * std::cos(a)};
-}
 
 // Panel layout, in pixels of the 556 x 192 front.
 const QRect kSelectorZone(20, 10, 176, 172);
