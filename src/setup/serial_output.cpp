@@ -267,11 +267,8 @@ void SerialOutput::Timer4Timer() {
   in.mobileUnitRole = st.MobileUnitRole;
   const std::string bytes = telegram::build(in);
   // The timer runs only while the port is open: a port found closed has failed.
-  if (!port().isOpen()) {
-    portFailed();
-  } else if (!bytes.empty() && !port().write(bytes)) {
-    portFailed();
-  }
+  const bool failed = !port().isOpen() || (!bytes.empty() && !port().write(bytes));
+  if (failed) portFailed();
 }
 
 // ---- The Mobile panel's ENTER ----------------------------------------------------

@@ -5,7 +5,7 @@
 
 namespace kestrom {
 
-CellText CellText::join(std::string before, CellText middle, std::string after) {
+CellText CellText::join(std::string before, CellText middle, const std::string& after) {
   middle.before = std::move(before) + middle.before;
   middle.after += after;
   return middle;

@@ -28,7 +28,7 @@ struct CellText {
   CellText(std::string SimulationState::*f) : field(f) {}
   CellText(TextFn f) : fn(f) {}
   // `before`, then the field's or function's text, then `after`.
-  static CellText join(std::string before, CellText middle, std::string after = "");
+  static CellText join(std::string before, CellText middle, const std::string& after = "");
 
   std::string render(StationPanel& panel) const;
 };

@@ -1,5 +1,7 @@
 #include "panels/mobile/mobile_screens.h"
 
+#include <utility>
+
 #include <string>
 
 #include "panels/common/station_panel.h"
@@ -12,7 +14,7 @@ using Field = std::string SimulationState::*;
 
 // A literal or a field after a run of blanks, or before one.
 CellText after(int blanks, CellText middle) {
-  return CellText::join(std::string(static_cast<std::size_t>(blanks), ' '), middle);
+  return CellText::join(std::string(static_cast<std::size_t>(blanks), ' '), std::move(middle));
 }
 
 // The first item of MODIFY MOBILE: the station page of the shuttle tanker
@@ -40,7 +42,7 @@ Screen firstField(Screen s) {
 }
 
 Screen modifyMenu(int number, const char* title, CellText firstItem) {
-  return page(number, {title, {}}, {firstItem, "OPRMOD"}, {"LOCATION", "COMM"},
+  return page(number, {title, {}}, {std::move(firstItem), "OPRMOD"}, {"LOCATION", "COMM"},
               {"CLOCK", "VOLUME"});
 }
 
