@@ -57,10 +57,6 @@ constexpr OutTelegramChoice kOutTelegramChoices[] = {
 
 }  // namespace
 
-bool mobileLockFlag(const Tmobile& mobile) {
-  return mobile.ApdStatusLight1.Lit && mobile.ApdStatusLight1.LitColor == clLime;
-}
-
 SerialOutput::SerialOutput(Simulator& sim, int timerOrder)
     : Timer4(sim.scheduler(), timerOrder, 250, false, [this] { Timer4Timer(); }), sim_(sim) {
   for (int n = 1; n <= 12; ++n) coms.Items.push_back("COM PORT " + std::to_string(n));
@@ -260,7 +256,7 @@ void SerialOutput::Timer4Timer() {
 
   telegram::Input in;
   in.type = st.OutputTelegramType;
-  in.inLock = mobileLockFlag(sim_.mobile());
+  in.inLock = sim_.mobile().Tracking.lockedForTelegrams();
   in.distance = st.Distance;
   in.fixAzimuth = st.FixAzimuth;
   in.antennaBearing = st.AntennaBearing;

@@ -11,12 +11,7 @@
 namespace kestrom {
 
 class Simulator;
-class Tmobile;
 
-// The flag the telegrams carry as "in lock": the Mobile panel's in-lock lamp is lit
-// and lit in lime (its tracking lights it red while the antenna is in beam but off
-// target, and switches it off when a link condition fails).
-bool mobileLockFlag(const Tmobile& mobile);
 
 // The setup window's right-hand half: serial port, line settings, telegram type
 // and rate, the two output switches and the telegram timer.

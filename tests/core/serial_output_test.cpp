@@ -179,7 +179,7 @@ TEST_F(SerialOutputTest, TickComputesDistanceAndSendsTheTypeChosenNow) {
   out.Timer4Timer();
   EXPECT_EQ(rig.serial.writes.back(), "000000 0000 000000 0\r\n");
   lockMobile(false, clLime);
-  EXPECT_FALSE(mobileLockFlag(rig.sim.mobile()));
+  EXPECT_FALSE(rig.sim.mobile().Tracking.lockedForTelegrams());
   out.telegramsChange(3);  // BCD out of lock: silent, but the distance still moves
   rig.state().Distance = 0;
   const auto sent = rig.serial.writes.size();
