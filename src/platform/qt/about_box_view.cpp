@@ -28,7 +28,7 @@ QLabel* plainLabel(const std::string& text, QWidget* parent) {
 ProgramIconButton::ProgramIconButton(QWidget* parent) : QAbstractButton(parent) {
   setFocusPolicy(Qt::NoFocus);
   setAccessibleName(QStringLiteral("Program icon"));
-  setFixedSize(sizeHint());
+  setFixedSize(ProgramIconButton::sizeHint());
 }
 
 void ProgramIconButton::paintEvent(QPaintEvent*) {

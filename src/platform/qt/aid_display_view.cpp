@@ -113,7 +113,7 @@ AidDisplayView::AidDisplayView(Taiddisplay& model, ViewHub& hub)
   connect(close_, &QPushButton::clicked, this,
           [this] { forward([this] { model_.BitBtn1Click(); }); });
 
-  refreshControls();
+  AidDisplayView::refreshControls();
 }
 
 QLabel* AidDisplayView::addLabel(const char* text, QRect where, Qt::Alignment align) {

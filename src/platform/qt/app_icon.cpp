@@ -10,9 +10,7 @@
 
 namespace kestrom {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 void paintAppIcon(QPainter& p, const QRectF& box) {
   p.save();

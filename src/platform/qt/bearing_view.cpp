@@ -21,7 +21,7 @@ BearingView::BearingView(Tabw& model, ViewHub& hub) : AuxWindowBase(model, hub),
   connect(close_, &QPushButton::clicked, this,
           [this] { forward([this] { model_.BitBtn1Click(); }); });
 
-  refreshControls();
+  BearingView::refreshControls();
 }
 
 void BearingView::refreshControls() {

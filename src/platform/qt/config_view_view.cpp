@@ -47,7 +47,7 @@ ConfigViewView::ConfigViewView(Tconfigview& model, ViewHub& hub)
           [this] { forward([this] { model_.BitBtn1Click(); }); });
   layout->addWidget(close_, 0, Qt::AlignHCenter);
 
-  refreshControls();
+  ConfigViewView::refreshControls();
 }
 
 void ConfigViewView::refreshControls() {

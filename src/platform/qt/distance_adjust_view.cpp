@@ -79,7 +79,7 @@ DistanceAdjustView::DistanceAdjustView(Tafstmenu& model, ViewHub& hub)
   connect(close_, &QPushButton::clicked, this,
           [this] { forward([this] { model_.BitBtn1Click(); }); });
 
-  refreshControls();
+  DistanceAdjustView::refreshControls();
 }
 
 QLabel* DistanceAdjustView::label(const char* text) {

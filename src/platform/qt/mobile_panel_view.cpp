@@ -64,7 +64,7 @@ MobilePanelView::MobilePanelView(Tmobile& model, ViewHub& hub, QWidget* parent)
   dial_->setGeometry(kDialCircle.toAlignedRect());
   dial_->setAccessibleName(QStringLiteral("Antenna"));
   dial_->lower();
-  refreshFromModel();
+  MobilePanelView::refreshFromModel();
 }
 
 QRect MobilePanelView::dialUpdateRect() const {

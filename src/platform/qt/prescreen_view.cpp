@@ -65,7 +65,8 @@ void paintSea(QPainter& p, double w, double h, double horizon) {
     const double y = horizon + 4 + row * row * 1.9 + row * 2.0;
     if (y >= h - 1) break;
     const double len = 8 + row * 5;
-    for (double x = std::fmod(row * 37.0, 53.0); x < w; x += 53 + row * 9) {
+    const int step = 53 + row * 9;
+    for (int x = (row * 37) % 53; x < w; x += step) {
       p.drawLine(QPointF(x, y), QPointF(x + len, y));
     }
   }

@@ -21,7 +21,7 @@ QtSerialPort::~QtSerialPort() {
 
 QString QtSerialPort::deviceName(int portNumber) {
   const QByteArray variable = "KESTROM_COM" + QByteArray::number(portNumber);
-  const QString named = qEnvironmentVariable(variable.constData());
+  QString named = qEnvironmentVariable(variable.constData());
   if (!named.isEmpty()) return named;
 #ifdef Q_OS_WIN
   return QStringLiteral("COM%1").arg(portNumber);

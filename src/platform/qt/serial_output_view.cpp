@@ -70,12 +70,12 @@ SerialOutputView::SerialOutputView(Simulator& sim, ViewHub& hub, QWidget* parent
   // A failure found inside a timer tick or reported by the port itself: show its
   // message once the current event has run to its end.
   model_.onMessagePending = [this] {
-    QMetaObject::invokeMethod(
+    QMetaObject::invokeMethod(  // NOLINT: Qt owns the queued call
         this, [this] { showPendingMessages(); }, Qt::QueuedConnection);
   };
 
   hub_.addView(this);
-  refreshFromModel();
+  SerialOutputView::refreshFromModel();
 }
 
 SerialOutputView::~SerialOutputView() {

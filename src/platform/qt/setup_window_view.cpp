@@ -66,7 +66,7 @@ bool isOtherPlainWindow(QWindow* w) {
 }  // namespace
 
 SetupWindowView::SetupWindowView(Simulator& sim, ViewHub& hub, QWidget* parent)
-    : QMainWindow(parent), sim_(sim), model_(sim.setup()), hub_(hub) {
+    : QMainWindow(parent), model_(sim.setup()), hub_(hub) {
   setObjectName(QStringLiteral("menumain"));
   setWindowTitle(qs(model_.Caption()));
   buildMenus();
@@ -74,7 +74,7 @@ SetupWindowView::SetupWindowView(Simulator& sim, ViewHub& hub, QWidget* parent)
   model_.onQuit = [this] { endProgram(); };
   connect(qApp, &QGuiApplication::focusWindowChanged, this, &SetupWindowView::onFocusWindowChanged);
   hub_.addView(this);
-  refreshFromModel();
+  SetupWindowView::refreshFromModel();
 }
 
 SetupWindowView::~SetupWindowView() {

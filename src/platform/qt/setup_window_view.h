@@ -54,7 +54,6 @@ class SetupWindowView : public QMainWindow, public ModelView {
   void onFocusWindowChanged(QWindow* now);
   void endProgram();
 
-  Simulator& sim_;
   Tmenumain& model_;
   ViewHub& hub_;
   std::vector<MenuBinding> menus_;

@@ -56,7 +56,7 @@ QByteArray renderBeeps(const std::vector<Beep>& beeps, const QAudioFormat& forma
   std::int64_t totalMs = 0;
   for (const Beep& b : beeps) totalMs += std::max(0, b.durationMs);
   const int frameBytes = std::max(1, format.bytesPerSample()) * std::max(1, format.channelCount());
-  out.reserve(static_cast<qsizetype>(frameAt(totalMs) * frameBytes));
+  out.reserve(static_cast<qsizetype>(frameAt(totalMs)) * frameBytes);
 
   std::int64_t startMs = 0;
   for (const Beep& b : beeps) {
@@ -137,7 +137,8 @@ void QtTonePlayer::onStateChanged() {
   // Idle means the buffer has been played out.
   if (sink_->state() == QAudio::IdleState) {
     // Leave the sink's signal before restarting or deleting it.
-    QMetaObject::invokeMethod(this, &QtTonePlayer::startNext, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &QtTonePlayer::startNext,  // NOLINT: Qt owns the call
+                              Qt::QueuedConnection);
   }
 }
 
