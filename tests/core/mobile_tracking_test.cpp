@@ -244,3 +244,35 @@ TEST(TrackingConfigView, BoxesFollowTheCycleAndKeepTheirStateInSetupMode) {
 
 }  // namespace
 }  // namespace kestrom
+
+namespace kestrom {
+namespace {
+
+TEST(TrackingScan, LosingTheBeamInAutosearchStartsTheScanAgain) {
+  testing::Rig rig;
+  SimulationState& s = rig.state();
+  MobileTracking& tracking = rig.sim.mobile().Tracking;
+  s.MobileScanLimitLeft = "100";
+  s.MobileScanLimitRight = "150";
+  s.MobileOperatingMode = text::AutoSearch;
+  s.FixAzimuth = 120;
+  s.AntennaDirection = 120;
+  rig.advance(500);  // locked: the scan rests
+  ASSERT_EQ(tracking.ScanState, 0);
+  ASSERT_FALSE(tracking.Timer1.Enabled());
+  tracking.SlewDirection = 3;
+  s.FixAzimuth = 140;  // the Fix moved away
+  rig.advance(500);
+  EXPECT_EQ(tracking.ScanState, 1);
+  const double before = s.AntennaDirection;
+  rig.advance(1000);
+  EXPECT_NE(s.AntennaDirection, before);
+  for (int i = 0; i < 200 && s.InLock == 0; ++i) {
+    rig.sim.mobile().MenuState = 1;
+    rig.advance(100);
+  }
+  EXPECT_EQ(s.InLock, 1);
+}
+
+}  // namespace
+}  // namespace kestrom

@@ -236,6 +236,7 @@ void MobileTracking::linkedCycle(double d) {
     showLampPanels(false);
     if (s.MobileOperatingMode == text::AutoSearch && ScanState == 0) {
       ScanState = 1;
+      if (SlewDirection == 3) SlewDirection = 1;  // a stopped antenna scans to the right
       Timer1.start();
     }
   }
