@@ -78,7 +78,11 @@ QByteArray renderBeeps(const std::vector<Beep>& beeps, const QAudioFormat& forma
   return out;
 }
 
-QtTonePlayer::QtTonePlayer() = default;
+QtTonePlayer::QtTonePlayer() {
+  next_.setSingleShot(true);
+  next_.setInterval(0);
+  connect(&next_, &QTimer::timeout, this, &QtTonePlayer::startNext);
+}
 
 QtTonePlayer::~QtTonePlayer() {
   stop();
@@ -137,8 +141,7 @@ void QtTonePlayer::onStateChanged() {
   // Idle means the buffer has been played out.
   if (sink_->state() == QAudio::IdleState) {
     // Leave the sink's signal before restarting or deleting it.
-    QMetaObject::invokeMethod(this, &QtTonePlayer::startNext,  // NOLINT: Qt owns the call
-                              Qt::QueuedConnection);
+    next_.start();
   }
 }
 

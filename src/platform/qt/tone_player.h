@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QObject>
+#include <QTimer>
 #include <vector>
 
 #include "platform/seams.h"
@@ -38,6 +39,7 @@ class QtTonePlayer : public QObject, public TonePlayer {
 
   QAudioFormat format_;
   QAudioSink* sink_ = nullptr;  // child of this player
+  QTimer next_;                 // starts the next sequence outside the sink's signal
   QBuffer buffer_;
   QByteArray queued_;
 };
