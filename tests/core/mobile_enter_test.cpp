@@ -144,6 +144,16 @@ TEST_F(MobileEnter, ScanLimitsAreTakenFromTheAntenna) {
   EXPECT_EQ(messages(), 0u);
   EXPECT_EQ(s.MobileScanLimitLeft, "12.25");
   EXPECT_EQ(panel.EditField, 1);
+
+  // So are the Fix's aimed limits on the remote KEY-IN LIMITS page.
+  s.FixScanLimitLeft = "245.50";
+  s.FixScanLimitRight = "250.25";
+  go("5223");
+  ASSERT_EQ(panel.MenuState, 48);
+  keys("1E");
+  EXPECT_EQ(messages(), 0u);
+  EXPECT_EQ(s.FixScanLimitLeft, "1");
+  EXPECT_EQ(s.FixScanLimitRight, "250.25");
 }
 
 TEST_F(MobileEnter, AzimuthSetpointAsksBeforeLosingLock) {

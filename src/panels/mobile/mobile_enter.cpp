@@ -181,25 +181,20 @@ const std::map<int, Action>& actions() {
       e.s().MobileScanLimitRight = e.s().MobileScanLimitLeft;
     };
     t[13] = [](Enter& e) { e.s().MobileScanLimitRight = fixed2(e.s().AntennaBearing); };
-    t[14] = [](Enter& e) {
-      // Limits aimed on the LIMIT L / LIMIT R pages carry two decimals.
-      if (!e.scanLimit(e.cell(Cell::R3), "left scan limit") ||
-          !e.scanLimit(e.cell(Cell::R4), "right scan limit"))
-        return;
-      e.s().MobileScanLimitLeft = e.cell(Cell::R3);
-      e.s().MobileScanLimitRight = e.cell(Cell::R4);
-      e.toggleField();
+    // Limits aimed with the antenna (the Mobile's LIMIT L / LIMIT R pages, the Fix's
+    // own) carry two decimals; typed ones are whole degrees.
+    auto limits = [](std::string SimulationState::*left, std::string SimulationState::*right) {
+      return [left, right](Enter& e) {
+        if (!e.scanLimit(e.cell(Cell::R3), "left scan limit") ||
+            !e.scanLimit(e.cell(Cell::R4), "right scan limit"))
+          return;
+        e.s().*left = e.cell(Cell::R3);
+        e.s().*right = e.cell(Cell::R4);
+        e.toggleField();
+      };
     };
-    t[48] = [](Enter& e) {
-      long l = 0;
-      long r = 0;
-      if (!e.wholeNumber(e.cell(Cell::R3), "left scan limit", l, 0, 359) ||
-          !e.wholeNumber(e.cell(Cell::R4), "right scan limit", r, 0, 359))
-        return;
-      e.s().FixScanLimitLeft = e.cell(Cell::R3);
-      e.s().FixScanLimitRight = e.cell(Cell::R4);
-      e.toggleField();
-    };
+    t[14] = limits(&SimulationState::MobileScanLimitLeft, &SimulationState::MobileScanLimitRight);
+    t[48] = limits(&SimulationState::FixScanLimitLeft, &SimulationState::FixScanLimitRight);
     t[15] = [](Enter& e) {
       if (e.cell(Cell::R4).empty()) e.cell(Cell::R4) = "0";
       double setpoint = 0;
