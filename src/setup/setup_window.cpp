@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "app/simulator.h"
+#include "setup/telegrams.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "windows/about_box.h"
@@ -99,6 +100,7 @@ void Tmenumain::FormCreate() {
   s.resetFlagsAndCycles();
   // The telegram list shows the type the reset chose, so it shows what is sent.
   Serial.telegrams.ItemIndex = s.OutputTelegramType - 1;
+  Serial.TransmittingText.Caption = telegram::transmittingText(s.OutputTelegramType);
   // Only the list's selection: the timers and menus of a level chosen before stay.
   ComboBox2.ItemIndex = 0;
   s.resetTexts(sim_.services().clock.timeOfDay());

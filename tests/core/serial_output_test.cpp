@@ -320,11 +320,12 @@ namespace {
 TEST(SerialOutputReset, TheTelegramListShowsTheTypeAResetChose) {
   testing::Rig rig;
   SerialOutput& out = rig.sim.setup().Serial;
-  out.telegramsChange(0);  // ASCII 16
-  ASSERT_EQ(rig.state().OutputTelegramType, 1);
+  out.telegramsChange(2);  // ASCII 22
+  ASSERT_EQ(rig.state().OutputTelegramType, 3);
   rig.sim.setup().ResetParameters1Click();
   EXPECT_EQ(rig.state().OutputTelegramType, 4);
   EXPECT_EQ(out.telegrams.Text(), "BCD(0.01)");
+  EXPECT_EQ(out.TransmittingText.Caption, "Distance - Azimuth");
 }
 
 }  // namespace

@@ -32,6 +32,11 @@ class SetupWindowViewTest : public QObject {
     if (!a) qFatal("no menu item %s", name);
     return a;
   }
+  void pick(const char* name, int index) {
+    auto* box = control<QComboBox>(name);
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+  }
   template <class W>
   W* control(const char* name) {
     W* w = view->findChild<W*>(QString::fromUtf8(name));
@@ -156,10 +161,14 @@ class SetupWindowViewTest : public QObject {
     QCOMPARE(range->text(), QStringLiteral("00042"));
     QCOMPARE(model().RangeDigits(), std::string("00042"));
 
-    control<QComboBox>("ComboBox1")->setCurrentIndex(2);
+    // Lists act when the operator picks an item, the same one again included.
+    pick("ComboBox1", 2);
     QVERIFY(rig->state().FixAzimuth >= 180 && rig->state().FixAzimuth <= 270);
+    const double first = rig->state().FixAzimuth;
+    pick("ComboBox1", 2);
+    QVERIFY(rig->state().FixAzimuth != first);
 
-    control<QComboBox>("ComboBox2")->setCurrentIndex(2);
+    pick("ComboBox2", 2);
     QCOMPARE(model().Level(), 3);
     QVERIFY(model().Timer3.Enabled());
     QVERIFY(!action("Azimuthwindow1")->isEnabled());

@@ -22,8 +22,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("kestrom-simulator"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Kestrm mk 4 Simulator"));
+  // The application's title (message boxes use it); window captions stay as they are.
+  QApplication::setApplicationName(QStringLiteral("Kestrm mk 4 Simulator"));
   kestrom::Application simulator;
   simulator.start();
   return QApplication::exec();

@@ -258,7 +258,7 @@ void SetupWindowView::buildBody() {
   sector_->setAccessibleName(QStringLiteral("Sector"));
   sector_->setGeometry(4, 252, 56, 22);
   fillList(sector_, model_.ComboBox1);
-  connect(sector_, &QComboBox::currentIndexChanged, this, [this](int i) {
+  connect(sector_, &QComboBox::activated, this, [this](int i) {
     if (refreshing_) return;
     model_.ComboBox1Change(i);
     hub_.refreshAll();
@@ -286,7 +286,7 @@ void SetupWindowView::buildBody() {
   level_->setAccessibleName(QStringLiteral("Level"));
   level_->setGeometry(4, 302, 112, 22);
   fillList(level_, model_.ComboBox2);
-  connect(level_, &QComboBox::currentIndexChanged, this, [this](int i) {
+  connect(level_, &QComboBox::activated, this, [this](int i) {
     if (refreshing_) return;
     model_.ComboBox2Change(i);
     hub_.refreshAll();
