@@ -1,5 +1,7 @@
 #include "platform/qt/help_window.h"
 
+#include "platform/qt/screen_centre.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -100,7 +102,10 @@ QtHelpViewer::QtHelpViewer() = default;
 QtHelpViewer::~QtHelpViewer() = default;
 
 void QtHelpViewer::openContents(const std::string& helpFile) {
-  if (!window_) window_ = std::make_unique<HelpWindow>();
+  if (!window_) {
+    window_ = std::make_unique<HelpWindow>();
+    centreOnScreen(*window_);  // clear of the setup window's menu bar
+  }
   window_->setHelpFile(QString::fromStdString(helpFile));
   window_->showContents();
   if (window_->isMinimized()) window_->showNormal();
