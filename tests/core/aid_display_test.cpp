@@ -273,3 +273,32 @@ TEST_F(AidSweep, InLockLinesFollowTheFlagAndClosingClearsTheMenuCheck) {
 
 }  // namespace
 }  // namespace kestrom
+
+namespace kestrom {
+namespace {
+
+TEST(FixSlewKeys, HoldingRightForOneSecondTurnsTheFixFourDegrees) {
+  testing::Rig rig;
+  Tfix& fix = rig.sim.fix();
+  Taiddisplay& aid = rig.sim.aid();
+  rig.state().FixAzimuth = 100;
+  fix.press(PanelKey::Right);
+  EXPECT_FALSE(aid.Timer2.Enabled());
+  rig.advance(1000);
+  fix.release(PanelKey::Right);
+  EXPECT_NEAR(rig.state().FixAzimuth, 104.0, 1e-9);
+  EXPECT_EQ(fix.FixSlewCommand, 3);
+  rig.advance(1000);
+  EXPECT_NEAR(rig.state().FixAzimuth, 104.0, 1e-9);
+
+  fix.press(PanelKey::Left);
+  rig.advance(500);
+  fix.release(PanelKey::Left);
+  EXPECT_NEAR(rig.state().FixAzimuth, 102.0, 1e-9);
+
+  fix.Close();  // the AID display goes back to its idle redraw
+  EXPECT_TRUE(aid.Timer2.Enabled());
+}
+
+}  // namespace
+}  // namespace kestrom

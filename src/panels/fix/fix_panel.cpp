@@ -1,6 +1,9 @@
 #include "panels/fix/fix_panel.h"
 
+#include "app/simulator.h"
 #include "panels/fix/fix_screens.h"
+#include "panels/mobile/mobile_panel.h"
+#include "windows/aid_display.h"
 
 namespace kestrom {
 
@@ -13,6 +16,25 @@ Tfix::Tfix(Simulator& sim)
 void Tfix::FormShow() {
   EditField = 0;
   AidRepaintDone = 1;
+}
+
+void Tfix::FormClose() {
+  sim_.aid().Timer2.start();
+}
+
+void Tfix::SlewKeyDown(bool right) {
+  Taiddisplay& aid = sim_.aid();
+  aid.Timer2.stop();
+  aid.Timer1.start();
+  FixSlewCommand = right ? 1 : 0;
+}
+
+void Tfix::SlewKeyUp(bool right) {
+  (void)right;
+  // With equal scan limits the Mobile's antenna turns on: so does the sweep.
+  if (sim_.mobile().Tracking.ScanState == 2) return;
+  sim_.aid().Timer1.stop();
+  FixSlewCommand = 3;
 }
 
 void Tfix::navigate(char digit) {

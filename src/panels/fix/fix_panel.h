@@ -23,6 +23,11 @@ class Tfix : public StationPanel {
   std::int32_t AidRepaintDone = 0;
 
   void FormShow() override;
+  // Closing the panel leaves the AID display to its idle redraw.
+  void FormClose() override;
+  // The slew keys turn the Fix antenna through the AID display's sweep while held.
+  void SlewKeyDown(bool right) override;
+  void SlewKeyUp(bool right) override;
 
   // Digit keys under the names of their buttons.
   void ZeroBtnClick() { DigitKey('0'); }
