@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -57,6 +58,14 @@ class SetupWindowViewTest : public QObject {
     view.reset();
     hub.reset();
     rig.reset();
+  }
+
+  void restingOnAMenuShowsItsHint() {
+    QMenuBar* bar = view->menuBar();
+    const QRect setup = bar->actionGeometry(action("Setup1"));
+    QHelpEvent help(QEvent::ToolTip, setup.center(), bar->mapToGlobal(setup.center()));
+    QApplication::sendEvent(bar, &help);
+    QCOMPARE(QToolTip::text(), QStringLiteral("Setup Simulation Parameters"));
   }
 
   void menusShowTheModel() {

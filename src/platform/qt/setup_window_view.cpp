@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
+#include <QToolTip>
 #include <QWindow>
 #include <algorithm>
 
@@ -95,8 +97,23 @@ void SetupWindowView::forward(void (Tmenumain::*event)()) {
   hub_.refreshAll();
 }
 
+bool SetupWindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == menuBar() && event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    QAction* action = menuBar()->actionAt(help->pos());
+    if (action && !action->statusTip().isEmpty()) {
+      QToolTip::showText(help->globalPos(), action->statusTip(), menuBar());
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void SetupWindowView::buildMenus() {
   menuBar()->setNativeMenuBar(false);
+  menuBar()->installEventFilter(this);
   // Five menus share the 200 pixels of the bare window.
   menuBar()->setStyleSheet(
       QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }"));

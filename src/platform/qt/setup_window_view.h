@@ -41,6 +41,8 @@ class SetupWindowView : public QMainWindow, public ModelView {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Shows a menu's hint when the pointer rests on it in the menu bar.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct MenuBinding {
