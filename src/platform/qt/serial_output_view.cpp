@@ -1,5 +1,7 @@
 #include "platform/qt/serial_output_view.h"
 
+#include "platform/qt/list_sync.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -123,17 +125,6 @@ void SerialOutputView::showPendingMessages() {
   if (shown) hub_.refreshAll();
 }
 
-void SerialOutputView::draw(QComboBox* view, const ComboBox& model) {
-  const QSignalBlocker block(view);
-  if (view->count() != static_cast<int>(model.Items.size())) {
-    view->clear();
-    for (const std::string& item : model.Items) view->addItem(QString::fromStdString(item));
-  }
-  view->setCurrentIndex(model.ItemIndex);
-  view->setEnabled(model.Enabled);
-  view->setAccessibleName(view->currentText());
-}
-
 void SerialOutputView::draw(QCheckBox* view, const CheckBox& model) {
   const QSignalBlocker block(view);
   view->setChecked(model.Checked);
@@ -141,13 +132,13 @@ void SerialOutputView::draw(QCheckBox* view, const CheckBox& model) {
 }
 
 void SerialOutputView::refreshFromModel() {
-  draw(coms_, model_.coms);
-  draw(baudrate_, model_.baudrate);
-  draw(databits_, model_.databits);
-  draw(parity_, model_.parity);
-  draw(stopbits_, model_.stopbits);
-  draw(updaterate_, model_.updaterate);
-  draw(telegrams_, model_.telegrams);
+  showList(coms_, model_.coms);
+  showList(baudrate_, model_.baudrate);
+  showList(databits_, model_.databits);
+  showList(parity_, model_.parity);
+  showList(stopbits_, model_.stopbits);
+  showList(updaterate_, model_.updaterate);
+  showList(telegrams_, model_.telegrams);
   const QString text = QString::fromStdString(model_.TransmittingText.Caption);
   if (transmitting_->text() != text) {
     transmitting_->setText(text);

@@ -1,5 +1,7 @@
 #include "platform/qt/setup_window_view.h"
 
+#include "platform/qt/list_sync.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -28,16 +30,6 @@ namespace {
 
 QString qs(const std::string& s) {
   return QString::fromStdString(s);
-}
-
-// Fills a list from the model once; its selection follows the model on refresh.
-void fillList(QComboBox* box, const ComboBox& model) {
-  for (const std::string& item : model.Items) box->addItem(qs(item));
-}
-
-void showList(QComboBox* box, const ComboBox& model) {
-  if (box->currentIndex() != model.ItemIndex) box->setCurrentIndex(model.ItemIndex);
-  box->setEnabled(model.Enabled);
 }
 
 void showEdit(QLineEdit* edit, const Edit& model) {
@@ -209,7 +201,7 @@ void SetupWindowView::buildBody() {
   addr_->setObjectName(QStringLiteral("ComboBox3"));
   addr_->setAccessibleName(QStringLiteral("Addr."));
   addr_->setGeometry(4, 114, 66, 22);
-  fillList(addr_, model_.ComboBox3);
+  showList(addr_, model_.ComboBox3);
   connect(addr_, &QComboBox::currentIndexChanged, this, [this](int i) {
     if (refreshing_) return;
     model_.ComboBox3Change(i);
@@ -230,7 +222,7 @@ void SetupWindowView::buildBody() {
   offset_->setObjectName(QStringLiteral("ComboBox5"));
   offset_->setAccessibleName(QStringLiteral("Mob."));
   offset_->setGeometry(112, 114, 84, 22);
-  fillList(offset_, model_.ComboBox5);
+  showList(offset_, model_.ComboBox5);
   connect(offset_, &QComboBox::currentIndexChanged, this, [this](int i) {
     if (refreshing_) return;
     model_.ComboBox5Change(i);
@@ -274,7 +266,7 @@ void SetupWindowView::buildBody() {
   sector_->setObjectName(QStringLiteral("ComboBox1"));
   sector_->setAccessibleName(QStringLiteral("Sector"));
   sector_->setGeometry(4, 252, 56, 22);
-  fillList(sector_, model_.ComboBox1);
+  showList(sector_, model_.ComboBox1);
   connect(sector_, &QComboBox::activated, this, [this](int i) {
     if (refreshing_) return;
     model_.ComboBox1Change(i);
@@ -302,7 +294,7 @@ void SetupWindowView::buildBody() {
   level_->setObjectName(QStringLiteral("ComboBox2"));
   level_->setAccessibleName(QStringLiteral("Level"));
   level_->setGeometry(4, 302, 112, 22);
-  fillList(level_, model_.ComboBox2);
+  showList(level_, model_.ComboBox2);
   connect(level_, &QComboBox::activated, this, [this](int i) {
     if (refreshing_) return;
     model_.ComboBox2Change(i);
