@@ -43,14 +43,14 @@ int stationTypesFit(const SimulationState& s) {
   }
 }
 
-bool rangeFits(const std::string& xmitRange, double distance) {
+bool rangeFits(const std::string& xmitRange, Extended distance) {
   return (distance > 400 && xmitRange == text::Long) ||
          (distance <= 400 && xmitRange == text::Short);
 }
 
 }  // namespace
 
-LinkConditions evaluateLink(const SimulationState& s, int level, double distance) {
+LinkConditions evaluateLink(const SimulationState& s, int level, Extended distance) {
   LinkConditions c;
   bool spaced = frequenciesDifferBy(s.MobileFreq, s.CounterFreq, 30) ||
                 frequenciesDifferBy(s.CounterFreq, s.MobileFreq, 30);
@@ -87,7 +87,7 @@ void storeLinkConditions(SimulationState& s, const LinkConditions& c) {
   s.RangeModeMatch = c.RangeModeMatch;
 }
 
-bool applyAutomaticGain(SimulationState& s, double distance) {
+bool applyAutomaticGain(SimulationState& s, Extended distance) {
   if (s.MobileGainMode != text::Automatic || s.CounterGainMode != text::Automatic) return false;
   bool isLong = distance >= 200;
   bool isNormal = distance >= 900;
@@ -100,15 +100,16 @@ bool applyAutomaticGain(SimulationState& s, double distance) {
   return true;
 }
 
-double directionDifference(double a, double b) {
-  double d = std::fmod(a - b, 360.0);
+Extended directionDifference(Extended a, Extended b) {
+  Extended d = std::fmod(a - b, 360.0L);
   if (d >= 180) d -= 360;
   if (d < -180) d += 360;
   return d;
 }
 
-double bearingOf(double direction) {
-  double b = std::fmod(direction, 360.0);
+Extended bearingOf(Extended direction) {
+  if (!std::isfinite(direction)) return 0;
+  Extended b = std::fmod(direction, 360.0L);
   if (b < 0) b += 360;
   if (b >= 360) b -= 360;
   return b;
@@ -131,7 +132,7 @@ std::optional<int> scanLimitDegrees(const std::string& text) {
   return static_cast<int>(std::lround(value));
 }
 
-double reciprocalAzimuth(double fixAzimuth) {
+Extended reciprocalAzimuth(Extended fixAzimuth) {
   return fixAzimuth > 180 ? fixAzimuth - 180 : fixAzimuth + 180;
 }
 

@@ -27,7 +27,7 @@ struct LinkConditions {
 // 1..3, `distance` the distance in metres. RangeModeMatch keeps the state's old value
 // when neither gain mode decides it. Settings that cannot be read fail their
 // condition quietly.
-LinkConditions evaluateLink(const SimulationState& state, int level, double distance);
+LinkConditions evaluateLink(const SimulationState& state, int level, Extended distance);
 
 // Stores the conditions in the shared record.
 void storeLinkConditions(SimulationState& state, const LinkConditions& c);
@@ -35,22 +35,28 @@ void storeLinkConditions(SimulationState& state, const LinkConditions& c);
 // With both stations in AUTOMATIC gain mode, sets both transmit ranges (LONG from
 // 200 m) and powers (NORMAL from 900 m) and their status-line letters. Returns
 // whether it changed anything.
-bool applyAutomaticGain(SimulationState& state, double distance);
+bool applyAutomaticGain(SimulationState& state, Extended distance);
 
 // Direction a - b brought into -180 <= d < 180 (the alignment error of the
 // antenna is directionDifference(FixAzimuth, AntennaBearing)).
-double directionDifference(double a, double b);
+Extended directionDifference(Extended a, Extended b);
 
 // A scan limit text read as whole degrees, rounded to the nearest degree
 // ("245.50" -> 246). Surrounding spaces are allowed; anything else that is not a
 // plain decimal number (empty, letters, a comma) gives no value.
 std::optional<int> scanLimitDegrees(const std::string& text);
 
-// An antenna direction brought into 0 <= bearing < 360.
-double bearingOf(double direction);
+// A direction brought into 0 <= bearing < 360 (not a number gives 0).
+Extended bearingOf(Extended direction);
+
+// Every writer of FixAzimuth stores it in 0 <= azimuth < 360, so the panels, the
+// dial and the telegrams never see an azimuth outside the circle.
+inline void setFixAzimuth(SimulationState& state, Extended azimuth) {
+  state.FixAzimuth = bearingOf(azimuth);
+}
 
 // The reciprocal azimuth the telegrams and the OPERATE pages report.
-double reciprocalAzimuth(double fixAzimuth);
+Extended reciprocalAzimuth(Extended fixAzimuth);
 
 // Whole number read from a setting text such as "9270" or " 24"; false when the
 // text is not a whole number.

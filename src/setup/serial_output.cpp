@@ -192,11 +192,9 @@ void SerialOutput::CheckBox1Click(bool checked) {
     return;
   }
   comport.Enabled = false;
-  const bool started = startOutput();
-  // Locked whether or not the port opened: the box stays ticked after a failure.
   baudrate.Enabled = databits.Enabled = parity.Enabled = stopbits.Enabled = telegrams.Enabled =
       false;
-  if (!started) openFailed();
+  if (!startOutput()) openFailed();
 }
 
 void SerialOutput::CheckBox1Off() {
@@ -221,17 +219,9 @@ void SerialOutput::stopOutput() {
   Timer4.stop();
 }
 
-void SerialOutput::openFailed() {
-  stopOutput();
-  if (comport.Checked) {
-    comport.Checked = false;
-    comportOff();
-  }
-  sim_.services().dialogs.error(kNotAvailable);
-}
-
-void SerialOutput::portFailed() {
-  if (!outputRunning() && !port().isOpen()) return;  // already switched off
+// Whichever box switched the output on is cleared with its switch-off steps, so
+// no box stays ticked while nothing is sent and ticking it again retries.
+void SerialOutput::switchOff() {
   stopOutput();
   if (comport.Checked) {
     comport.Checked = false;
@@ -241,6 +231,16 @@ void SerialOutput::portFailed() {
     CheckBox1.Checked = false;
     CheckBox1Off();
   }
+}
+
+void SerialOutput::openFailed() {
+  switchOff();
+  sim_.services().dialogs.error(kNotAvailable);
+}
+
+void SerialOutput::portFailed() {
+  if (!outputRunning() && !port().isOpen()) return;  // already switched off
+  switchOff();
   pending_ = kNotAvailable;
   if (onMessagePending) onMessagePending();
 }
@@ -249,7 +249,7 @@ void SerialOutput::portFailed() {
 
 void SerialOutput::Timer4Timer() {
   SimulationState& st = sim_.state();
-  const std::optional<double> distance =
+  const std::optional<Extended> distance =
       drawDistance(st, sim_.setup().RangeDigits(), sim_.services().random);
   if (!distance) return;  // no distance to send: skip this slot quietly
   st.Distance = *distance;

@@ -12,7 +12,6 @@ namespace kestrom {
 
 class Simulator;
 
-
 // The setup window's right-hand half: serial port, line settings, telegram type
 // and rate, the two output switches and the telegram timer.
 //
@@ -93,6 +92,9 @@ class SerialOutput {
   // The switch-off steps of each box, run when the box is cleared by any means.
   void comportOff();
   void CheckBox1Off();
+  // Clears both boxes with their switch-off steps: port closed, timer stopped,
+  // lists unlocked.
+  void switchOff();
   // An open that failed inside an operator event: switch off and say so.
   void openFailed();
   // The open port failed by itself (device gone, write refused).

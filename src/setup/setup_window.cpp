@@ -4,9 +4,10 @@
 #include <cctype>
 
 #include "app/simulator.h"
-#include "setup/telegrams.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
+#include "setup/link_evaluation.h"
+#include "setup/telegrams.h"
 #include "windows/about_box.h"
 #include "windows/aid_display.h"
 #include "windows/bearing_window.h"
@@ -110,20 +111,34 @@ void Tmenumain::FormCreate() {
 void Tmenumain::drawSectorAzimuthAtReset() {
   SimulationState& s = sim_.state();
   RandomSource& r = sim_.services().random;
-  s.FixAzimuth = 0;
+  Extended azimuth = 0;
   const std::string sector = ComboBox1.Text();
   if (sector.size() == 1 && sector[0] >= '1' && sector[0] <= '4') {
     const int n = sector[0] - '0';
     const int firstRange = n == 4 ? 80 : 81;  // random(0..79) or random(0..80)
     const int first = r.random(firstRange);
     const int second = r.random(9);
-    s.FixAzimuth = 90.0 * (n - 1) + first + second;
+    azimuth = 90 * (n - 1) + first + second;
   }
-  s.FixAzimuth += r.random(99) / 100.0;
+  // The hundredths are divided in extended precision, as the telegrams expect.
+  azimuth += static_cast<Extended>(r.random(99)) / 100;
+  setFixAzimuth(s, azimuth);
+}
+
+// A reset after start: the record's defaults, and no lamp of the old scenario
+// stays lit (the telegrams read their lock from the Mobile's lamp).
+void Tmenumain::resetAfterStart() {
+  FormCreate();
+  for (StationPanel* panel :
+       {static_cast<StationPanel*>(&sim_.mobile()), static_cast<StationPanel*>(&sim_.fix())}) {
+    panel->ApdStatusLight1.Lit = false;
+    panel->Panel1Visible = false;
+  }
+  sim_.aid().ApdStatusLight1.Lit = false;
 }
 
 void Tmenumain::ResetParameters1Click() {
-  FormCreate();
+  resetAfterStart();
   // The reset restores the defaults of the counter station that stays chosen, so
   // the record and the "&ABU" menu keep agreeing with the checked radio button.
   const int kind = checkedCounterStation();
@@ -167,7 +182,7 @@ void Tmenumain::chooseCounterStation(CheckBox& button, int kind) {
     b->Checked = b == &button;
   }
   if (kind != 0) sim_.fix().Close();
-  FormCreate();
+  resetAfterStart();
   applyCounterStation(kind);
   FixAIDDisplay1.Enabled = kind == 0;
   Fix1.Enabled = kind == 0;
@@ -235,16 +250,16 @@ void Tmenumain::ComboBox1Change(int index) {
   RandomSource& r = sim_.services().random;
   switch (index + 1) {
     case 1:
-      s.FixAzimuth = r.random(91) + r.randomReal();
+      setFixAzimuth(s, r.random(91) + static_cast<Extended>(r.randomReal()));
       break;
     case 2:
-      s.FixAzimuth = 90 + r.random(91);
+      setFixAzimuth(s, 90 + r.random(91));
       break;
     case 3:
-      s.FixAzimuth = 180 + r.random(91);
+      setFixAzimuth(s, 180 + r.random(91));
       break;
     case 4:
-      s.FixAzimuth = 270 + r.random(90);
+      setFixAzimuth(s, 270 + r.random(90));
       break;
   }
 }
@@ -337,9 +352,10 @@ void Tmenumain::Timer3Timer() {
 
 void Tmenumain::Timer2Timer() {
   Tmobile& mobile = sim_.mobile();
-  if (AzimuthFrozenAlarm1.Checked) mobile.cell(Cell::L4).Caption = kAzimuthFreezeText;
-  if (LowBatteryAlarm1.Checked) mobile.cell(Cell::L4).Caption = kLowBatteryText;
-  mobile.cell(Cell::R4).Caption.clear();
+  // Written over whatever screen is on show; the screen's values stay underneath.
+  if (AzimuthFrozenAlarm1.Checked) mobile.overlay(Cell::L4, kAzimuthFreezeText);
+  if (LowBatteryAlarm1.Checked) mobile.overlay(Cell::L4, kLowBatteryText);
+  mobile.overlay(Cell::R4, "");
   // Both rounds of beeps in one go: the tone player sounds them without holding
   // up the simulation.
   sim_.services().tone.play(alarmBeeps());

@@ -133,6 +133,7 @@ class Tmenumain : public WindowModel {
 
  private:
   void drawSectorAzimuthAtReset();
+  void resetAfterStart();
   void applyCounterStation(int kind);
   void chooseCounterStation(CheckBox& button, int kind);
   void setTrackingTimers(bool on);

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "app/extended.h"
+
 namespace kestrom {
 
 // The one record that every window of the simulator reads and writes. Setting
@@ -15,13 +17,13 @@ struct SimulationState {
   std::int32_t OutputTelegramType = 4;
 
   // Geometry and live values
-  double Distance = 0;           // not reset
+  Extended Distance = 0;         // not reset
   std::string RangeText;         // not reset
   std::int32_t RangeJitter = 0;  // not reset
-  double FixAzimuth = 0;
-  double ReciprocalAzimuth = 0;  // not reset
-  double AntennaDirection = 0;   // not reset
-  double AntennaBearing = 0;     // not reset
+  Extended FixAzimuth = 0;
+  Extended ReciprocalAzimuth = 0;  // not reset
+  Extended AntennaDirection = 0;   // not reset
+  Extended AntennaBearing = 0;     // not reset
 
   // Lock conditions
   std::int32_t FrequencyMatch = 1;

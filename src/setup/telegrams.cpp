@@ -31,7 +31,7 @@ char bcd(char high, char low) {
   return static_cast<char>(((high - '0') << 4) | (low - '0'));
 }
 
-std::string ascii(const Input& in, double a) {
+std::string ascii(const Input& in, Extended a) {
   const std::string d = field(in.distance, 10, 6);
   switch (in.type) {
     case Ascii16:
@@ -46,7 +46,7 @@ std::string ascii(const Input& in, double a) {
   }
 }
 
-std::string binary(const Input& in, double a) {
+std::string binary(const Input& in, Extended a) {
   if (!in.inLock) return {};
   const std::string d = field(in.distance, 1, 5);
   std::string out;
@@ -73,13 +73,14 @@ std::string binary(const Input& in, double a) {
 
 }  // namespace
 
-double reportedAzimuth(double fixAzimuth) {
+Extended reportedAzimuth(Extended fixAzimuth) {
   return fixAzimuth > 180 ? fixAzimuth - 180 : fixAzimuth + 180;
 }
 
-std::string field(double value, int scale, int width) {
-  const double product = std::trunc(value * scale);
-  const double largest = std::pow(10.0, width) - 1;
+std::string field(Extended value, int scale, int width) {
+  // The product is taken in extended precision, as the system computes it.
+  const Extended product = std::trunc(value * scale);
+  const Extended largest = std::pow(10.0L, width) - 1;
   std::int64_t n = 0;
   if (product >= largest) {
     n = static_cast<std::int64_t>(largest);
@@ -92,7 +93,7 @@ std::string field(double value, int scale, int width) {
 
 std::string build(const Input& in) {
   if (!info(in.type)) return {};
-  const double a = reportedAzimuth(in.fixAzimuth);
+  const Extended a = reportedAzimuth(in.fixAzimuth);
   return in.type <= Ascii22 ? ascii(in, a) : binary(in, a);
 }
 

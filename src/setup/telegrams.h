@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/extended.h"
+
 namespace kestrom {
 
 // The peripheral output telegrams: distance, azimuth and bearing in three ASCII
@@ -23,9 +25,9 @@ inline constexpr int kTypeCount = 6;
 struct Input {
   int type = Bcd001;
   bool inLock = false;
-  double distance = 0;              // D, metres
-  double fixAzimuth = 0;            // the telegram carries its reciprocal
-  double antennaBearing = 0;        // B, degrees
+  Extended distance = 0;            // D, metres
+  Extended fixAzimuth = 0;          // the telegram carries its reciprocal
+  Extended antennaBearing = 0;      // B, degrees
   std::string_view mobileUnitRole;  // BCD(ADB) packs one byte differently for a Mk 3 mobile
 };
 
@@ -35,13 +37,13 @@ std::string build(const Input& in);
 
 // The azimuth a telegram reports: the reciprocal of the fix azimuth (180 gives 360,
 // 0 gives 180).
-double reportedAzimuth(double fixAzimuth);
+Extended reportedAzimuth(Extended fixAzimuth);
 
 // A numeric field: the integer part of value * scale, truncated toward zero (never
 // rounded), in decimal digits padded with "0" on the left to `width` characters.
 // A value the field cannot hold is clamped: negative (or not a number) gives all
 // zeros, too large gives all nines, so a field never changes its width.
-std::string field(double value, int scale, int width);
+std::string field(Extended value, int scale, int width);
 
 // Item text of the telegram list and the "Transmitting :" text, for types 1..6
 // (empty otherwise).

@@ -4,14 +4,15 @@
 
 #include "app/simulator.h"
 #include "panels/fix/fix_panel.h"
+#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
 
 namespace {
-constexpr double kStep = 0.4;            // degrees per sweep tick
-constexpr double kLimitWindow = 2.0;     // reversal this close to a scan limit
-constexpr double kSetpointWindow = 1.5;  // set-point turn ends this close
+constexpr Extended kStep = 0.4L;            // degrees per sweep tick
+constexpr Extended kLimitWindow = 2.0L;     // reversal this close to a scan limit
+constexpr Extended kSetpointWindow = 1.5L;  // set-point turn ends this close
 }  // namespace
 
 Taiddisplay::Taiddisplay(Simulator& sim)
@@ -29,22 +30,16 @@ void Taiddisplay::FormClose() {
 }
 
 void Taiddisplay::bringAzimuthIntoRange() {
-  double& az = sim_.state().FixAzimuth;
-  if (!std::isfinite(az)) {
-    az = 0;
-    return;
-  }
-  while (az > 360) az -= 360;
-  while (az < 0) az += 360;
+  SimulationState& s = sim_.state();
+  setFixAzimuth(s, s.FixAzimuth);
 }
 
-double Taiddisplay::antennaDirection() const {
-  double theta = std::fmod(sim_.state().FixAzimuth + 180.0, 360.0);
-  return theta < 0 ? theta + 360.0 : theta;
+Extended Taiddisplay::antennaDirection() const {
+  return bearingOf(sim_.state().FixAzimuth + 180);
 }
 
 AidLines Taiddisplay::lines() const {
-  return aidLines(Centre, sim_.state().FixAzimuth + 180.0);
+  return aidLines(Centre, static_cast<double>(sim_.state().FixAzimuth + 180));
 }
 
 std::optional<ScanArc> Taiddisplay::sectorArc() const {
@@ -61,7 +56,7 @@ std::optional<ScanArc> Taiddisplay::sectorArc() const {
 bool Taiddisplay::stopAtSetpoint() {
   Tfix& fix = sim_.fix();
   if (fix.FixAutoTurn != 1) return false;
-  double d = directionDifference(Setpoint, sim_.state().FixAzimuth + 180.0);
+  Extended d = directionDifference(Setpoint, sim_.state().FixAzimuth + 180);
   if (std::fabs(d) >= kSetpointWindow) return false;
   Timer1.stop();
   fix.FixSlewCommand = 3;
@@ -75,20 +70,20 @@ bool Taiddisplay::stopAtSetpoint() {
 void Taiddisplay::reverseAtScanLimits() {
   const SimulationState& s = sim_.state();
   Tfix& fix = sim_.fix();
-  double theta = s.FixAzimuth + 180.0;
+  Extended theta = s.FixAzimuth + 180;
   auto near = [&](const std::string& limitText) {
     auto limit = scanLimitDegrees(limitText);
     return limit && std::fabs(directionDifference(theta, *limit)) < kLimitWindow;
   };
   bool wantLeft = near(s.FixScanLimitRight);
   bool wantRight = !wantLeft && near(s.FixScanLimitLeft);
-  double& az = sim_.state().FixAzimuth;
+  SimulationState& st = sim_.state();
   if (wantLeft && fix.FixSlewCommand != 0) {
     fix.FixSlewCommand = 0;
-    az -= 1;
+    setFixAzimuth(st, st.FixAzimuth - 1);
   } else if (wantRight && fix.FixSlewCommand == 0) {
     fix.FixSlewCommand = 1;
-    az += 1;
+    setFixAzimuth(st, st.FixAzimuth + 1);
   }
 }
 
@@ -98,7 +93,7 @@ void Taiddisplay::Timer1Timer() {
   SimulationState& s = sim_.state();
   if (s.FixAidScanMode == 1) reverseAtScanLimits();
   if (s.FixAidScanMode == 2) Timer1.start();
-  s.FixAzimuth += sim_.fix().FixSlewCommand != 0 ? kStep : -kStep;
+  setFixAzimuth(s, s.FixAzimuth + (sim_.fix().FixSlewCommand != 0 ? kStep : -kStep));
 }
 
 void Taiddisplay::Timer2Timer() {

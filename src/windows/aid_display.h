@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/controls.h"
+#include "app/extended.h"
 #include "app/window_model.h"
 #include "platform/scheduler.h"
 #include "windows/aid_geometry.h"
@@ -42,12 +43,12 @@ class Taiddisplay : public WindowModel {
   // A turn to an entered azimuth set point begins: the sweep stops the antenna
   // once its direction (FixAzimuth + 180) is within 1.5 degrees of `setpoint`,
   // while the Fix panel's FixAutoTurn is 1.
-  void beginSetpointTurn(double setpoint) { Setpoint = setpoint; }
-  double Setpoint = 0;
+  void beginSetpointTurn(Extended setpoint) { Setpoint = setpoint; }
+  Extended Setpoint = 0;
 
   // What the dial shows now: the antenna lines for FixAzimuth + 180 and, during
   // autosearch with readable limits, the sector mark.
-  double antennaDirection() const;
+  Extended antennaDirection() const;
   AidLines lines() const;
   std::optional<ScanArc> sectorArc() const;
 

@@ -9,7 +9,7 @@ namespace kestrom {
 Tabw::Tabw(Simulator& sim)
     : WindowModel(sim, WindowIndex::Bearing, "Antenna Bearing Window", 330, 140) {}
 
-void Tabw::showBearing(double bearing) {
+void Tabw::showBearing(Extended bearing) {
   Label1.Caption = fixed2(bearing);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/controls.h"
+#include "app/extended.h"
 #include "app/window_model.h"
 
 namespace kestrom {
@@ -13,7 +14,7 @@ class Tabw : public WindowModel {
   Label Label1{"0.00"};  // the bearing, fixed with 2 decimals
 
   // The panels' tracking writes the bearing on every tick, shown or not.
-  void showBearing(double bearing);
+  void showBearing(Extended bearing);
 
   void BitBtn1Click() { Close(); }  // "Close"
   void FormClose() override;

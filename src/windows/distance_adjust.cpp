@@ -2,35 +2,29 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <string>
 
 #include "app/number_format.h"
 #include "app/simulator.h"
+#include "setup/distance_draw.h"
+#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
 
 namespace {
 
-// The range digits as metres; a text that is not digits (blanks around them
-// allowed) reads as 0.
-double rangeMetres(const std::string& text) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return 0;
-  std::size_t last = text.find_last_not_of(' ');
-  double value = 0;
-  for (std::size_t i = first; i <= last; ++i) {
-    char c = text[i];
-    if (c < '0' || c > '9') return 0;
-    value = value * 10 + (c - '0');
-  }
-  return value;
+// The range digits as whole metres; a text that is not digits (blanks around
+// them allowed) reads as 0.
+long rangeMetres(const std::string& text) {
+  long value = 0;
+  return readWholeNumber(text, value) && value >= 0 ? value : 0;
 }
 
-std::string fiveDigits(double metres) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%05d", static_cast<int>(std::trunc(metres)));
-  return buf;
+// The whole metres of a distance, zero-padded to five digits ("00127").
+std::string fiveDigits(Extended metres) {
+  std::string digits = std::to_string(static_cast<long>(std::trunc(metres)));
+  return std::string(digits.size() < 5 ? 5 - digits.size() : 0, '0') + digits;
 }
 
 }  // namespace
@@ -41,14 +35,15 @@ Tafstmenu::Tafstmenu(Simulator& sim)
 void Tafstmenu::FormShow() {
   // The distance shown first carries two jitter digits (30..39 hundredths).
   const std::string range = sim_.setup().MaskEdit1.Text;
-  double metres = rangeMetres(range);
-  int jitter = 30 + sim_.services().random.random(10);
   SimulationState& s = sim_.state();
-  s.Distance = (metres * 100 + jitter) / 100;
+  s.Distance = drawDistance(s, range, sim_.services().random).value_or(0);
   Label2.Caption = fixed2(s.Distance);
   CapturedRange = range;
-  int position = static_cast<int>(std::clamp(kMaxDistance - metres, 0.0, double(kMaxDistance)));
-  TrackBar1Change(position);
+  // Opening never changes the range: the slider only shows it. A range beyond
+  // the slider's end leaves the slider there and the label on the real range,
+  // until the trainee moves the slider.
+  const long metres = rangeMetres(range);
+  TrackBar1.Position = static_cast<int>(kMaxDistance - std::min<long>(metres, kMaxDistance));
   ProgressBar1.Position = kMaxDistance - TrackBar1.Position;
 }
 

@@ -271,6 +271,24 @@ TEST_F(AidSweep, InLockLinesFollowTheFlagAndClosingClearsTheMenuCheck) {
   EXPECT_TRUE(aid.Timer2.Enabled());
 }
 
+TEST_F(AidSweep, EveryStepLeavesTheAzimuthOnTheCircle) {
+  s.FixAzimuth = 359.8L;
+  fix.FixSlewCommand = 1;
+  aid.Timer2.stop();
+  aid.Timer1.start();
+  for (int t = 0; t < 20; ++t) {
+    rig.advance(100);
+    ASSERT_GE(s.FixAzimuth, 0);
+    ASSERT_LT(s.FixAzimuth, 360);
+  }
+  fix.FixSlewCommand = 0;
+  for (int t = 0; t < 40; ++t) {
+    rig.advance(100);
+    ASSERT_GE(s.FixAzimuth, 0);
+    ASSERT_LT(s.FixAzimuth, 360);
+  }
+}
+
 }  // namespace
 }  // namespace kestrom
 

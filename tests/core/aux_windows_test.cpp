@@ -64,11 +64,10 @@ TEST_F(DistanceAdjust, OpeningLeavesTheRangeAsItWas) {
   EXPECT_EQ(dist.ProgressBar1.Position, 126);
   EXPECT_EQ(range.Text, "00126");
   EXPECT_EQ(dist.CapturedRange, "00126");
-  EXPECT_DOUBLE_EQ(rig.state().Distance, 126);
-  EXPECT_EQ(dist.Label2.Caption, "126.00");
+  EXPECT_EQ(rig.state().Distance, 12634 / 100.0L);
+  EXPECT_EQ(dist.Label2.Caption, "126.34");
 
-  // Shown again at the same position: only the first reading carries the
-  // hundredths, and the range still does not move.
+  // Shown again: a fresh reading, and the range still does not move.
   dist.Close();
   rig.random.script({7});
   dist.Show();
@@ -76,19 +75,28 @@ TEST_F(DistanceAdjust, OpeningLeavesTheRangeAsItWas) {
   EXPECT_EQ(range.Text, "00126");
 }
 
-TEST_F(DistanceAdjust, SliderAndButtonsStopAtBothEnds) {
-  range.Text = "05000";  // beyond the slider: top end
+TEST_F(DistanceAdjust, RangeBeyondTheSliderIsShownNotCut) {
+  range.Text = "05000";  // beyond the slider's end
+  rig.random.script({9});
   dist.Show();
   EXPECT_EQ(dist.TrackBar1.Position, 0);
-  EXPECT_EQ(range.Text, "03000");
-  dist.BitBtn2Click();  // "Increase  " at the top stays there
+  EXPECT_EQ(range.Text, "05000");
+  EXPECT_EQ(dist.Label2.Caption, "5000.39");
+  dist.BitBtn2Click();  // "Increase  " at the top end: the slider cannot move
+  EXPECT_EQ(range.Text, "05000");
+  dist.Close();
+  dist.Show();  // a later opening still leaves the range alone
+  EXPECT_EQ(range.Text, "05000");
   EXPECT_EQ(dist.TrackBar1.Position, 0);
-  EXPECT_DOUBLE_EQ(rig.state().Distance, 3000);
-  EXPECT_EQ(dist.Label2.Caption, "3000.00");
-  dist.BitBtn3Click();
+  dist.BitBtn3Click();  // the trainee moves the slider: now it sets the range
   EXPECT_EQ(dist.TrackBar1.Position, 10);
   EXPECT_EQ(range.Text, "02990");
+  EXPECT_EQ(dist.Label2.Caption, "2990.00");
+}
 
+TEST_F(DistanceAdjust, SliderAndButtonsStopAtBothEnds) {
+  range.Text = "00020";
+  dist.Show();
   dist.TrackBar1Change(2995);
   dist.BitBtn3Click();  // "Decrease" near the bottom clamps at 0 m
   EXPECT_EQ(dist.TrackBar1.Position, 3000);
@@ -96,6 +104,10 @@ TEST_F(DistanceAdjust, SliderAndButtonsStopAtBothEnds) {
   EXPECT_EQ(range.Text, "00000");
   dist.TrackBar1Change(-50);
   EXPECT_EQ(dist.TrackBar1.Position, 0);
+  EXPECT_EQ(range.Text, "03000");
+  dist.BitBtn2Click();  // "Increase  " at the top stays there
+  EXPECT_EQ(dist.TrackBar1.Position, 0);
+  EXPECT_EQ(rig.state().Distance, 3000);
   dist.TrackBar1Change(1000);  // dragged
   EXPECT_EQ(range.Text, "02000");
   EXPECT_EQ(dist.Label2.Caption, "2000.00");
@@ -108,7 +120,7 @@ TEST_F(DistanceAdjust, UnreadableRangeReadsAsZero) {
     rig.random.script({0});
     dist.Show();
     EXPECT_EQ(dist.TrackBar1.Position, 3000);
-    EXPECT_DOUBLE_EQ(rig.state().Distance, 0.3);
+    EXPECT_LT(rig.state().Distance, 0.4);  // no metres, at most the jitter
     EXPECT_EQ(range.Text, text);
     dist.Close();
   }

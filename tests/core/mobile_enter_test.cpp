@@ -276,6 +276,77 @@ TEST_F(MobileEnter, SwitchOffPagesCloseThePanel) {
   }
 }
 
+// The alarm writes its text into 4L and clears 4R of whatever screen is on show;
+// ENTER, the slews and the set point readers still take the screen's values.
+class MobileEnterUnderAlarm : public MobileEnter {
+ protected:
+  void alarm() { rig.sim.setup().Timer2Timer(); }
+};
+
+TEST_F(MobileEnterUnderAlarm, EnterStoresTheScreensValuesNotTheAlarmText) {
+  go("252");  // PER. CONNECTION
+  alarm();
+  EXPECT_EQ(text(L4), "    AZIMUTH FREEZE");
+  EXPECT_EQ(text(R4), "");
+  keys("E");
+  EXPECT_EQ(s.MobilePerBits, "BITS : 8 - N");
+  EXPECT_EQ(s.MobilePerStop, "STOP : 1    ");
+
+  go("24N1");  // RF GAIN / PWR SET
+  ASSERT_EQ(panel.MenuState, 19);
+  alarm();
+  keys("E");
+  EXPECT_EQ(s.MobileXmitRange, text::Long);
+
+  go("253");  // TELEGRAM TYPE: IN in 4R
+  alarm();
+  keys("E");
+  EXPECT_EQ(s.MobileInTelegram, "NONE   ");
+
+  // A value typed after the alarm is the value.
+  go("252");
+  alarm();
+  keys("NNN0E");  // the stop bits field, stepped once
+  EXPECT_EQ(s.MobilePerStop, "STOP : 2    ");
+}
+
+TEST_F(MobileEnterUnderAlarm, SetpointAndFrequencySlewReadTheScreensValues) {
+  s.AntennaDirection = s.AntennaBearing = 100;
+  go("224");  // BEARING SETPOINT
+  keys("2425");
+  alarm();
+  keys("E");
+  EXPECT_EQ(s.ReferenceEntry, "242.5");
+  EXPECT_EQ(panel.Tracking.Setpoint, 242.5L);
+
+  go("211");  // FREQUENCY PAIR, actual frequency 9270 in 4R
+  ASSERT_EQ(text(R4), "9270");
+  keys("1");  // pair 0: 9200
+  alarm();
+  keys("E");
+  rig.advance(300);
+  EXPECT_EQ(text(R4), "9260");  // the slew goes on from the frequency shown before
+  rig.advance(6 * 300);
+  EXPECT_EQ(s.MobileFreq, "9200");
+}
+
+// The remote REF - NUM page takes references up to 999.999; the azimuth stays on
+// the circle and the OPERATE pages and telegrams report it from there.
+TEST_F(MobileEnter, ReferenceAzimuthAlwaysGivesAnAzimuthOnTheCircle) {
+  for (const char* typed : {"999999", "000000", "180000", "540500"}) {
+    SCOPED_TRACE(typed);
+    go("5");
+    ASSERT_EQ(panel.MenuState, 36);
+    keys("221");  // (MODIFY FIX), (FIX LOCATION), REF - NUM
+    ASSERT_EQ(panel.MenuState, 46);
+    keys(typed);
+    keys("E");
+    EXPECT_GE(s.FixAzimuth, 0);
+    EXPECT_LT(s.FixAzimuth, 360);
+  }
+  EXPECT_NEAR(static_cast<double>(s.FixAzimuth), 0.5, 1e-9);  // 540.500 - 180 - 360
+}
+
 }  // namespace
 }  // namespace kestrom
 

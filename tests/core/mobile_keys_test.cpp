@@ -321,5 +321,18 @@ TEST_F(MobileKeys, DigitPressesStopTheBlinkAndBlackenTheField) {
   for (const DisplayCell& d : panel.Cells) EXPECT_EQ(d.FontColor, clBlack);
 }
 
+// Every field of ADDRESS CODE types into 3R: NEXT goes on with the digits there.
+// A field of another cell starts afresh.
+TEST_F(MobileKeys, NextKeepsTheDigitsOfAFieldThatSharesItsCell) {
+  go("212");  // ADDRESS CODE
+  ASSERT_EQ(panel.MenuState, 8);
+  keys("2N4E");
+  EXPECT_EQ(s.MobileAddrSent, "24");
+  go("223");  // SCANNING MOB: LIMIT L in 3R, LIMIT R in 4R
+  keys("12N345");
+  EXPECT_EQ(text(R3), "12");
+  EXPECT_EQ(text(R4), "345");
+}
+
 }  // namespace
 }  // namespace kestrom

@@ -178,8 +178,8 @@ TEST_F(TrackingTest, AutosearchScansTheSectorAndLocks) {
   s().MobileOperatingMode = text::AutoSearch;
   tracking().operatingModeEntered(true, true);
   EXPECT_EQ(tracking().SlewDirection, 1);
-  double lowest = 360;
-  double highest = 0;
+  Extended lowest = 360;
+  Extended highest = 0;
   for (int t = 0; t < 600 && s().InLock == 0; ++t) {
     rig.advance(100);
     if (s().AntennaBearing > 95) {
@@ -202,8 +202,8 @@ TEST_F(TrackingTest, ScanStopsAtLeftLimitAndComesBack) {
   tracking().operatingModeEntered(true, false);
   tracking().SlewDirection = 0;
   tracking().Timer1.start();
-  double lowest = 360;
-  double highest = 0;
+  Extended lowest = 360;
+  Extended highest = 0;
   for (int t = 0; t < 1000; ++t) {
     rig.advance(100);
     lowest = std::min(lowest, s().AntennaBearing);
@@ -213,6 +213,15 @@ TEST_F(TrackingTest, ScanStopsAtLeftLimitAndComesBack) {
   EXPECT_LT(highest, 153.0);
   EXPECT_LT(lowest, 103.0);
   EXPECT_GT(highest, 147.0);
+}
+
+TEST_F(TrackingTest, LockedBearingPageShowsTwoDecimals) {
+  level(2);
+  aim(245.5L, 245.5L);
+  panel.MenuState = 3;
+  cycle();
+  ASSERT_EQ(s().InLock, 1);
+  EXPECT_EQ(cell(Cell::R3), "245.50");
 }
 
 }  // namespace

@@ -200,7 +200,7 @@ TEST_F(SerialOutputTest, RangeThatIsNoNumberSkipsTheSlotQuietly) {
   EXPECT_TRUE(out.Sending());
 }
 
-TEST_F(SerialOutputTest, OutputControlledBySimLocksTheListsAndKeepsTheBoxAfterAFailure) {
+TEST_F(SerialOutputTest, OutputControlledBySimLocksTheLists) {
   out.CheckBox1Click(true);
   EXPECT_FALSE(out.comport.Enabled);
   EXPECT_TRUE(lists(false));
@@ -217,23 +217,40 @@ TEST_F(SerialOutputTest, OutputControlledBySimLocksTheListsAndKeepsTheBoxAfterAF
   EXPECT_TRUE(lists(true));
   EXPECT_FALSE(rig.serial.isOpen());
   EXPECT_FALSE(out.Timer4.Enabled());
+}
 
+// Every failed open ends in the Off state: no box stays ticked while nothing is
+// sent, and ticking it again tries the port again.
+TEST_F(SerialOutputTest, OutputControlledBySimNeverStaysTickedWithNothingSent) {
   rig.serial.missing = {1};
   out.CheckBox1Click(true);
   ASSERT_EQ(rig.dialogs.shown.size(), 1u);
   EXPECT_EQ(rig.dialogs.shown[0].text, kMessage);
-  EXPECT_TRUE(out.CheckBox1.Checked);
-  EXPECT_FALSE(out.comport.Enabled);
-  EXPECT_TRUE(lists(false));
-  EXPECT_FALSE(rig.serial.isOpen());
-  EXPECT_FALSE(out.Timer4.Enabled());
+  EXPECT_FALSE(out.CheckBox1.Checked);
+  EXPECT_TRUE(out.comport.Enabled);
+  EXPECT_TRUE(lists(true));
   EXPECT_FALSE(out.Sending());
   rig.advance(1000);
   EXPECT_TRUE(rig.serial.writes.empty());
 
-  out.CheckBox1Click(false);  // back to Off
+  // Running, then switched to a port that cannot be opened.
+  rig.serial.missing = {12};
+  out.CheckBox1Click(true);
+  EXPECT_TRUE(out.Sending());
+  out.comsChange(11);
+  ASSERT_EQ(rig.dialogs.shown.size(), 2u);
+  EXPECT_EQ(rig.dialogs.shown[1].text, kMessage);
+  EXPECT_FALSE(out.CheckBox1.Checked);
   EXPECT_TRUE(out.comport.Enabled);
   EXPECT_TRUE(lists(true));
+  EXPECT_FALSE(out.Sending());
+
+  // The good port again, and the box ticked again: telegrams flow.
+  out.comsChange(0);
+  out.CheckBox1Click(true);
+  EXPECT_TRUE(out.Sending());
+  rig.advance(250);
+  EXPECT_EQ(rig.serial.writes.size(), 1u);
 }
 
 TEST_F(SerialOutputTest, MobileSelectionsChangeOnlyWhatTheListsShow) {

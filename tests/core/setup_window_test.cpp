@@ -155,8 +155,8 @@ const TextField kKeptTexts[] = {
     {"RangeText", &S::RangeText, ""},
     {"ReferenceEntry", &S::ReferenceEntry, ""},
 };
-double S::*const kKeptReals[] = {&S::Distance, &S::ReciprocalAzimuth, &S::AntennaDirection,
-                                 &S::AntennaBearing};
+Extended S::*const kKeptReals[] = {&S::Distance, &S::ReciprocalAzimuth, &S::AntennaDirection,
+                                   &S::AntennaBearing};
 
 void scramble(S& s) {
   for (const auto& f : kResetInts) s.*f.field = 77;
@@ -616,6 +616,44 @@ TEST(SetupWindows, ExitClosesTheWindowAndEndsTheProgram) {
   w.Exit1Click();
   EXPECT_FALSE(w.Visible());
   EXPECT_EQ(quits, 1);
+}
+
+// Setup mode stops the link cycles; a reset in it must not leave the old lock lit,
+// or the telegrams would go on reporting it with the new azimuth.
+TEST(SetupCounterStation, AResetPutsEveryLampOut) {
+  Rig rig;
+  Tmobile& mobile = rig.sim.mobile();
+  rig.state().FixAzimuth = rig.state().AntennaDirection = 120;
+  mobile.MenuState = 1;
+  mobile.Tracking.Timer3Timer();
+  ASSERT_TRUE(mobile.Tracking.lockedForTelegrams());
+  SerialOutput& out = rig.sim.setup().Serial;
+  out.telegramsChange(0);  // ASCII 16
+  out.comportClick(true);
+  rig.advance(250);
+  ASSERT_EQ(rig.serial.writes.back().back() - 0, '\n');
+  ASSERT_EQ(rig.serial.writes.back()[13], '1');
+
+  rig.sim.setup().SimulationParameters1Click();
+  rig.sim.setup().RadioButton3Click();  // Mk 4 beacon
+  EXPECT_FALSE(mobile.ApdStatusLight1.Lit);
+  EXPECT_FALSE(mobile.Panel1Visible);
+  EXPECT_FALSE(rig.sim.fix().ApdStatusLight1.Lit);
+  EXPECT_FALSE(rig.sim.aid().ApdStatusLight1.Lit);
+  EXPECT_FALSE(mobile.Tracking.lockedForTelegrams());
+  // The reset chose BCD(0.01) again, which sends nothing out of lock.
+  const std::size_t before = rig.serial.writes.size();
+  rig.advance(60000);
+  EXPECT_EQ(rig.serial.writes.size(), before);
+  out.telegramsChange(0);
+  rig.advance(250);
+  EXPECT_EQ(rig.serial.writes.back(), "000000 00000 0\r\n");
+
+  rig.sim.setup().BitBtn1Click();
+  rig.sim.setup().RadioButton4Click();
+  mobile.Tracking.Timer3Timer();
+  rig.sim.setup().ResetParameters1Click();
+  EXPECT_FALSE(mobile.ApdStatusLight1.Lit);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <string>
 
 namespace kestrom {
@@ -42,22 +41,6 @@ TEST(StringToFloat, TextsThatAreNotNumbersGiveNothing) {
   }
   EXPECT_EQ(StringToFloatOr("12,5"), 12.5);
   EXPECT_EQ(StringToFloatOr("x"), 0.0);
-}
-
-// A machine set to a language that writes decimals with a comma must read the
-// same values as any other.
-TEST(StringToFloat, DoesNotDependOnTheMachineLocale) {
-  const std::string saved = std::setlocale(LC_ALL, nullptr);
-  if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "fr_FR.UTF-8")) {
-    GTEST_SKIP() << "no locale with a decimal comma installed";
-  }
-  const double point = StringToFloatOr("126.34", -1);
-  const double comma = StringToFloatOr("123,456", -1);
-  const double both = StringToFloatOr("1.234,5", -1);
-  std::setlocale(LC_ALL, saved.c_str());
-  EXPECT_DOUBLE_EQ(point, 126.34);
-  EXPECT_DOUBLE_EQ(comma, 123.456);
-  EXPECT_DOUBLE_EQ(both, 0.012345);
 }
 
 }  // namespace

@@ -134,13 +134,14 @@ class AuxWindowsViewTest : public QObject {
     Tafstmenu& dist = rig.sim.distance();
     DistanceAdjustView view(dist, hub);
     rig.sim.setup().MaskEdit1.Text = "00126";
+    rig.random.script({4});
     dist.Show();
     hub.refreshAll();
     QVERIFY(view.isVisible());
     QCOMPARE(view.windowTitle(), QStringLiteral("Distance Adjust"));
     QCOMPARE(view.slider()->value(), 2874);
     QCOMPARE(view.bar()->value(), 126);
-    QCOMPARE(view.distanceLabel()->text(), QStringLiteral("126.00"));
+    QCOMPARE(view.distanceLabel()->text(), QStringLiteral("126.34"));
     for (const char* t : {"Kestrom Distance : ", "Meter", "Max.", "Min.", "0 Mtr.", "3000 Mtr."})
       QVERIFY2(labelTexts(view).contains(QString::fromUtf8(t)), t);
     QCOMPARE(view.increaseButton()->text(), QStringLiteral("Increase  "));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -76,6 +77,9 @@ struct KeyInRoutine {
   // (field full, digit not allowed there).
   bool blackensRefused = false;
 };
+
+// The cell the routine types digits into on field `editField`, if it types there.
+std::optional<Cell> typedCell(const KeyInRoutine& routine, int editField);
 
 // Runs the routine for one digit key on the panel's EditField.
 void runKeyIn(const KeyInRoutine& routine, StationPanel& panel, char digit);

@@ -57,7 +57,7 @@ SimulationState& panelState(StationPanel& panel);
 std::string timeOfDay(StationPanel& panel);
 
 // A number field of the shared record, fixed with 2 decimals.
-template <double SimulationState::*F>
+template <Extended SimulationState::*F>
 std::string fixed2Of(StationPanel& panel) {
   return fixed2(panelState(panel).*F);
 }

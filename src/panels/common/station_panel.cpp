@@ -109,10 +109,16 @@ void StationPanel::NextKey() {
   Timer4.start();
   if (tables_.nextBlackensCells) setAllCellsBlack();
   if (const FieldCycleRow* cycle = tables_.findFieldCycle(MenuState)) {
-    // The next field is typed afresh; what was typed before still waits for ENTER.
-    if (KeyCount != 0) typedOnEarlierField_ = true;
-    KeyCount = 0;
+    const KeyInRoutine* routine = tables_.findKeyIn(MenuState);
+    const std::optional<Cell> before = routine ? typedCell(*routine, EditField) : std::nullopt;
     EditField = EditField + 1 >= cycle->fieldCount ? 0 : EditField + 1;
+    const std::optional<Cell> after = routine ? typedCell(*routine, EditField) : std::nullopt;
+    // A field that types into another cell is typed afresh; what was typed before
+    // still waits for ENTER. Fields that share one cell go on with its digits.
+    if (!before || before != after) {
+      if (KeyCount != 0) typedOnEarlierField_ = true;
+      KeyCount = 0;
+    }
   }
   performMove(tables_.findPage(MenuState));
 }
@@ -154,6 +160,7 @@ void StationPanel::enterScreen(int number, int variant) {
     }
   }
   for (int i = 0; i < kCellCount; ++i) Cells[i].Caption = std::move(texts[i]);
+  overlays_ = {};
   MenuState = number;
   // Characters typed on the screen left behind are gone with it.
   KeyCount = 0;
@@ -168,6 +175,20 @@ void StationPanel::performMove(const Move& move) {
   } else if (move.screen >= 0) {
     enterScreen(move.screen, move.variant);
   }
+}
+
+void StationPanel::overlay(Cell c, std::string text) {
+  std::optional<Overlay>& o = overlays_[static_cast<int>(c)];
+  // A second overlay keeps the screen's own text underneath.
+  std::string before = o && cell(c).Caption == o->shown ? o->before : cell(c).Caption;
+  cell(c).Caption = text;
+  o = Overlay{std::move(text), std::move(before)};
+}
+
+const std::string& StationPanel::value(Cell c) const {
+  const std::optional<Overlay>& o = overlays_[static_cast<int>(c)];
+  const std::string& shown = cell(c).Caption;
+  return o && shown == o->shown ? o->before : shown;
 }
 
 void StationPanel::setAllCellsBlack() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/controls.h"
@@ -90,6 +91,14 @@ class StationPanel : public WindowModel {
   void performMove(const Move& move);
   void setAllCellsBlack();
 
+  // Writes a text over a cell that does not belong to the screen (the setup
+  // window's alarm). The screen's value stays readable under it: value() gives
+  // what the cell showed before, for as long as the cell still shows the overlay,
+  // so that ENTER and the slews never take the alarm's text for a setting.
+  void overlay(Cell c, std::string text);
+  // What a cell holds as a value of the screen.
+  const std::string& value(Cell c) const;
+
   // True while characters typed on this screen wait for ENTER (MENU is refused).
   bool typedNotEntered() const { return KeyCount != 0 || typedOnEarlierField_; }
 
@@ -107,6 +116,11 @@ class StationPanel : public WindowModel {
 
  private:
   const PanelTables& tables_;
+  struct Overlay {
+    std::string shown;   // the text written over the cell
+    std::string before;  // the screen's text under it
+  };
+  std::array<std::optional<Overlay>, kCellCount> overlays_;
   // Set when NEXT leaves a field that holds typed characters not yet entered.
   bool typedOnEarlierField_ = false;
 };

@@ -18,7 +18,7 @@ class Tfix : public StationPanel {
   // the turn there and clears it.
   std::int32_t FixAutoTurn = 0;
   // The azimuth set point last entered on the Fix panel.
-  double FixSetpoint = 0;
+  Extended FixSetpoint = 0;
   // 0 after a lock; 1 once the AID display has been repainted after losing it.
   std::int32_t AidRepaintDone = 0;
 

@@ -37,13 +37,13 @@ void FrequencySlew::Timer5Timer() {
 }
 
 void FrequencySlew::pairTick() {
-  std::string& shown = panel_.cell(Cell::R4).Caption;
   long value = 0;
-  if (!readWholeNumber(shown, value)) {
+  if (!readWholeNumber(panel_.value(Cell::R4), value)) {
     Timer5.stop();
     return;
   }
   int next = stepToward(static_cast<int>(value), Target, 10);
+  std::string& shown = panel_.cell(Cell::R4).Caption;
   shown = std::to_string(next);
   if (next == Target) {
     Timer5.stop();
@@ -62,7 +62,7 @@ void FrequencySlew::adjustTick() {
   panel_.cell(Cell::R3).Caption = s.MobileFreq;
   if (s.MobileFreq == std::to_string(Target)) Timer5.stop();
 
-  double d = directionDifference(s.FixAzimuth, s.AntennaBearing);
+  Extended d = directionDifference(s.FixAzimuth, s.AntennaBearing);
   long shown = 0;
   long counter = 0;
   bool spaced = readWholeNumber(panel_.cell(Cell::R3).Caption, shown) &&

@@ -1,6 +1,5 @@
 #include "panels/mobile/mobile_enter.h"
 
-#include <cstdlib>
 #include <functional>
 #include <map>
 #include <optional>
@@ -15,6 +14,7 @@
 #include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 #include "setup/status_lines.h"
+#include "setup/string_to_float.h"
 
 namespace kestrom {
 
@@ -27,7 +27,19 @@ struct Enter {
   FrequencySlew& slew;
 
   SimulationState& s() { return sim.state(); }
+  // What a cell holds as the screen's value (under an alarm text, what the screen
+  // showed before the alarm), and the cell to write.
+  const std::string& value(Cell c) const { return panel.value(c); }
   std::string& cell(Cell c) { return panel.cell(c).Caption; }
+  // The set point keyed in 4R; an empty entry is shown and read as "0".
+  std::string setpointEntry() {
+    std::string entry = value(Cell::R4);
+    if (entry.empty()) {
+      entry = "0";
+      cell(Cell::R4) = entry;
+    }
+    return entry;
+  }
   void toggleField() { panel.EditField = panel.EditField == 0 ? 1 : 0; }
   void cycleFields(int count) { panel.EditField = (panel.EditField + 1) % count; }
 
@@ -39,8 +51,12 @@ struct Enter {
                                  std::to_string(lo) + " to " + std::to_string(hi) + ".");
     return false;
   }
-  bool decimalNumber(const std::string& text, const char* what, double& out) {
-    if (readDecimal(text, out)) return true;
+  // A set point or reference read with the setup window's text conversion.
+  bool decimalNumber(const std::string& text, const char* what, Extended& out) {
+    if (std::optional<double> v = StringToFloat(text)) {
+      out = *v;
+      return true;
+    }
     sim.services().dialogs.error(std::string("The ") + what + " \"" + text +
                                  "\" is not a number: key in the value and press ENTER again.");
     return false;
@@ -50,24 +66,10 @@ struct Enter {
     std::optional<int> degrees = scanLimitDegrees(text);
     if (degrees && *degrees >= 0 && *degrees <= 360) return true;
     sim.services().dialogs.error(std::string("The ") + what + " \"" + text +
-                                 "\" is not valid: enter degrees from 0 to 359.");
+                                 "\" is not valid: enter degrees from 0 to 360.");
     return false;
   }
-  static bool readDecimal(const std::string& text, double& out);
 };
-
-// A decimal text as the panels show values: digits with a point or a comma.
-bool Enter::readDecimal(const std::string& text, double& out) {
-  std::string t;
-  for (char ch : text) {
-    if (ch == ' ') continue;
-    t += ch == ',' ? '.' : ch;
-  }
-  if (t.empty()) return false;
-  char* end = nullptr;
-  out = std::strtod(t.c_str(), &end);
-  return end && *end == '\0';
-}
 
 std::string mk3Address(long code) {
   static const char* hex = "0123456789ABCDEF";
@@ -96,9 +98,9 @@ const char* letter(bool first, const char* a, const char* b) {
 void storeGainPower(Enter& e, std::string& gain, std::string& range, std::string& power,
                     std::string& statusLine2) {
   SimulationState& s = e.s();
-  gain = e.cell(Cell::L2);
-  range = e.cell(Cell::R4);
-  power = e.cell(Cell::R3);
+  gain = e.value(Cell::L2);
+  range = e.value(Cell::R4);
+  power = e.value(Cell::R3);
   s.RangeToggle = range == text::Long ? 0 : 1;
   s.PowerToggle = power == text::Normal ? 0 : 1;
   setStatusChars(statusLine2, statuspos::PowerLetter, letter(s.PowerToggle == 0, "N", "R"));
@@ -107,10 +109,10 @@ void storeGainPower(Enter& e, std::string& gain, std::string& range, std::string
 
 void storeLink(Enter& e, std::string& send, std::string& recv, std::string& bits,
                std::string& stop) {
-  send = e.cell(Cell::R2);
-  recv = e.cell(Cell::R3);
-  bits = e.cell(Cell::L4);
-  stop = e.cell(Cell::R4);
+  send = e.value(Cell::R2);
+  recv = e.value(Cell::R3);
+  bits = e.value(Cell::L4);
+  stop = e.value(Cell::R4);
   e.cycleFields(4);
 }
 
@@ -120,8 +122,8 @@ const std::map<int, Action>& actions() {
   static const std::map<int, Action> table = [] {
     std::map<int, Action> t;
     auto pairPage = [](Enter& e) {
-      int n = pairDigit(e.cell(Cell::L3));
-      e.s().MobileFreqPairText = e.cell(Cell::L3);
+      int n = pairDigit(e.value(Cell::L3));
+      e.s().MobileFreqPairText = e.value(Cell::L3);
       if (n < 0) return;
       setStatusChars(e.s().MobileStatusLine, statuspos::FrequencyPair, std::to_string(n));
       e.slew.startPairSlew(pairMobileFrequency(n));
@@ -129,13 +131,13 @@ const std::map<int, Action>& actions() {
     t[7] = pairPage;
     t[73] = pairPage;
     t[42] = [](Enter& e) {
-      e.s().CounterFreqPairText = e.cell(Cell::L3);
-      int n = pairDigit(e.cell(Cell::L3));
+      e.s().CounterFreqPairText = e.value(Cell::L3);
+      int n = pairDigit(e.value(Cell::L3));
       if (n >= 0) setStatusChars(e.s().FixStatusLine, statuspos::FrequencyPair, std::to_string(n));
     };
     t[8] = [](Enter& e) {
       long code = 0;
-      std::string typed = e.cell(Cell::R3);
+      std::string typed = e.value(Cell::R3);
       if (!e.wholeNumber(typed, "address code", code, 0, 99)) return;
       SimulationState& s = e.s();
       s.MobileAddrSent = s.CounterAddrReceived = typed;
@@ -146,7 +148,7 @@ const std::map<int, Action>& actions() {
     };
     t[43] = [](Enter& e) {
       long code = 0;
-      std::string typed = e.cell(Cell::R3);
+      std::string typed = e.value(Cell::R3);
       if (!e.wholeNumber(typed, "address code", code, 0, 99)) return;
       SimulationState& s = e.s();
       s.CounterAddrSent = s.MobileAddrReceived = typed;
@@ -157,16 +159,16 @@ const std::map<int, Action>& actions() {
     };
     t[9] = [](Enter& e) {
       long target = 0;
-      if (!e.wholeNumber(e.cell(Cell::R3), "frequency", target, 9200, 9399)) return;
-      e.s().MobileMk3FreqOffset = e.cell(Cell::R2);
+      if (!e.wholeNumber(e.value(Cell::R3), "frequency", target, 9200, 9399)) return;
+      e.s().MobileMk3FreqOffset = e.value(Cell::R2);
       e.slew.startAdjustSlew(static_cast<int>(target));
       e.toggleField();
     };
     t[44] = [](Enter& e) {
       long freq = 0;
-      if (!e.wholeNumber(e.cell(Cell::R3), "frequency", freq, 9200, 9399)) return;
-      e.s().CounterMk3FreqOffset = e.cell(Cell::R2);
-      e.s().CounterFreq = e.cell(Cell::R3);
+      if (!e.wholeNumber(e.value(Cell::R3), "frequency", freq, 9200, 9399)) return;
+      e.s().CounterMk3FreqOffset = e.value(Cell::R2);
+      e.s().CounterFreq = e.value(Cell::R3);
       e.toggleField();
     };
     t[11] = [](Enter& e) {
@@ -185,29 +187,29 @@ const std::map<int, Action>& actions() {
     // own) carry two decimals; typed ones are whole degrees.
     auto limits = [](std::string SimulationState::*left, std::string SimulationState::*right) {
       return [left, right](Enter& e) {
-        if (!e.scanLimit(e.cell(Cell::R3), "left scan limit") ||
-            !e.scanLimit(e.cell(Cell::R4), "right scan limit"))
+        if (!e.scanLimit(e.value(Cell::R3), "left scan limit") ||
+            !e.scanLimit(e.value(Cell::R4), "right scan limit"))
           return;
-        e.s().*left = e.cell(Cell::R3);
-        e.s().*right = e.cell(Cell::R4);
+        e.s().*left = e.value(Cell::R3);
+        e.s().*right = e.value(Cell::R4);
         e.toggleField();
       };
     };
     t[14] = limits(&SimulationState::MobileScanLimitLeft, &SimulationState::MobileScanLimitRight);
     t[48] = limits(&SimulationState::FixScanLimitLeft, &SimulationState::FixScanLimitRight);
     t[15] = [](Enter& e) {
-      if (e.cell(Cell::R4).empty()) e.cell(Cell::R4) = "0";
-      double setpoint = 0;
-      if (!e.decimalNumber(e.cell(Cell::R4), "bearing set point", setpoint)) return;
-      e.s().ReferenceEntry = e.cell(Cell::R4);
+      const std::string entry = e.setpointEntry();
+      Extended setpoint = 0;
+      if (!e.decimalNumber(entry, "bearing set point", setpoint)) return;
+      e.s().ReferenceEntry = entry;
       e.tracking.startSetpointTurn(setpoint);
       e.panel.EditField = 0;
     };
     t[49] = [](Enter& e) {
-      if (e.cell(Cell::R4).empty()) e.cell(Cell::R4) = "0";
-      double setpoint = 0;
-      if (!e.decimalNumber(e.cell(Cell::R4), "azimuth set point", setpoint)) return;
-      e.s().ReferenceEntry = e.cell(Cell::R4);
+      const std::string entry = e.setpointEntry();
+      Extended setpoint = 0;
+      if (!e.decimalNumber(entry, "azimuth set point", setpoint)) return;
+      e.s().ReferenceEntry = entry;
       e.tracking.Setpoint = setpoint;
       if (e.sim.services().dialogs.warningOkCancel("If you enter this you will lose lock") ==
           MessageBoxes::Answer::Ok) {
@@ -216,8 +218,8 @@ const std::map<int, Action>& actions() {
       e.panel.EditField = 0;
     };
     auto clock = [](Enter& e, std::string& time, std::string& date) {
-      time = e.cell(Cell::R2);
-      date = e.cell(Cell::R4);
+      time = e.value(Cell::R2);
+      date = e.value(Cell::R4);
       e.panel.EditField = 0;
     };
     t[16] = [clock](Enter& e) { clock(e, e.s().MobileClockTime, e.s().MobileClockDate); };
@@ -225,7 +227,7 @@ const std::map<int, Action>& actions() {
     t[50] = [clock](Enter& e) { clock(e, e.s().CounterClockTime, e.s().CounterClockDate); };
     auto mobileMode = [](Enter& e) {
       SimulationState& s = e.s();
-      s.MobileOperatingMode = e.cell(Cell::L2);
+      s.MobileOperatingMode = e.value(Cell::L2);
       e.panel.EditField = 0;
       if (const char* code = modeCode(s.MobileOperatingMode.c_str()))
         setStatusChars(s.MobileStatusLine, statuspos::ModeCode, code);
@@ -236,7 +238,7 @@ const std::map<int, Action>& actions() {
     t[77] = mobileMode;
     t[51] = [](Enter& e) {
       SimulationState& s = e.s();
-      s.CounterOperatingMode = e.cell(Cell::L2);
+      s.CounterOperatingMode = e.value(Cell::L2);
       if (const char* code = modeCode(s.CounterOperatingMode.c_str()))
         setStatusChars(s.FixStatusLine, statuspos::ModeCode, code);
     };
@@ -257,11 +259,11 @@ const std::map<int, Action>& actions() {
       e.panel.EditField = 1;
     };
     t[20] = [](Enter& e) {
-      e.s().MobileRemoteModify = e.cell(Cell::R2);
+      e.s().MobileRemoteModify = e.value(Cell::R2);
       e.panel.EditField = 0;
     };
     t[54] = [](Enter& e) {
-      e.s().CounterRemoteModify = e.cell(Cell::R2);
+      e.s().CounterRemoteModify = e.value(Cell::R2);
       e.panel.EditField = 0;
     };
     t[22] = [](Enter& e) {
@@ -285,48 +287,48 @@ const std::map<int, Action>& actions() {
       storeLink(e, s.CounterPerSendBaud, s.CounterPerRecvBaud, s.CounterPerBits, s.CounterPerStop);
     };
     t[24] = [](Enter& e) {
-      e.s().MobileOutTelegram = e.cell(Cell::R3);
-      e.s().MobileInTelegram = e.cell(Cell::R4);
+      e.s().MobileOutTelegram = e.value(Cell::R3);
+      e.s().MobileInTelegram = e.value(Cell::R4);
       e.toggleField();
       e.sim.setup().Serial.followMobileOutTelegram(e.s().MobileOutTelegram);
     };
     t[59] = [](Enter& e) {
-      e.s().CounterOutTelegram = e.cell(Cell::R3);
-      e.s().CounterInTelegram = e.cell(Cell::R4);
+      e.s().CounterOutTelegram = e.value(Cell::R3);
+      e.s().CounterInTelegram = e.value(Cell::R4);
       e.toggleField();
     };
     t[25] = [](Enter& e) {
-      e.s().MobileAlarmSound = e.cell(Cell::R1);
-      e.s().MobileSimulationOutput = e.cell(Cell::R4);
+      e.s().MobileAlarmSound = e.value(Cell::R1);
+      e.s().MobileSimulationOutput = e.value(Cell::R4);
       e.toggleField();
     };
     t[60] = [](Enter& e) {
-      e.s().CounterAlarmSound = e.cell(Cell::R1);
-      e.s().CounterSimulationOutput = e.cell(Cell::R4);
+      e.s().CounterAlarmSound = e.value(Cell::R1);
+      e.s().CounterSimulationOutput = e.value(Cell::R4);
       e.toggleField();
     };
     t[26] = [](Enter& e) {
-      e.s().MobileControlByte = e.cell(Cell::L2);
+      e.s().MobileControlByte = e.value(Cell::L2);
       e.panel.EditField = 0;
     };
     t[61] = [](Enter& e) {
-      e.s().CounterControlByte = e.cell(Cell::L2);
+      e.s().CounterControlByte = e.value(Cell::L2);
       e.panel.EditField = 0;
     };
     t[27] = [](Enter& e) {
-      e.s().MobileAudioVolume = e.cell(Cell::R3);
+      e.s().MobileAudioVolume = e.value(Cell::R3);
       e.panel.EditField = 0;
     };
     t[62] = [](Enter& e) {
-      e.s().CounterAudioVolume = e.cell(Cell::R3);
+      e.s().CounterAudioVolume = e.value(Cell::R3);
       e.panel.EditField = 0;
     };
     t[34] = [](Enter& e) {
-      e.s().MobileClockDay = e.cell(Cell::L3);
+      e.s().MobileClockDay = e.value(Cell::L3);
       e.panel.EditField = 0;
     };
     t[69] = [](Enter& e) {
-      e.s().CounterClockDay = e.cell(Cell::L3);
+      e.s().CounterClockDay = e.value(Cell::L3);
       e.panel.EditField = 0;
     };
     auto switchOff = [](Enter& e) {
@@ -336,29 +338,28 @@ const std::map<int, Action>& actions() {
     t[35] = switchOff;
     t[70] = switchOff;
     t[46] = [](Enter& e) {
-      double reference = 0;
-      if (!e.decimalNumber(e.cell(Cell::L3), "reference azimuth", reference)) return;
-      e.s().ReferenceAzimuth = e.cell(Cell::L3);
-      double azimuth = reference - 180;
-      if (azimuth < 0) azimuth += 360;
-      e.s().FixAzimuth = azimuth;
+      Extended reference = 0;
+      if (!e.decimalNumber(e.value(Cell::L3), "reference azimuth", reference)) return;
+      e.s().ReferenceAzimuth = e.value(Cell::L3);
+      // Any reference the page takes (up to 999.999) gives an azimuth on the circle.
+      setFixAzimuth(e.s(), reference - 180);
       e.panel.EditField = 0;
     };
     t[55] = [](Enter& e) {
-      e.s().AzmFilterAlpha = e.cell(Cell::R2);
-      e.s().AzmFilterBeta = e.cell(Cell::R3);
+      e.s().AzmFilterAlpha = e.value(Cell::R2);
+      e.s().AzmFilterBeta = e.value(Cell::R3);
       e.toggleField();
     };
     t[71] = [](Enter& e) {
       SimulationState& s = e.s();
-      s.CounterUnitRole = e.cell(Cell::L2);
+      s.CounterUnitRole = e.value(Cell::L2);
       setStatusChars(s.FixStatusLine, statuspos::StationLetter,
                      letter(s.CounterUnitRole == text::AsFix, "F", "M"));
       e.panel.EditField = 0;
     };
     t[72] = [](Enter& e) {
       SimulationState& s = e.s();
-      s.MobileUnitRole = e.cell(Cell::L2);
+      s.MobileUnitRole = e.value(Cell::L2);
       if (s.MobileUnitRole == text::AsMk3M) s.MobileGainMode = text::Manual;
       setStatusChars(s.MobileStatusLine, statuspos::StationLetter,
                      letter(s.MobileUnitRole == text::AsFix, "F", "M"));
@@ -366,7 +367,7 @@ const std::map<int, Action>& actions() {
     };
     t[74] = [](Enter& e) {
       long code = 0;
-      std::string typed = e.cell(Cell::R3);
+      std::string typed = e.value(Cell::R3);
       if (!e.wholeNumber(typed, "address code", code, 0, 99)) return;
       e.panel.EditField = 0;
       e.s().MobileAddrReceived = e.s().MobileAddrSent = typed;
@@ -375,7 +376,7 @@ const std::map<int, Action>& actions() {
     };
     t[75] = [](Enter& e) {
       // The configuration run's antenna bearing: kept as the mobile's bearing text.
-      std::string typed = e.cell(Cell::L4);
+      std::string typed = e.value(Cell::L4);
       std::size_t first = typed.find_first_not_of(' ');
       e.s().AntennaBearingText = first == std::string::npos
                                      ? std::string("           0.0")
@@ -384,7 +385,7 @@ const std::map<int, Action>& actions() {
     };
     t[85] = [](Enter& e) {
       long code = 0;
-      std::string typed = e.cell(Cell::R2);
+      std::string typed = e.value(Cell::R2);
       if (!e.wholeNumber(typed, "station code", code, 0, 999)) return;
       e.panel.EditField = 0;
       e.s().MobileStationCode = typed;

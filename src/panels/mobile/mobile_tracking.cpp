@@ -33,7 +33,7 @@ void tickConfigBoxes(Simulator& sim, const LinkConditions& c) {
   view.setCondition(4, c.StandbyMatch != 0);
   view.setCondition(5, c.RangeModeMatch != 0);
 }
-void showBearingInWindow(Simulator& sim, double bearing) {
+void showBearingInWindow(Simulator& sim, Extended bearing) {
   sim.bearing().showBearing(bearing);
 }
 StatusLight* aidLamp(Simulator& sim) {
@@ -84,16 +84,16 @@ void MobileTracking::FormShow() {
   Timer1.start();
 }
 
-double MobileTracking::directionToward(double target) const {
-  double b = sim_.state().AntennaBearing;
+std::int32_t MobileTracking::directionToward(Extended target) const {
+  Extended b = sim_.state().AntennaBearing;
   if (target <= b) return b - target > 180 ? 1 : 0;
   return target - b > 180 ? 0 : 1;
 }
 
-void MobileTracking::startSetpointTurn(double setpoint) {
+void MobileTracking::startSetpointTurn(Extended setpoint) {
   while (setpoint >= 360) setpoint -= 360;
   Setpoint = setpoint;
-  SlewDirection = static_cast<std::int32_t>(directionToward(setpoint));
+  SlewDirection = directionToward(setpoint);
   Timer1.start();
   AutoTurn = 1;
 }
@@ -114,7 +114,7 @@ void MobileTracking::operatingModeEntered(bool autosearch, bool onModePage) {
   std::optional<int> right = scanLimitDegrees(s.MobileScanLimitRight);
   if (left && right && *left == *right) ScanState = 2;
   if (s.InLock == 1 || !left) return;
-  SlewDirection = static_cast<std::int32_t>(directionToward(*left));
+  SlewDirection = directionToward(*left);
   Timer1.start();
 }
 
@@ -147,7 +147,7 @@ void MobileTracking::slewStep() {
   if (ScanState == 2) Timer1.start();
   if (s.MobileScanDrawPhase == 0) s.MobileScanDrawPhase = 3;
   if (SlewDirection == 0 || SlewDirection == 1) {
-    double step = SlowSlew ? 0.2 : 0.4;
+    Extended step = SlowSlew ? 0.2L : 0.4L;
     s.AntennaDirection += SlewDirection == 0 ? -step : step;
   }
   s.AntennaBearing = bearingOf(s.AntennaDirection);
@@ -216,7 +216,7 @@ void MobileTracking::Timer3Timer() {
   }
 }
 
-void MobileTracking::linkedCycle(double d) {
+void MobileTracking::linkedCycle(Extended d) {
   SimulationState& s = sim_.state();
   RandomSource& random = sim_.services().random;
   int screen = panel_.MenuState;
@@ -323,11 +323,11 @@ void MobileTracking::lockedPages() {
   int screen = panel_.MenuState;
   bool beacon = s.CounterStationKind == 2 || s.CounterStationKind == 3;
 
-  double azimuth = reciprocalAzimuth(s.FixAzimuth);
-  if (level == 3) azimuth += random.random(20) / 100.0;
-  if (level == 1) azimuth += random.random(3) / 100.0;
-  double expertAddition = level == 3 ? random.randomReal() : 0.0;
-  double distance = MobileDistance + expertAddition;
+  Extended azimuth = reciprocalAzimuth(s.FixAzimuth);
+  if (level == 3) azimuth += static_cast<Extended>(random.random(20)) / 100;
+  if (level == 1) azimuth += static_cast<Extended>(random.random(3)) / 100;
+  Extended expertAddition = level == 3 ? static_cast<Extended>(random.randomReal()) : 0;
+  Extended distance = MobileDistance + expertAddition;
   std::string dist = fixed2(distance);
   std::string azm = fixed2(azimuth);
 
@@ -341,8 +341,8 @@ void MobileTracking::lockedPages() {
     cell(Cell::R3) = "-" + std::to_string(42 - random.random(2));
   }
   if (screen == 3) {
-    cell(Cell::R3) = generalFormat(s.AntennaBearing);
-    double heading = 180 - s.AntennaBearing + azimuth;
+    cell(Cell::R3) = fixed2(s.AntennaBearing);
+    Extended heading = 180 - s.AntennaBearing + azimuth;
     if (heading >= 360) heading -= 360;
     cell(Cell::R4) = beacon ? "" : fixed2(heading);
   }
@@ -353,7 +353,7 @@ void MobileTracking::lockedPages() {
   if (screen == 39) {
     long range = 0;
     readWholeNumber(sim_.setup().RangeDigits(), range);
-    cell(Cell::L1) = fixed2(static_cast<double>(range) + expertAddition);
+    cell(Cell::L1) = fixed2(static_cast<Extended>(range) + expertAddition);
     cell(Cell::L2) = beacon ? "" : azm;
     cell(Cell::L3) =
         "-" + std::to_string(42 - random.random(3)) + "DB " + bars(5) + bars(random.random(2));

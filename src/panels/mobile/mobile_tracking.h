@@ -28,11 +28,11 @@ class MobileTracking {
   std::int32_t SlewDirection = 3;  // 0 left, 1 right, 3 stopped
   std::int32_t ScanState = 0;      // 0 idle, 1 scanning, 2 limits equal: turn on
   std::int32_t AutoTurn = 0;       // a set point is being approached
-  double Setpoint = 0;
+  Extended Setpoint = 0;
   std::int32_t InBeam = 0;
   std::int32_t SlowSlew = 0;
   std::int32_t BeamLinesFlag = 0;
-  double MobileDistance = 0;
+  Extended MobileDistance = 0;
   std::int32_t FirstShow = 1;
 
   void Timer1Timer();
@@ -45,7 +45,7 @@ class MobileTracking {
   void FormShow();
 
   // ENTER on the bearing set point page: turn the short way to `setpoint`.
-  void startSetpointTurn(double setpoint);
+  void startSetpointTurn(Extended setpoint);
   // ENTER of an operating mode. `onModePage` is the OPR MODE page of the Mobile's
   // own menu, where AUTOSEARCH also starts the antenna toward the left limit.
   void operatingModeEntered(bool autosearch, bool onModePage);
@@ -58,7 +58,7 @@ class MobileTracking {
 
  private:
   void slewStep();
-  void linkedCycle(double d);
+  void linkedCycle(Extended d);
   void notLinkedCycle();
   void lockedPages();
   void setThreeLamps(bool lit);
@@ -66,7 +66,7 @@ class MobileTracking {
   void showLampPanels(bool shown);
   void writeBearing();
   std::string servoText(const char* step) const;
-  double directionToward(double target) const;
+  std::int32_t directionToward(Extended target) const;
 
   Simulator& sim_;
   StationPanel& panel_;
