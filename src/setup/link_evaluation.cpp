@@ -30,13 +30,13 @@ int stationTypesFit(const SimulationState& s) {
   const std::string& mob = s.MobileUnitRole;
   const std::string& counter = s.CounterUnitRole;
   switch (s.CounterStationKind) {
-    case 0:
+    case CounterKind::Mk4Fix:
       return (mob == text::AsMob || mob == text::AsMk3M) && counter == text::AsFix;
-    case 1:
+    case CounterKind::Mk3Fix:
       return mob == text::AsMk3M && counter == text::AsMk3F;
-    case 2:
+    case CounterKind::Mk4Beacon:
       return mob == text::AsMob && counter == text::AsBeacon;
-    case 3:
+    case CounterKind::Mk3Beacon:
       return mob == text::AsMk3M && counter == text::AsBcn3;
     default:
       return 0;

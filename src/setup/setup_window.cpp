@@ -85,7 +85,8 @@ int Tmenumain::Level() const {
 
 void Tmenumain::attachBeaconPanel(std::function<void()> show) {
   showBeacon_ = std::move(show);
-  Beacon1.Enabled = showBeacon_ && sim_.state().CounterStationKind == 2 && RadioButton3.Checked;
+  Beacon1.Enabled = showBeacon_ && sim_.state().CounterStationKind == CounterKind::Mk4Beacon &&
+                    RadioButton3.Checked;
 }
 
 void Tmenumain::attachAlignmentWindow(std::function<void()> show) {
@@ -141,67 +142,67 @@ void Tmenumain::ResetParameters1Click() {
   resetAfterStart();
   // The reset restores the defaults of the counter station that stays chosen, so
   // the record and the "&ABU" menu keep agreeing with the checked radio button.
-  const int kind = checkedCounterStation();
+  const CounterKind kind = checkedCounterStation();
   applyCounterStation(kind);
 }
 
 // ---- Counter station ----
 
-int Tmenumain::checkedCounterStation() const {
-  if (RadioButton2.Checked) return 1;
-  if (RadioButton3.Checked) return 2;
-  if (RadioButton1.Checked) return 3;
-  return 0;
+CounterKind Tmenumain::checkedCounterStation() const {
+  if (RadioButton2.Checked) return CounterKind::Mk3Fix;
+  if (RadioButton3.Checked) return CounterKind::Mk4Beacon;
+  if (RadioButton1.Checked) return CounterKind::Mk3Beacon;
+  return CounterKind::Mk4Fix;
 }
 
-void Tmenumain::applyCounterStation(int kind) {
+void Tmenumain::applyCounterStation(CounterKind kind) {
   SimulationState& s = sim_.state();
   s.CounterStationKind = kind;
   switch (kind) {
-    case 1:
+    case CounterKind::Mk3Fix:
       s.CounterUnitRole = text::AsMk3F;
       s.CounterGainMode = text::Manual;
       s.CounterXmitRange = text::Short;
       s.MobileMk3FreqOffset = text::PlusOffset;
       break;
-    case 2:
+    case CounterKind::Mk4Beacon:
       s.CounterUnitRole = text::AsBeacon;
       break;
-    case 3:
+    case CounterKind::Mk3Beacon:
       s.CounterUnitRole = text::AsBcn3;
       s.CounterGainMode = text::Manual;
       break;
     default:
       break;
   }
-  Beacon1.Enabled = kind == 2 && showBeacon_;
+  Beacon1.Enabled = kind == CounterKind::Mk4Beacon && showBeacon_;
 }
 
-void Tmenumain::chooseCounterStation(CheckBox& button, int kind) {
+void Tmenumain::chooseCounterStation(CheckBox& button, CounterKind kind) {
   for (CheckBox* b : {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4}) {
     b->Checked = b == &button;
   }
-  if (kind != 0) sim_.fix().Close();
+  if (kind != CounterKind::Mk4Fix) sim_.fix().Close();
   resetAfterStart();
   applyCounterStation(kind);
-  FixAIDDisplay1.Enabled = kind == 0;
-  Fix1.Enabled = kind == 0;
+  FixAIDDisplay1.Enabled = kind == CounterKind::Mk4Fix;
+  Fix1.Enabled = kind == CounterKind::Mk4Fix;
   Mobile1.Enabled = true;
-  const bool mk3 = kind == 1 || kind == 3;
+  const bool mk3 = isMk3(kind);
   ComboBox3.Enabled = MaskEdit2.Enabled = ComboBox5.Enabled = mk3;
 }
 
 void Tmenumain::RadioButton4Click() {
-  chooseCounterStation(RadioButton4, 0);
+  chooseCounterStation(RadioButton4, CounterKind::Mk4Fix);
 }
 void Tmenumain::RadioButton2Click() {
-  chooseCounterStation(RadioButton2, 1);
+  chooseCounterStation(RadioButton2, CounterKind::Mk3Fix);
 }
 void Tmenumain::RadioButton3Click() {
-  chooseCounterStation(RadioButton3, 2);
+  chooseCounterStation(RadioButton3, CounterKind::Mk4Beacon);
 }
 void Tmenumain::RadioButton1Click() {
-  chooseCounterStation(RadioButton1, 3);
+  chooseCounterStation(RadioButton1, CounterKind::Mk3Beacon);
 }
 
 // ---- Mk 3 settings and shuttle tanker ----
@@ -299,7 +300,7 @@ void Tmenumain::BitBtn1Click() {
   Height = kMenuHeight;
   Width = kMenuWidth;
   setTrackingTimers(true);
-  FixAIDDisplay1.Enabled = sim_.state().CounterStationKind == 0 && Level() == 1;
+  FixAIDDisplay1.Enabled = sim_.state().CounterStationKind == CounterKind::Mk4Fix && Level() == 1;
 }
 
 void Tmenumain::BitBtn2Click() {

@@ -8,6 +8,7 @@
 #include "app/window_model.h"
 #include "platform/scheduler.h"
 #include "setup/serial_output.h"
+#include "setup/simulation_state.h"
 
 namespace kestrom {
 
@@ -134,10 +135,10 @@ class Tmenumain : public WindowModel {
  private:
   void drawSectorAzimuthAtReset();
   void resetAfterStart();
-  void applyCounterStation(int kind);
-  void chooseCounterStation(CheckBox& button, int kind);
+  void applyCounterStation(CounterKind kind);
+  void chooseCounterStation(CheckBox& button, CounterKind kind);
   void setTrackingTimers(bool on);
-  int checkedCounterStation() const;
+  CounterKind checkedCounterStation() const;
 
   std::vector<Timer*> trackingTimers_;
   std::function<void()> showBeacon_;

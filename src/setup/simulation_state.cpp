@@ -3,7 +3,7 @@
 namespace kestrom {
 
 void SimulationState::resetFlagsAndCycles() {
-  CounterStationKind = 0;
+  CounterStationKind = CounterKind::Mk4Fix;
   OutputTelegramType = 4;
   FrequencyMatch = 1;
   StationTypeMatch = 1;

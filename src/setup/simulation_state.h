@@ -7,12 +7,28 @@
 
 namespace kestrom {
 
+// The counter station the setup window chose, with the values the system gives it.
+enum class CounterKind : std::int32_t { Mk4Fix = 0, Mk3Fix = 1, Mk4Beacon = 2, Mk3Beacon = 3 };
+constexpr bool isMk3(CounterKind k) {
+  return k == CounterKind::Mk3Fix || k == CounterKind::Mk3Beacon;
+}
+constexpr bool isBeacon(CounterKind k) {
+  return k == CounterKind::Mk4Beacon || k == CounterKind::Mk3Beacon;
+}
+
+// Which way an antenna turns.
+enum class Slew : std::int32_t { Left = 0, Right = 1, Stopped = 3 };
+
+// An antenna's autosearch: idle, scanning between its limits (reversing at each),
+// or turning on and on because the two limits are equal.
+enum class Scan : std::int32_t { Idle = 0, BetweenLimits = 1, Continuous = 2 };
+
 // The one record that every window of the simulator reads and writes. Setting
 // texts are kept byte for byte as the panels show them; stations are compared by
 // whole texts. Angles are degrees, distances metres, flags 0 or 1.
 struct SimulationState {
   // Scenario
-  std::int32_t CounterStationKind = 0;     // 0 Mk4 fix, 1 Mk3 fix, 2 Mk4 beacon, 3 Mk3 beacon
+  CounterKind CounterStationKind = CounterKind::Mk4Fix;
   std::int32_t ShuttleTankerSoftware = 0;  // not reset
   std::int32_t OutputTelegramType = 4;
 
@@ -35,7 +51,7 @@ struct SimulationState {
 
   // Fix AID display links
   std::int32_t FixAutosearchDisplay = 0;
-  std::int32_t FixAidScanMode = 0;  // not reset
+  Scan FixAidScanMode = Scan::Idle;  // the AID display's sweep; not reset
   std::int32_t MobileScanDrawPhase = 0;
 
   // Option cycle positions

@@ -59,7 +59,7 @@ bool Taiddisplay::stopAtSetpoint() {
   Extended d = directionDifference(Setpoint, sim_.state().FixAzimuth + 180);
   if (std::fabs(d) >= kSetpointWindow) return false;
   Timer1.stop();
-  fix.FixSlewCommand = 3;
+  fix.FixSlewCommand = Slew::Stopped;
   fix.FixAutoTurn = 0;
   return true;
 }
@@ -78,11 +78,11 @@ void Taiddisplay::reverseAtScanLimits() {
   bool wantLeft = near(s.FixScanLimitRight);
   bool wantRight = !wantLeft && near(s.FixScanLimitLeft);
   SimulationState& st = sim_.state();
-  if (wantLeft && fix.FixSlewCommand != 0) {
-    fix.FixSlewCommand = 0;
+  if (wantLeft && fix.FixSlewCommand != Slew::Left) {
+    fix.FixSlewCommand = Slew::Left;
     setFixAzimuth(st, st.FixAzimuth - 1);
-  } else if (wantRight && fix.FixSlewCommand == 0) {
-    fix.FixSlewCommand = 1;
+  } else if (wantRight && fix.FixSlewCommand == Slew::Left) {
+    fix.FixSlewCommand = Slew::Right;
     setFixAzimuth(st, st.FixAzimuth + 1);
   }
 }
@@ -91,9 +91,9 @@ void Taiddisplay::Timer1Timer() {
   bringAzimuthIntoRange();
   if (stopAtSetpoint()) return;
   SimulationState& s = sim_.state();
-  if (s.FixAidScanMode == 1) reverseAtScanLimits();
-  if (s.FixAidScanMode == 2) Timer1.start();
-  setFixAzimuth(s, s.FixAzimuth + (sim_.fix().FixSlewCommand != 0 ? kStep : -kStep));
+  if (s.FixAidScanMode == Scan::BetweenLimits) reverseAtScanLimits();
+  if (s.FixAidScanMode == Scan::Continuous) Timer1.start();
+  setFixAzimuth(s, s.FixAzimuth + (sim_.fix().FixSlewCommand != Slew::Left ? kStep : -kStep));
 }
 
 void Taiddisplay::Timer2Timer() {

@@ -81,8 +81,8 @@ class AidSweep : public ::testing::Test {
   Tfix& fix = rig.sim.fix();
   SimulationState& s = rig.state();
 
-  void autosearch(const char* left, const char* right, double direction, int slew) {
-    s.FixAidScanMode = 1;
+  void autosearch(const char* left, const char* right, double direction, Slew slew) {
+    s.FixAidScanMode = Scan::BetweenLimits;
     s.FixScanLimitLeft = left;
     s.FixScanLimitRight = right;
     s.FixAzimuth = direction - 180;
@@ -90,9 +90,9 @@ class AidSweep : public ::testing::Test {
     aid.Timer1.start();
   }
   // Antenna direction after each sweep tick for `ms`; also counts reversals.
-  std::vector<double> run(int ms, int* reversals = nullptr) {
-    std::vector<double> seen;
-    int last = fix.FixSlewCommand;
+  std::vector<Extended> run(int ms, int* reversals = nullptr) {
+    std::vector<Extended> seen;
+    Slew last = fix.FixSlewCommand;
     for (int t = 0; t < ms; t += 100) {
       rig.advance(100);
       seen.push_back(aid.antennaDirection());
@@ -117,17 +117,17 @@ TEST_F(AidSweep, TimersAndLampStartAsTheWindowIsCreated) {
 
 TEST_F(AidSweep, HeldSlewKeysTurnFourDegreesPerSecond) {
   s.FixAzimuth = 10;
-  fix.FixSlewCommand = 1;
+  fix.FixSlewCommand = Slew::Right;
   aid.Timer1.start();
   rig.advance(1000);
   EXPECT_NEAR(s.FixAzimuth, 14, 1e-9);
 
-  fix.FixSlewCommand = 3;  // stopped still counts as "not left"
+  fix.FixSlewCommand = Slew::Stopped;  // stopped still counts as "not left"
   rig.advance(100);
   EXPECT_NEAR(s.FixAzimuth, 14.4, 1e-9);
 
   s.FixAzimuth = 1;  // left through north comes back into 0..360
-  fix.FixSlewCommand = 0;
+  fix.FixSlewCommand = Slew::Left;
   rig.advance(1000);
   EXPECT_NEAR(s.FixAzimuth, 357, 1e-9);
 
@@ -146,19 +146,19 @@ TEST_F(AidSweep, IdleRedrawBringsAzimuthIntoRange) {
 }
 
 TEST_F(AidSweep, AutosearchReversesWithinTwoDegreesOfALimit) {
-  autosearch("200", "250", 247.9, 1);
+  autosearch("200", "250", 247.9, Slew::Right);
   rig.advance(100);  // 2.1 degrees short: no reversal yet
-  EXPECT_EQ(fix.FixSlewCommand, 1);
+  EXPECT_EQ(fix.FixSlewCommand, Slew::Right);
   EXPECT_NEAR(aid.antennaDirection(), 248.3, 1e-9);
   rig.advance(100);  // one degree back and the tick's own step left
-  EXPECT_EQ(fix.FixSlewCommand, 0);
+  EXPECT_EQ(fix.FixSlewCommand, Slew::Left);
   EXPECT_NEAR(aid.antennaDirection(), 246.9, 1e-9);
 }
 
 TEST_F(AidSweep, AutosearchStaysInsideSectorsAboveAndBelowOneEighty) {
   for (auto [l, r] : {std::pair{200, 250}, std::pair{100, 150}, std::pair{340, 20}}) {
     SCOPED_TRACE(l);
-    autosearch(std::to_string(l).c_str(), std::to_string(r).c_str(), l + 5, 1);
+    autosearch(std::to_string(l).c_str(), std::to_string(r).c_str(), l + 5, Slew::Right);
     int reversals = 0;
     for (double d : run(60000, &reversals)) {
       EXPECT_GT(directionDifference(d, l), -2.01);
@@ -172,14 +172,14 @@ TEST_F(AidSweep, AutosearchStaysInsideSectorsAboveAndBelowOneEighty) {
 TEST_F(AidSweep, AutosearchEntersTheSectorWhenStartingOutsideIt) {
   // Coming down onto the right limit from outside: keep turning left into the
   // sector instead of turning back out of it.
-  autosearch("100", "150", 200, 0);
-  std::vector<double> seen = run(60000);
+  autosearch("100", "150", 200, Slew::Left);
+  std::vector<Extended> seen = run(60000);
   for (std::size_t i = 300; i < seen.size(); ++i) {
     ASSERT_GT(seen[i], 97.9);
     ASSERT_LT(seen[i], 152.1);
   }
   // From the left side, turning right onto the left limit: the same.
-  autosearch("100", "150", 60, 1);
+  autosearch("100", "150", 60, Slew::Right);
   seen = run(60000);
   for (std::size_t i = 150; i < seen.size(); ++i) {
     ASSERT_GT(seen[i], 97.9);
@@ -188,18 +188,18 @@ TEST_F(AidSweep, AutosearchEntersTheSectorWhenStartingOutsideIt) {
 }
 
 TEST_F(AidSweep, UnreadableLimitIsSkippedAndOtherModesIgnoreLimits) {
-  autosearch("abc", "250", 245, 1);
+  autosearch("abc", "250", 245, Slew::Right);
   int reversals = 0;
   run(3000, &reversals);
   EXPECT_EQ(reversals, 1);  // at 250
   run(60000, &reversals);   // nothing stops the left turn but no crash either
-  EXPECT_EQ(fix.FixSlewCommand, 0);
+  EXPECT_EQ(fix.FixSlewCommand, Slew::Left);
   EXPECT_EQ(reversals, 1);
 
-  autosearch("200", "250", 240, 1);
-  s.FixAidScanMode = 2;  // equal limits: a full turn, the sweep keeps running
+  autosearch("200", "250", 240, Slew::Right);
+  s.FixAidScanMode = Scan::Continuous;  // equal limits: a full turn, the sweep keeps running
   run(20000);
-  EXPECT_EQ(fix.FixSlewCommand, 1);
+  EXPECT_EQ(fix.FixSlewCommand, Slew::Right);
   EXPECT_NEAR(aid.antennaDirection(), 320, 1e-6);
   EXPECT_TRUE(aid.Timer1.Enabled());
 }
@@ -208,27 +208,27 @@ TEST_F(AidSweep, SetpointTurnStopsAcrossNorthInBothDirections) {
   aid.beginSetpointTurn(10);
   fix.FixSetpoint = 200;  // written by other pages; not what the sweep aims at
   fix.FixAutoTurn = 1;
-  fix.FixSlewCommand = 1;
+  fix.FixSlewCommand = Slew::Right;
   s.FixAzimuth = 345 - 180;
   aid.Timer1.start();
   rig.advance(20000);
   EXPECT_FALSE(aid.Timer1.Enabled());
-  EXPECT_EQ(fix.FixSlewCommand, 3);
+  EXPECT_EQ(fix.FixSlewCommand, Slew::Stopped);
   EXPECT_EQ(fix.FixAutoTurn, 0);
   EXPECT_NEAR(aid.antennaDirection(), 8.6, 1e-6);  // first step inside 1.5 degrees
 
   aid.beginSetpointTurn(350);
   fix.FixAutoTurn = 1;
-  fix.FixSlewCommand = 0;
+  fix.FixSlewCommand = Slew::Left;
   aid.Timer1.start();
   rig.advance(20000);
-  EXPECT_EQ(fix.FixSlewCommand, 3);
+  EXPECT_EQ(fix.FixSlewCommand, Slew::Stopped);
   EXPECT_NEAR(directionDifference(aid.antennaDirection(), 350), 0, 1.5);
 }
 
 TEST_F(AidSweep, NoSetpointStopUntilTheFixAsksForIt) {
   aid.beginSetpointTurn(10);
-  fix.FixSlewCommand = 1;
+  fix.FixSlewCommand = Slew::Right;
   s.FixAzimuth = 185;  // pointing at 5 degrees
   aid.Timer1.start();
   rig.advance(3000);
@@ -273,7 +273,7 @@ TEST_F(AidSweep, InLockLinesFollowTheFlagAndClosingClearsTheMenuCheck) {
 
 TEST_F(AidSweep, EveryStepLeavesTheAzimuthOnTheCircle) {
   s.FixAzimuth = 359.8L;
-  fix.FixSlewCommand = 1;
+  fix.FixSlewCommand = Slew::Right;
   aid.Timer2.stop();
   aid.Timer1.start();
   for (int t = 0; t < 20; ++t) {
@@ -281,7 +281,7 @@ TEST_F(AidSweep, EveryStepLeavesTheAzimuthOnTheCircle) {
     ASSERT_GE(s.FixAzimuth, 0);
     ASSERT_LT(s.FixAzimuth, 360);
   }
-  fix.FixSlewCommand = 0;
+  fix.FixSlewCommand = Slew::Left;
   for (int t = 0; t < 40; ++t) {
     rig.advance(100);
     ASSERT_GE(s.FixAzimuth, 0);
@@ -305,7 +305,7 @@ TEST(FixSlewKeys, HoldingRightForOneSecondTurnsTheFixFourDegrees) {
   rig.advance(1000);
   fix.release(PanelKey::Right);
   EXPECT_NEAR(rig.state().FixAzimuth, 104.0, 1e-9);
-  EXPECT_EQ(fix.FixSlewCommand, 3);
+  EXPECT_EQ(fix.FixSlewCommand, Slew::Stopped);
   rig.advance(1000);
   EXPECT_NEAR(rig.state().FixAzimuth, 104.0, 1e-9);
 

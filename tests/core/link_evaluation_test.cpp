@@ -63,7 +63,7 @@ TEST(LinkEvaluation, StationTypesFitTheCounterStationKind) {
   };
   for (const Case& c : cases) {
     SimulationState s = linkedState();
-    s.CounterStationKind = c.kind;
+    s.CounterStationKind = static_cast<CounterKind>(c.kind);
     s.MobileUnitRole = c.mobile;
     s.CounterUnitRole = c.counter;
     EXPECT_EQ(evaluateLink(s, 1, 100).StationTypeMatch, c.fits) << c.kind << c.mobile;

@@ -183,7 +183,7 @@ TEST_F(MobileKeys, OperateKeysSwitchPowerAndRangeOnlyInManualGain) {
   EXPECT_EQ(panel.MenuState, 2);
 
   s.MobileGainMode = text::Manual;
-  s.CounterStationKind = 0;
+  s.CounterStationKind = CounterKind::Mk4Fix;
   s.CounterXmitRange = text::Long;
   keys("8");
   EXPECT_EQ(s.MobileXmitPower, text::Reduced);
@@ -194,7 +194,7 @@ TEST_F(MobileKeys, OperateKeysSwitchPowerAndRangeOnlyInManualGain) {
   EXPECT_EQ(s.CounterXmitRange, text::Long);  // a Mk 4 Fix keeps its own range
 
   // A Mk 3 counter station follows the Mobile's range.
-  s.CounterStationKind = 3;
+  s.CounterStationKind = CounterKind::Mk3Beacon;
   s.FixStatusLine2 = "   -2  8>N    9>S";
   keys("9");
   EXPECT_EQ(s.MobileXmitRange, text::Long);
@@ -202,7 +202,7 @@ TEST_F(MobileKeys, OperateKeysSwitchPowerAndRangeOnlyInManualGain) {
   EXPECT_EQ(s.FixStatusLine2, "   -2  8>N    9>L");
 
   // The remote OPERATE page switches the counter station's.
-  s.CounterStationKind = 0;
+  s.CounterStationKind = CounterKind::Mk4Fix;
   s.CounterGainMode = text::Automatic;
   go("51N");
   keys("8");

@@ -34,7 +34,7 @@ TEST_F(TrackingTest, OneDegreeShortIsInBeamButNotLocked) {
   level(2);
   panel.MenuState = 1;
   aim(100.0, 99.0);
-  for (int dir : {1, 0, 3}) {
+  for (Slew dir : {Slew::Right, Slew::Left, Slew::Stopped}) {
     tracking().SlewDirection = dir;
     cycle();
     EXPECT_TRUE(panel.ApdStatusLight1.Lit);
@@ -44,13 +44,13 @@ TEST_F(TrackingTest, OneDegreeShortIsInBeamButNotLocked) {
     EXPECT_EQ(cell(Cell::L1), "DIST:                *");
     EXPECT_EQ(cell(Cell::L2), "AZM:                 *");
   }
-  tracking().SlewDirection = 1;
+  tracking().SlewDirection = Slew::Right;
   cycle();
   EXPECT_EQ(s().ServoText, "25");
-  tracking().SlewDirection = 0;
+  tracking().SlewDirection = Slew::Left;
   cycle();
   EXPECT_EQ(s().ServoText, "-25");
-  tracking().SlewDirection = 3;
+  tracking().SlewDirection = Slew::Stopped;
   cycle();
   EXPECT_EQ(s().ServoText, "0");
   EXPECT_FALSE(tracking().lockedForTelegrams());
@@ -79,7 +79,7 @@ TEST_F(TrackingTest, FourTenthsShortLocksAndShowsTheLiveReadings) {
 
 TEST_F(TrackingTest, BeaconCounterStationHidesAzimuthAndHeading) {
   level(1);
-  s().CounterStationKind = 2;
+  s().CounterStationKind = CounterKind::Mk4Beacon;
   s().CounterUnitRole = text::AsBeacon;
   aim(10.0, 10.0);
   panel.MenuState = 3;
@@ -140,14 +140,14 @@ TEST_F(TrackingTest, HeldKeysTurnTheAntennaAndTheBearingStaysInRange) {
   EXPECT_NEAR(s().AntennaBearing, 3.0, 1e-9);
   rig.advance(1000);
   EXPECT_NEAR(s().AntennaDirection, 363.0, 1e-9);
-  EXPECT_EQ(tracking().SlewDirection, 3);
+  EXPECT_EQ(tracking().SlewDirection, Slew::Stopped);
 }
 
 TEST_F(TrackingTest, EqualScanLimitsKeepTheAntennaTurningOnRelease) {
   s().MobileScanLimitLeft = s().MobileScanLimitRight = "120";
   s().MobileOperatingMode = text::AutoSearch;
   tracking().operatingModeEntered(true, true);
-  EXPECT_EQ(tracking().ScanState, 2);
+  EXPECT_EQ(tracking().ScanState, Scan::Continuous);
   tracking().slewKeyDown(true);
   tracking().slewKeyUp();
   double before = s().AntennaDirection;
@@ -160,7 +160,7 @@ TEST_F(TrackingTest, SetpointAcrossNorthTurnsLeftAndStops) {
   aim(200, 1.0);
   s().AntennaBearing = 1.0;
   tracking().startSetpointTurn(359);
-  EXPECT_EQ(tracking().SlewDirection, 0);
+  EXPECT_EQ(tracking().SlewDirection, Slew::Left);
   rig.advance(2000);
   EXPECT_FALSE(tracking().Timer1.Enabled());
   EXPECT_EQ(tracking().AutoTurn, 0);
@@ -177,7 +177,7 @@ TEST_F(TrackingTest, AutosearchScansTheSectorAndLocks) {
   s().AntennaBearing = 90;
   s().MobileOperatingMode = text::AutoSearch;
   tracking().operatingModeEntered(true, true);
-  EXPECT_EQ(tracking().SlewDirection, 1);
+  EXPECT_EQ(tracking().SlewDirection, Slew::Right);
   Extended lowest = 360;
   Extended highest = 0;
   for (int t = 0; t < 600 && s().InLock == 0; ++t) {
@@ -200,7 +200,7 @@ TEST_F(TrackingTest, ScanStopsAtLeftLimitAndComesBack) {
   s().AntennaDirection = 125;
   s().MobileOperatingMode = text::AutoSearch;
   tracking().operatingModeEntered(true, false);
-  tracking().SlewDirection = 0;
+  tracking().SlewDirection = Slew::Left;
   tracking().Timer1.start();
   Extended lowest = 360;
   Extended highest = 0;
@@ -267,12 +267,12 @@ TEST(TrackingScan, LosingTheBeamInAutosearchStartsTheScanAgain) {
   s.FixAzimuth = 120;
   s.AntennaDirection = 120;
   rig.advance(500);  // locked: the scan rests
-  ASSERT_EQ(tracking.ScanState, 0);
+  ASSERT_EQ(tracking.ScanState, Scan::Idle);
   ASSERT_FALSE(tracking.Timer1.Enabled());
-  tracking.SlewDirection = 3;
+  tracking.SlewDirection = Slew::Stopped;
   s.FixAzimuth = 140;  // the Fix moved away
   rig.advance(500);
-  EXPECT_EQ(tracking.ScanState, 1);
+  EXPECT_EQ(tracking.ScanState, Scan::BetweenLimits);
   const double before = s.AntennaDirection;
   rig.advance(1000);
   EXPECT_NE(s.AntennaDirection, before);

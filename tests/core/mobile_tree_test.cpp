@@ -215,7 +215,7 @@ class MobileTree : public ::testing::Test {
   void SetUp() override {
     rig.clock.time = kTime;
     s.AntennaBearing = 123.456;
-    s.CounterStationKind = 0;
+    s.CounterStationKind = CounterKind::Mk4Fix;
   }
   void mark() {
     for (const auto& [field, text] : kMarked) s.*field = text;
@@ -321,7 +321,7 @@ TEST_F(MobileTree, RemoteAccessFollowsTheLampAndTheCounterStation) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "kind " << c.kind << " role \"" << c.role << "\"");
     panel.ApdStatusLight1.LitColor = c.lamp;
-    s.CounterStationKind = c.kind;
+    s.CounterStationKind = static_cast<CounterKind>(c.kind);
     s.MobileUnitRole = c.role;
     go("");
     auto mainMenu = cells();

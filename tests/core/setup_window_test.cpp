@@ -35,7 +35,6 @@ struct TextField {
 
 // Values a reset assigns (counter station Mk 4 fix, clock at "08:15:00").
 const IntField kResetInts[] = {
-    {"CounterStationKind", &S::CounterStationKind, 0},
     {"OutputTelegramType", &S::OutputTelegramType, 4},
     {"FrequencyMatch", &S::FrequencyMatch, 1},
     {"StationTypeMatch", &S::StationTypeMatch, 1},
@@ -147,7 +146,6 @@ const IntField kKeptInts[] = {
     {"RangeJitter", &S::RangeJitter, 0},
     {"AddressMatch", &S::AddressMatch, 0},
     {"RangeModeMatch", &S::RangeModeMatch, 0},
-    {"FixAidScanMode", &S::FixAidScanMode, 0},
     {"PerSendBaudCycle", &S::PerSendBaudCycle, 0},
     {"PerRecvBaudCycle", &S::PerRecvBaudCycle, 0},
 };
@@ -164,6 +162,8 @@ void scramble(S& s) {
   for (const auto& f : kResetTexts) s.*f.field = "junk";
   for (const auto& f : kKeptTexts) s.*f.field = "junk";
   for (auto f : kKeptReals) s.*f = 12.5;
+  s.CounterStationKind = static_cast<CounterKind>(77);  // reset
+  s.FixAidScanMode = static_cast<Scan>(77);             // kept
   s.FixAzimuth = 400;
 }
 
@@ -190,6 +190,8 @@ TEST(SetupReset, AssignsEveryResetValueAndKeepsTheRest) {
   for (const auto& f : kKeptInts) EXPECT_EQ(s.*f.field, 77) << f.name;
   for (const auto& f : kKeptTexts) EXPECT_EQ(s.*f.field, "junk") << f.name;
   for (auto f : kKeptReals) EXPECT_EQ(s.*f, 12.5);
+  EXPECT_EQ(static_cast<int>(s.CounterStationKind), 0);
+  EXPECT_EQ(static_cast<int>(s.FixAidScanMode), 77);
   EXPECT_GE(s.FixAzimuth, 180);  // drawn for sector 3
   EXPECT_LT(s.FixAzimuth, 270);
 
@@ -348,7 +350,7 @@ TEST(SetupCounterStation, EachChoiceResetsAndSetsItsStationAndMenus) {
 
     const S& s = rig.state();
     EXPECT_EQ(s.MobileFreq, "9270");  // everything reset
-    EXPECT_EQ(s.CounterStationKind, c.kind);
+    EXPECT_EQ(static_cast<int>(s.CounterStationKind), c.kind);
     EXPECT_EQ(s.CounterUnitRole, c.role);
     EXPECT_EQ(s.CounterGainMode, c.gain);
     EXPECT_EQ(s.CounterXmitRange, c.xmit);
@@ -368,7 +370,7 @@ TEST(SetupCounterStation, EachChoiceResetsAndSetsItsStationAndMenus) {
     // "Reset Parameters" keeps the chosen station's own values and menus.
     rig.state().CounterUnitRole = "junk";
     w.ResetParameters1Click();
-    EXPECT_EQ(s.CounterStationKind, c.kind);
+    EXPECT_EQ(static_cast<int>(s.CounterStationKind), c.kind);
     EXPECT_EQ(s.CounterUnitRole, c.role);
     EXPECT_EQ(s.CounterGainMode, c.gain);
     EXPECT_EQ(w.Beacon1.Enabled, c.beacon);

@@ -213,11 +213,11 @@ class MobilePanelViewTest : public QObject {
     QWidget* right = view->keyButton(PanelKey::Right);
     QTest::mousePress(right, Qt::LeftButton, {}, right->rect().center());
     QVERIFY(mobile().Tracking.Timer1.Enabled());
-    QCOMPARE(mobile().Tracking.SlewDirection, 1);
+    QCOMPARE(mobile().Tracking.SlewDirection, Slew::Right);
     rig->advance(1000);
     QTest::mouseRelease(right, Qt::LeftButton, {}, right->rect().center());
     QVERIFY(!mobile().Tracking.Timer1.Enabled());
-    QCOMPARE(mobile().Tracking.SlewDirection, 3);
+    QCOMPARE(mobile().Tracking.SlewDirection, Slew::Stopped);
     const double turned = state().AntennaDirection;
     QVERIFY(turned > 3 && turned < 5);
     QVERIFY(dark(shot(), onDial(turned, 45)));

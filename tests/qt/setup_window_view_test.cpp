@@ -145,7 +145,7 @@ class SetupWindowViewTest : public QObject {
     auto* mk3Fix = control<QRadioButton>("RadioButton2");
     QCOMPARE(mk3Fix->text(), QStringLiteral("Kestrom Mk 3 Fix Station"));
     QTest::mouseClick(mk3Fix, Qt::LeftButton);
-    QCOMPARE(rig->state().CounterStationKind, 1);
+    QCOMPARE(rig->state().CounterStationKind, CounterKind::Mk3Fix);
     QVERIFY(!control<QRadioButton>("RadioButton4")->isChecked());
     QVERIFY(!action("Fix1")->isEnabled());
     QVERIFY(control<QComboBox>("ComboBox3")->isEnabled());
@@ -188,7 +188,7 @@ class SetupWindowViewTest : public QObject {
     QVERIFY(model().Timer3.Enabled());
     QCOMPARE(range->text(), QStringLiteral("00042"));
     QVERIFY(mk3Fix->isChecked());
-    QCOMPARE(rig->state().CounterStationKind, 1);
+    QCOMPARE(rig->state().CounterStationKind, CounterKind::Mk3Fix);
   }
 
   void comingBackFromAnotherWindowCollapsesIt() {

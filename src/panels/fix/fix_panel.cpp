@@ -26,15 +26,15 @@ void Tfix::SlewKeyDown(bool right) {
   Taiddisplay& aid = sim_.aid();
   aid.Timer2.stop();
   aid.Timer1.start();
-  FixSlewCommand = right ? 1 : 0;
+  FixSlewCommand = right ? Slew::Right : Slew::Left;
 }
 
 void Tfix::SlewKeyUp(bool right) {
   (void)right;
   // With equal scan limits the Mobile's antenna turns on: so does the sweep.
-  if (sim_.mobile().Tracking.ScanState == 2) return;
+  if (sim_.mobile().Tracking.ScanState == Scan::Continuous) return;
   sim_.aid().Timer1.stop();
-  FixSlewCommand = 3;
+  FixSlewCommand = Slew::Stopped;
 }
 
 void Tfix::navigate(char digit) {

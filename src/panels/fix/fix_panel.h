@@ -11,9 +11,8 @@ class Tfix : public StationPanel {
  public:
   explicit Tfix(Simulator& sim);
 
-  // Direction in which the Fix AID display's sweep turns the antenna:
-  // 0 left, 1 right, 3 stopped.
-  std::int32_t FixSlewCommand = 3;
+  // Direction in which the Fix AID display's sweep turns the antenna.
+  Slew FixSlewCommand = Slew::Stopped;
   // Set while the antenna turns to an entered azimuth set point; the sweep ends
   // the turn there and clears it.
   std::int32_t FixAutoTurn = 0;

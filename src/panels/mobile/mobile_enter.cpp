@@ -246,7 +246,7 @@ const std::map<int, Action>& actions() {
       SimulationState& s = e.s();
       storeGainPower(e, s.MobileGainMode, s.MobileXmitRange, s.MobileXmitPower,
                      s.MobileStatusLine2);
-      if (s.CounterStationKind == 1) {
+      if (s.CounterStationKind == CounterKind::Mk3Fix) {
         s.CounterXmitRange = s.MobileXmitRange;
         s.CounterXmitPower = s.MobileXmitPower;
       }

@@ -11,11 +11,11 @@ namespace kestrom {
 void remoteAccess(StationPanel& panel) {
   const SimulationState& s = panelState(panel);
   Color lamp = panel.ApdStatusLight1.LitColor;
-  int kind = s.CounterStationKind;
-  bool mk4Fix = kind == 0 && s.MobileUnitRole != text::AsMk3M;
-  bool mk4Beacon = kind == 2;
+  CounterKind kind = s.CounterStationKind;
+  bool mk4Fix = kind == CounterKind::Mk4Fix && s.MobileUnitRole != text::AsMk3M;
+  bool mk4Beacon = kind == CounterKind::Mk4Beacon;
   if (lamp == clLime && (mk4Fix || mk4Beacon)) panel.enterScreen(36);
-  if (lamp == clRed || kind == 1 || kind == 3) panel.enterScreen(80);
+  if (lamp == clRed || isMk3(kind)) panel.enterScreen(80);
 }
 
 namespace {
@@ -55,7 +55,7 @@ void switchRange(StationPanel& panel, const Station& st) {
   const char* letter = longRange ? "L" : "S";
   setStatusChars(s.*st.statusLine2, statuspos::RangeLetter, letter);
   // A Mk 3 counter station follows the Mobile's transmit range.
-  if (&st == &kMobile && (s.CounterStationKind == 1 || s.CounterStationKind == 3)) {
+  if (&st == &kMobile && isMk3(s.CounterStationKind)) {
     s.CounterXmitRange = s.MobileXmitRange;
     setStatusChars(s.FixStatusLine2, statuspos::RangeLetter, letter);
   }

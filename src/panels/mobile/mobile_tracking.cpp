@@ -69,13 +69,13 @@ MobileDialPicture MobileTracking::dialPicture() const {
 
 void MobileTracking::slewKeyDown(bool right) {
   Timer1.start();
-  SlewDirection = right ? 1 : 0;
+  SlewDirection = right ? Slew::Right : Slew::Left;
 }
 
 void MobileTracking::slewKeyUp() {
-  if (ScanState == 2) return;
+  if (ScanState == Scan::Continuous) return;
   Timer1.stop();
-  SlewDirection = 3;
+  SlewDirection = Slew::Stopped;
 }
 
 void MobileTracking::FormShow() {
@@ -84,10 +84,10 @@ void MobileTracking::FormShow() {
   Timer1.start();
 }
 
-std::int32_t MobileTracking::directionToward(Extended target) const {
+Slew MobileTracking::directionToward(Extended target) const {
   Extended b = sim_.state().AntennaBearing;
-  if (target <= b) return b - target > 180 ? 1 : 0;
-  return target - b > 180 ? 0 : 1;
+  if (target <= b) return b - target > 180 ? Slew::Right : Slew::Left;
+  return target - b > 180 ? Slew::Left : Slew::Right;
 }
 
 void MobileTracking::startSetpointTurn(Extended setpoint) {
@@ -101,18 +101,18 @@ void MobileTracking::startSetpointTurn(Extended setpoint) {
 void MobileTracking::operatingModeEntered(bool autosearch, bool onModePage) {
   SimulationState& s = sim_.state();
   if (!autosearch) {
-    ScanState = 0;
+    ScanState = Scan::Idle;
     s.MobileScanDrawPhase = 0;
     Timer1.stop();
-    SlewDirection = 3;
+    SlewDirection = Slew::Stopped;
     return;
   }
-  ScanState = 1;
+  ScanState = Scan::BetweenLimits;
   s.MobileScanDrawPhase = 1;
   if (!onModePage) return;
   std::optional<int> left = scanLimitDegrees(s.MobileScanLimitLeft);
   std::optional<int> right = scanLimitDegrees(s.MobileScanLimitRight);
-  if (left && right && *left == *right) ScanState = 2;
+  if (left && right && *left == *right) ScanState = Scan::Continuous;
   if (s.InLock == 1 || !left) return;
   SlewDirection = directionToward(*left);
   Timer1.start();
@@ -127,34 +127,34 @@ void MobileTracking::slewStep() {
   s.AntennaBearing = bearingOf(s.AntennaDirection);
   if (AutoTurn && std::fabs(directionDifference(Setpoint, s.AntennaBearing)) < 1.5) {
     Timer1.stop();
-    SlewDirection = 3;
+    SlewDirection = Slew::Stopped;
     AutoTurn = 0;
   }
-  if (ScanState == 1) {
+  if (ScanState == Scan::BetweenLimits) {
     // Reverse at a limit the antenna is moving toward, never at one it leaves.
     std::optional<int> left = scanLimitDegrees(s.MobileScanLimitLeft);
     std::optional<int> right = scanLimitDegrees(s.MobileScanLimitRight);
     bool atRight = right && std::fabs(directionDifference(s.AntennaBearing, *right)) <= 2;
     bool atLeft = left && std::fabs(directionDifference(s.AntennaBearing, *left)) <= 2;
-    if (SlewDirection == 1 && atRight) {
-      SlewDirection = 0;
+    if (SlewDirection == Slew::Right && atRight) {
+      SlewDirection = Slew::Left;
       s.AntennaDirection -= 1;
-    } else if (SlewDirection == 0 && atLeft) {
-      SlewDirection = 1;
+    } else if (SlewDirection == Slew::Left && atLeft) {
+      SlewDirection = Slew::Right;
       s.AntennaDirection += 1;
     }
   }
-  if (ScanState == 2) Timer1.start();
+  if (ScanState == Scan::Continuous) Timer1.start();
   if (s.MobileScanDrawPhase == 0) s.MobileScanDrawPhase = 3;
-  if (SlewDirection == 0 || SlewDirection == 1) {
+  if (SlewDirection != Slew::Stopped) {
     Extended step = SlowSlew ? 0.2L : 0.4L;
-    s.AntennaDirection += SlewDirection == 0 ? -step : step;
+    s.AntennaDirection += SlewDirection == Slew::Left ? -step : step;
   }
   s.AntennaBearing = bearingOf(s.AntennaDirection);
   if (FirstShow == 0) {
     FirstShow = 1;
     // The first tick after showing only draws the antenna; a turn in progress goes on.
-    if (SlewDirection == 3 && ScanState == 0 && !AutoTurn) Timer1.stop();
+    if (SlewDirection == Slew::Stopped && ScanState == Scan::Idle && !AutoTurn) Timer1.stop();
   }
 }
 
@@ -166,8 +166,8 @@ void MobileTracking::writeBearing() {
 }
 
 std::string MobileTracking::servoText(const char* step) const {
-  if (SlewDirection == 1) return step;
-  if (SlewDirection == 0) return std::string("-") + step;
+  if (SlewDirection == Slew::Right) return step;
+  if (SlewDirection == Slew::Left) return std::string("-") + step;
   return "0";
 }
 
@@ -234,15 +234,16 @@ void MobileTracking::linkedCycle(Extended d) {
     s.InLock = 0;
     setThreeLamps(false);
     showLampPanels(false);
-    if (s.MobileOperatingMode == text::AutoSearch && ScanState == 0) {
-      ScanState = 1;
-      if (SlewDirection == 3) SlewDirection = 1;  // a stopped antenna scans to the right
+    if (s.MobileOperatingMode == text::AutoSearch && ScanState == Scan::Idle) {
+      ScanState = Scan::BetweenLimits;
+      if (SlewDirection == Slew::Stopped)
+        SlewDirection = Slew::Right;  // a stopped antenna scans to the right
       Timer1.start();
     }
   }
 
   if (d >= -0.5 && d < 0.5) {
-    ScanState = 0;
+    ScanState = Scan::Idle;
     Timer1.stop();
     setThreeLampColours(clLime);
     if (screen == 9) panel_.cell(Cell::L4).Caption = "SIGNL : " + bars(13);
@@ -321,7 +322,7 @@ void MobileTracking::lockedPages() {
   RandomSource& random = sim_.services().random;
   int level = sim_.setup().Level();
   int screen = panel_.MenuState;
-  bool beacon = s.CounterStationKind == 2 || s.CounterStationKind == 3;
+  bool beacon = isBeacon(s.CounterStationKind);
 
   Extended azimuth = reciprocalAzimuth(s.FixAzimuth);
   if (level == 3) azimuth += static_cast<Extended>(random.random(20)) / 100;

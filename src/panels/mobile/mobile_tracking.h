@@ -25,9 +25,9 @@ class MobileTracking {
   Timer Timer1;  // slew step, 100 ms
   Timer Timer3;  // link and measurement cycle, 500 ms
 
-  std::int32_t SlewDirection = 3;  // 0 left, 1 right, 3 stopped
-  std::int32_t ScanState = 0;      // 0 idle, 1 scanning, 2 limits equal: turn on
-  std::int32_t AutoTurn = 0;       // a set point is being approached
+  Slew SlewDirection = Slew::Stopped;
+  Scan ScanState = Scan::Idle;
+  std::int32_t AutoTurn = 0;  // a set point is being approached
   Extended Setpoint = 0;
   std::int32_t InBeam = 0;
   std::int32_t SlowSlew = 0;
@@ -66,7 +66,7 @@ class MobileTracking {
   void showLampPanels(bool shown);
   void writeBearing();
   std::string servoText(const char* step) const;
-  std::int32_t directionToward(Extended target) const;
+  Slew directionToward(Extended target) const;
 
   Simulator& sim_;
   StationPanel& panel_;
