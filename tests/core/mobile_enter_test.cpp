@@ -87,7 +87,7 @@ TEST_F(MobileEnter, FrequencyPairSlewsTheActualFrequencyTenAtATick) {
   rig.advance(300);
   EXPECT_EQ(text(R4), "9300");
   EXPECT_EQ(s.MobileFreq, "9300");
-  EXPECT_FALSE(panel.Slew.Timer5.Enabled());
+  EXPECT_FALSE(panel.Ramp.Timer5.Enabled());
 
   // The configuration run starts from the actual frequency and ends on the target.
   s.MobileFreq = "9271";
@@ -100,7 +100,7 @@ TEST_F(MobileEnter, FrequencyPairSlewsTheActualFrequencyTenAtATick) {
   EXPECT_EQ(s.MobileFreq, "9271");
   rig.advance(600);
   EXPECT_EQ(s.MobileFreq, "9230");
-  EXPECT_FALSE(panel.Slew.Timer5.Enabled());
+  EXPECT_FALSE(panel.Ramp.Timer5.Enabled());
 }
 
 TEST_F(MobileEnter, FrequencyAdjustSlewsTheMobileFrequencyOneAtATick) {
@@ -116,7 +116,7 @@ TEST_F(MobileEnter, FrequencyAdjustSlewsTheMobileFrequencyOneAtATick) {
   EXPECT_EQ(s.MobileFreq, "9273");
   EXPECT_EQ(text(R3), "9273");
   EXPECT_EQ(text(L4), "SIGNL : " + std::string(13, '\x7f'));
-  EXPECT_FALSE(panel.Slew.Timer5.Enabled());
+  EXPECT_FALSE(panel.Ramp.Timer5.Enabled());
 
   // The remote page stores the counter station's frequency at once.
   go("5213");
@@ -197,7 +197,7 @@ TEST_F(MobileEnter, NumbersThatCannotBeReadGetAMessageAndStoreNothing) {
   EXPECT_EQ(rig.dialogs.shown[0].kind, "error");
   EXPECT_NE(lastMessage().find("\"93\""), std::string::npos);
   EXPECT_EQ(s.MobileMk3FreqOffset, offset);
-  EXPECT_FALSE(panel.Slew.Timer5.Enabled());
+  EXPECT_FALSE(panel.Ramp.Timer5.Enabled());
   EXPECT_EQ(panel.EditField, 1);
 
   // A limit past the compass.

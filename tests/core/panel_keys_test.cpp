@@ -80,7 +80,10 @@ const PanelTables& testTables() {
         {{2, 3}, DelRule::replay(0, '1')},
         {{4}, DelRule::replay(1, '2')},
     };
-    t.enter = {{{2}, enterTimeDate}};
+    t.enter = {{{2}, {[](StationPanel& p) {
+                  enterTimeDate(p);
+                  return true;
+                }}}};
     return t;
   }();
   return tables;

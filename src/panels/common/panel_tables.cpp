@@ -56,9 +56,9 @@ const DelRule* PanelTables::findDel(int menuState) const {
   return nullptr;
 }
 
-PanelAction PanelTables::findEnter(int menuState) const {
+const EnterRow* PanelTables::findEnter(int menuState) const {
   for (const EnterRow& r : enter) {
-    if (lists(r.screens, menuState)) return r.action;
+    if (lists(r.screens, menuState)) return &r;
   }
   return nullptr;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "panels/common/blink.h"
+#include "panels/common/enter_steps.h"
 #include "panels/common/key_in.h"
 #include "panels/common/screen.h"
 
@@ -11,7 +13,7 @@ namespace kestrom {
 class StationPanel;
 
 // A step of a panel written as a function, for the rows that are not plain data.
-using PanelAction = void (*)(StationPanel&);
+using PanelAction = std::function<void(StationPanel&)>;
 
 // A member function of a panel class as a PanelAction.
 template <class P, void (P::*M)()>
@@ -28,7 +30,8 @@ struct Move {
 
   Move() = default;
   Move(int screenNumber, int drawVariant = 0) : screen(screenNumber), variant(drawVariant) {}
-  Move(PanelAction a) : action(a) {}
+  Move(PanelAction a) : action(std::move(a)) {}
+  Move(void (*a)(StationPanel&)) : action(a) {}
   bool none() const { return screen < 0 && !action; }
 };
 
@@ -71,10 +74,11 @@ struct DelRow {
   DelRule rule;
 };
 
-// What ENTER stores and does on these screens.
+// What ENTER stores and does on these screens: its steps in order, until one
+// finds a value it cannot read.
 struct EnterRow {
   std::vector<int> screens;
-  PanelAction action;
+  std::vector<EnterStep> steps;
 };
 
 // Everything that makes one panel's menu tree, as data.
@@ -96,7 +100,7 @@ struct PanelTables {
   const FieldCycleRow* findFieldCycle(int menuState) const;
   Move findPage(int menuState) const;
   const DelRule* findDel(int menuState) const;
-  PanelAction findEnter(int menuState) const;
+  const EnterRow* findEnter(int menuState) const;
 
   // A panel with no screens of its own.
   static const PanelTables& none();

@@ -141,7 +141,11 @@ void StationPanel::EnterKey() {
 }
 
 void StationPanel::enterStep() {
-  if (PanelAction action = tables_.findEnter(MenuState)) action(*this);
+  const EnterRow* row = tables_.findEnter(MenuState);
+  if (!row) return;
+  for (const EnterStep& step : row->steps) {
+    if (!step(*this)) return;
+  }
 }
 
 void StationPanel::Timer4Timer() {

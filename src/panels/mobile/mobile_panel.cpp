@@ -1,13 +1,26 @@
 #include "panels/mobile/mobile_panel.h"
 
 #include "app/simulator.h"
+#include "panels/common/enter_steps.h"
 #include "panels/mobile/mobile_enter.h"
 #include "panels/mobile/mobile_key_in.h"
 #include "panels/mobile/mobile_navigation.h"
 #include "panels/mobile/mobile_screens.h"
+#include "panels/mobile/station_profiles.h"
+#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
+
+namespace {
+
+// The mobile frequency of pair n: 9200, 9300, 9230, 9270.
+int pairMobileFrequency(int n) {
+  static const int freqs[] = {9200, 9300, 9230, 9270};
+  return freqs[n];
+}
+
+}  // namespace
 
 const PanelTables& mobilePanelTables() {
   static const PanelTables tables = [] {
@@ -18,6 +31,7 @@ const PanelTables& mobilePanelTables() {
     t.fieldCycles = mobileFieldCycles();
     t.pages = mobilePages();
     t.del = mobileDelRows();
+    t.enter = mobileEnterRows();
     t.blink = mobileBlinkRows();
     // A page left by NEXT takes no white field along to the next one.
     t.nextBlackensCells = true;
@@ -30,7 +44,7 @@ Tmobile::Tmobile(Simulator& sim)
     : StationPanel(sim, WindowIndex::Mobile, "Kestrom Mobile Extended Operating Panel (EOP)", 630,
                    438, 500, true, mobilePanelTables()),
       Tracking(sim, *this, timerOrder(1), timerOrder(3)),
-      Slew(sim, *this, timerOrder(5)) {
+      Ramp(sim.scheduler(), *this, timerOrder(5), {{7, 73}, 9}, kMobileSide, kFixSide) {
   enterScreen(0);
   sim.setup().registerTrackingTimer(Tracking.Timer3);
 }
@@ -40,17 +54,67 @@ void Tmobile::FormShow() {
   Tracking.FormShow();
 }
 
-void Tmobile::FormClose() {
-  // The Fix AID display draws itself from the current state: nothing to redraw.
-}
-
 void Tmobile::OnOffKey() {
   state().InLock = 0;
   Close();
 }
 
-void Tmobile::enterStep() {
-  mobileEnter(sim_, *this, Tracking, Slew);
+void Tmobile::startPairRamp() {
+  int n = entry::pairDigit(state().MobileFreqPairText);
+  if (n >= 0) Ramp.startPairRamp(pairMobileFrequency(n));
+}
+
+void Tmobile::startAdjustRamp() {
+  long target = 0;
+  if (readWholeNumber(value(Cell::R3), target)) Ramp.startAdjustRamp(static_cast<int>(target));
+}
+
+void Tmobile::operatingModeEntered() {
+  Tracking.operatingModeEntered(state().MobileOperatingMode == text::AutoSearch, MenuState == 17);
+}
+
+void Tmobile::mk3FixFollowsTransmitter() {
+  SimulationState& s = state();
+  if (s.CounterStationKind != CounterKind::Mk3Fix) return;
+  s.CounterXmitRange = s.MobileXmitRange;
+  s.CounterXmitPower = s.MobileXmitPower;
+}
+
+void Tmobile::mk3MobileGainIsManual() {
+  if (state().MobileUnitRole == text::AsMk3M) state().MobileGainMode = text::Manual;
+}
+
+void Tmobile::perConnectionEntered() {
+  SimulationState& s = state();
+  // With "Output Controled by Sim." ticked the setup window's lists follow.
+  sim_.setup().Serial.followMobilePerConnection(s.MobilePerSendBaud, s.MobilePerBits,
+                                                s.MobilePerStop);
+}
+
+void Tmobile::perTelegramsEntered() {
+  sim_.setup().Serial.followMobileOutTelegram(state().MobileOutTelegram);
+}
+
+void Tmobile::configuredBearingEntered() {
+  // The configuration run's antenna bearing: kept as the mobile's bearing text.
+  const std::string& typed = value(Cell::L4);
+  std::size_t first = typed.find_first_not_of(' ');
+  state().AntennaBearingText = first == std::string::npos
+                                   ? std::string("           0.0")
+                                   : std::string(11, ' ') + typed.substr(first);
+}
+
+bool Tmobile::stationCodeEntered() {
+  long code = 0;
+  const std::string typed = value(Cell::R2);
+  if (!entry::wholeNumber(*this, typed, "station code", code, 0, 999)) return false;
+  EditField = 0;
+  state().MobileStationCode = typed;
+  MenuState = 0;
+  DigitKey('2');
+  if (const char* gain = stationGainMode(static_cast<int>(code))) state().MobileGainMode = gain;
+  applyStationProfile(state(), static_cast<int>(code));
+  return true;
 }
 
 }  // namespace kestrom

@@ -1,21 +1,22 @@
 #pragma once
 
+#include "panels/common/frequency_ramp.h"
 #include "panels/common/station_panel.h"
-#include "panels/mobile/frequency_slew.h"
 #include "panels/mobile/mobile_tracking.h"
 
 namespace kestrom {
 
-// The Mobile station's extended operating panel.
+// The Mobile station's extended operating panel: its tables (mobilePanelTables)
+// on the common panel model, its tracking, its frequency ramp, and the few ENTER
+// steps that are the Mobile's own.
 class Tmobile : public StationPanel {
  public:
   explicit Tmobile(Simulator& sim);
 
   MobileTracking Tracking;  // Timer1 antenna slew, Timer3 link and measurement cycle
-  FrequencySlew Slew;       // Timer5 frequency slew
+  FrequencyRamp Ramp;       // Timer5 frequency ramp
 
   void FormShow() override;
-  void FormClose() override;
   void SlewKeyDown(bool right) override { Tracking.slewKeyDown(right); }
   void SlewKeyUp(bool right) override {
     (void)right;
@@ -23,12 +24,17 @@ class Tmobile : public StationPanel {
   }
   // ON/OFF: the Mobile leaves the link and its window closes.
   void OnOffKey() override;
-  // The dial is drawn afresh from the antenna on every paint; kept for the windows
-  // that ask the Mobile panel to redraw it.
-  void RePaint() {}
 
- protected:
-  void enterStep() override;
+  // ENTER steps of the Mobile's own pages.
+  void startPairRamp();             // FREQ: to the pair's mobile frequency
+  void startAdjustRamp();           // FREQ ADJUST MK3: to the keyed frequency
+  void operatingModeEntered();      // OPR MODE: the antenna scans or stops
+  void mk3FixFollowsTransmitter();  // RF GAIN: a Mk 3 fix takes the Mobile's range and power
+  void mk3MobileGainIsManual();     // UNIT CONFIGURED: a Mk 3 mobile has manual gain
+  void perConnectionEntered();      // PER. CONNECTION: the setup window's lists follow
+  void perTelegramsEntered();       // PER. TELEGRAMS: the setup window's telegram list follows
+  void configuredBearingEntered();  // the configuration run's antenna bearing
+  bool stationCodeEntered();        // ENTER STATION: the station profile of the code
 };
 
 // The Mobile panel's menu tree as data.

@@ -1,0 +1,86 @@
+#include "panels/common/frequency_ramp.h"
+
+#include <algorithm>
+#include <string>
+
+#include "panels/common/station_panel.h"
+#include "setup/link_evaluation.h"
+
+namespace kestrom {
+
+int stepToward(int value, int target, int step) {
+  if (value < target) return value + std::min(step, target - value);
+  if (value > target) return value - std::min(step, value - target);
+  return value;
+}
+
+FrequencyRamp::FrequencyRamp(Scheduler& scheduler, StationPanel& panel, int timerOrder, Pages pages,
+                             const StationSide& own, const StationSide& other)
+    : Timer5(scheduler, timerOrder, 300, false),
+      panel_(panel),
+      pages_(std::move(pages)),
+      own_(own),
+      other_(other) {
+  Timer5.setHandler([this] { Timer5Timer(); });
+}
+
+void FrequencyRamp::startPairRamp(int targetMhz) {
+  kind_ = Kind::Pair;
+  Target = targetMhz;
+  Timer5.start();
+}
+
+void FrequencyRamp::startAdjustRamp(int targetMhz) {
+  kind_ = Kind::Adjust;
+  Target = targetMhz;
+  Timer5.start();
+}
+
+void FrequencyRamp::Timer5Timer() {
+  const int screen = panel_.MenuState;
+  const bool onPairPage =
+      std::find(pages_.pair.begin(), pages_.pair.end(), screen) != pages_.pair.end();
+  if (kind_ == Kind::Pair && onPairPage) pairTick();
+  if (kind_ == Kind::Adjust && screen == pages_.adjust) adjustTick();
+}
+
+void FrequencyRamp::pairTick() {
+  long value = 0;
+  if (!readWholeNumber(panel_.value(Cell::R4), value)) {
+    Timer5.stop();
+    return;
+  }
+  int next = stepToward(static_cast<int>(value), Target, 10);
+  std::string& shown = panel_.cell(Cell::R4).Caption;
+  shown = std::to_string(next);
+  if (next == Target) {
+    Timer5.stop();
+    panel_.state().*own_.freq = shown;
+  }
+}
+
+void FrequencyRamp::adjustTick() {
+  SimulationState& s = panel_.state();
+  std::string& frequency = s.*own_.freq;
+  long value = 0;
+  if (!readWholeNumber(frequency, value)) {
+    Timer5.stop();
+    return;
+  }
+  frequency = std::to_string(stepToward(static_cast<int>(value), Target, 1));
+  panel_.cell(Cell::R3).Caption = frequency;
+  if (frequency == std::to_string(Target)) Timer5.stop();
+
+  // Strong signal with the antenna on the station, or just short of it while the
+  // two frequencies lie 30 MHz apart.
+  Extended d = directionDifference(s.FixAzimuth, s.AntennaBearing);
+  long shown = 0;
+  long partner = 0;
+  bool spaced = readWholeNumber(panel_.cell(Cell::R3).Caption, shown) &&
+                readWholeNumber(s.*other_.freq, partner) &&
+                (shown - partner == 30 || partner - shown == 30);
+  bool strong = (d >= 0 && d < 2) || (d >= -2 && d < 0 && spaced);
+  panel_.cell(Cell::L4).Caption = "SIGNL : " + std::string(strong ? 13 : 2, '\x7f');
+}
+
+}  // namespace kestrom

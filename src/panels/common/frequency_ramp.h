@@ -1,0 +1,50 @@
+#pragma once
+
+#include <vector>
+
+#include "panels/common/station_side.h"
+#include "platform/scheduler.h"
+
+namespace kestrom {
+
+class StationPanel;
+
+// A panel's frequency ramp (Timer5, 300 ms), started by ENTER. On the frequency
+// pair pages the frequency shown in 4R moves 10 MHz a tick toward the pair's
+// frequency of this station, which is stored when reached; on FREQ ADJUST MK3 this
+// station's frequency itself moves 1 MHz a tick toward the keyed target, shown in
+// 3R, while the signal bars in 4L follow the antenna and the other station's
+// frequency. The last step is shortened so that every ramp ends on its target.
+// On other screens a tick does nothing and the ramp waits.
+class FrequencyRamp {
+ public:
+  struct Pages {
+    std::vector<int> pair;  // the frequency pair pages
+    int adjust;             // FREQ ADJUST MK3
+  };
+  FrequencyRamp(Scheduler& scheduler, StationPanel& panel, int timerOrder, Pages pages,
+                const StationSide& own, const StationSide& other);
+
+  Timer Timer5;
+  int Target = 0;
+
+  void startPairRamp(int targetMhz);
+  void startAdjustRamp(int targetMhz);
+  void Timer5Timer();
+
+ private:
+  enum class Kind { Pair, Adjust };
+  void pairTick();
+  void adjustTick();
+
+  StationPanel& panel_;
+  Pages pages_;
+  const StationSide& own_;
+  const StationSide& other_;
+  Kind kind_ = Kind::Pair;
+};
+
+// One step of at most `step` from `value` toward `target`.
+int stepToward(int value, int target, int step);
+
+}  // namespace kestrom
