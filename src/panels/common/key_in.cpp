@@ -12,6 +12,8 @@ struct Runner {
   StationPanel& panel;
   char digit;
   std::size_t index;  // of the action in routine.fields
+  StepColours colours;
+  bool blackensRefused;
 
   void stopBlink() {
     if (routine.stopsBlink) panel.Timer4.stop();
@@ -19,7 +21,7 @@ struct Runner {
 
   void operator()(const TypedEntry& t) {
     stopBlink();
-    if (routine.blackensRefused) panel.cell(t.cell).FontColor = clBlack;
+    if (blackensRefused) panel.cell(t.cell).FontColor = clBlack;
     int& count = panel.KeyCount;
     if (count >= t.limit) return;
     if (count < static_cast<int>(t.allowed.size())) {
@@ -46,9 +48,9 @@ struct Runner {
     const OptionEntry* entry = findOption(*o.list, code);
     if (!entry) return;
     stopBlink();
-    if (routine.colours != StepColours::Untouched) {
+    if (colours != StepColours::Untouched) {
       panel.cell(o.cell).FontColor = clBlack;
-      if (routine.colours == StepColours::FieldAndPrevious) {
+      if (colours == StepColours::FieldAndPrevious) {
         std::size_t n = routine.fields.size();
         panel.cell(cellOf(routine.fields[(index + n - 1) % n])).FontColor = clBlack;
       }
@@ -60,7 +62,7 @@ struct Runner {
   void operator()(const TextToggle& t) {
     stopBlink();
     DisplayCell& c = panel.cell(t.cell);
-    if (routine.colours != StepColours::Untouched) c.FontColor = clBlack;
+    if (colours != StepColours::Untouched) c.FontColor = clBlack;
     c.Caption = c.Caption == t.from ? t.to : t.from;
   }
 
@@ -94,7 +96,11 @@ void runKeyIn(const KeyInRoutine& routine, StationPanel& panel, char digit) {
     if (typing && routine.stopsBlink) panel.Timer4.stop();
     return;
   }
-  std::visit(Runner{routine, panel, digit, static_cast<std::size_t>(it - fields.begin())},
+  const KeyInStyle& style = panel.tables().keyInStyle;
+  const bool ownStyle = routine.colours == StepColours::PanelStyle;
+  std::visit(Runner{routine, panel, digit, static_cast<std::size_t>(it - fields.begin()),
+                    ownStyle ? style.colours : routine.colours,
+                    ownStyle && style.blackensRefused},
              it->step);
 }
 

@@ -62,6 +62,7 @@ struct FieldAction {
 
 // Which cells an option step turns black before it writes.
 enum class StepColours {
+  PanelStyle,        // as the panel's key-in style says
   FieldAndPrevious,  // its cell and the cell of the field before it (field 0: the last one)
   FieldOnly,
   Untouched,
@@ -72,6 +73,11 @@ struct KeyInRoutine {
   const char* name;
   std::vector<FieldAction> fields;
   bool stopsBlink = true;  // a press stops the blink timer
+  StepColours colours = StepColours::PanelStyle;
+};
+
+// How a panel's presses colour the display, for routines of the panel's style.
+struct KeyInStyle {
   StepColours colours = StepColours::FieldAndPrevious;
   // A press turns the typed field's cell black even when the digit is refused
   // (field full, digit not allowed there).

@@ -85,6 +85,7 @@ struct EnterRow {
 struct PanelTables {
   std::vector<Screen> screens;
   std::vector<KeyInBinding> keyIn;
+  KeyInStyle keyInStyle;
   std::vector<MenuRow> menus;
   std::vector<FieldCycleRow> fieldCycles;
   std::vector<PageRow> pages;

@@ -27,6 +27,8 @@ const PanelTables& mobilePanelTables() {
     PanelTables t;
     t.screens = mobileScreens();
     t.keyIn = mobileKeyIn();
+    // A press blackens only the field it acts on, even a refused one.
+    t.keyInStyle = {StepColours::FieldOnly, true};
     t.menus = mobileMenus();
     t.fieldCycles = mobileFieldCycles();
     t.pages = mobilePages();
