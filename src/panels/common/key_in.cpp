@@ -99,8 +99,7 @@ void runKeyIn(const KeyInRoutine& routine, StationPanel& panel, char digit) {
   const KeyInStyle& style = panel.tables().keyInStyle;
   const bool ownStyle = routine.colours == StepColours::PanelStyle;
   std::visit(Runner{routine, panel, digit, static_cast<std::size_t>(it - fields.begin()),
-                    ownStyle ? style.colours : routine.colours,
-                    ownStyle && style.blackensRefused},
+                    ownStyle ? style.colours : routine.colours, ownStyle && style.blackensRefused},
              it->step);
 }
 

@@ -47,9 +47,9 @@ KeyInRoutine ToggleGainPower() {
 }
 
 KeyInRoutine ToggleRemoteModify() {
-  return untouched(
-      "ToggleRemoteModify",
-      {kAnyField, OptionStep{R2, &remoteModifyOptions(), &S::RemoteModifyToggle}}, true);
+  return untouched("ToggleRemoteModify",
+                   {kAnyField, OptionStep{R2, &remoteModifyOptions(), &S::RemoteModifyToggle}},
+                   true);
 }
 
 KeyInRoutine CycleHostLink() {
@@ -67,15 +67,15 @@ KeyInRoutine CyclePerLink() {
 }
 
 KeyInRoutine CycleTelegrams(const OptionList& out) {
-  return routine("CycleTelegrams", {{0, OptionStep{R3, &out, &S::OutTelegramCycle}},
-                                    {1, OptionStep{R4, &inTelegramOptions(), &S::InTelegramCycle}}});
+  return routine("CycleTelegrams",
+                 {{0, OptionStep{R3, &out, &S::OutTelegramCycle}},
+                  {1, OptionStep{R4, &inTelegramOptions(), &S::InTelegramCycle}}});
 }
 
 KeyInRoutine ToggleAlarmSimulation() {
-  return routine(
-      "ToggleAlarmSimulation",
-      {{0, OptionStep{R1, &alarmSoundOptions(), &S::AlarmSoundCycle}},
-       {1, OptionStep{R4, &simulationOutputOptions(), &S::SimulationOutputCycle}}});
+  return routine("ToggleAlarmSimulation",
+                 {{0, OptionStep{R1, &alarmSoundOptions(), &S::AlarmSoundCycle}},
+                  {1, OptionStep{R4, &simulationOutputOptions(), &S::SimulationOutputCycle}}});
 }
 
 KeyInRoutine CycleUnitRole() {
@@ -131,8 +131,7 @@ KeyInRoutine KeyInBearing(Cell cell, int blankCount) {
 }
 
 KeyInRoutine KeyInRefAzimuth(int blankCount, char separator) {
-  return routine("KeyInRefAzimuth",
-                 {{0, TypedEntry{L3, blanks(blankCount), 7, {{3, separator}}}}});
+  return routine("KeyInRefAzimuth", {{0, TypedEntry{L3, blanks(blankCount), 7, {{3, separator}}}}});
 }
 
 KeyInRoutine KeyInStationCode() {

@@ -12,15 +12,15 @@ namespace kestrom {
 namespace keyin {
 
 // Option lists.
-KeyInRoutine SetFreqPair();            // 3L, any field; leaves blink and colours alone
-KeyInRoutine CycleOprMode();           // 2L, any field; leaves blink and colours alone
-KeyInRoutine ToggleGainPower();        // 0: gain 2L, 1: power 3R, 2: range 4R
-KeyInRoutine ToggleRemoteModify();     // 2R, any field; leaves colours alone
-KeyInRoutine CycleHostLink();          // 0: 2R, 1: 3R, 2: 4L, 3: 4R
-KeyInRoutine CyclePerLink();           // the same on the peripheral connection
+KeyInRoutine SetFreqPair();         // 3L, any field; leaves blink and colours alone
+KeyInRoutine CycleOprMode();        // 2L, any field; leaves blink and colours alone
+KeyInRoutine ToggleGainPower();     // 0: gain 2L, 1: power 3R, 2: range 4R
+KeyInRoutine ToggleRemoteModify();  // 2R, any field; leaves colours alone
+KeyInRoutine CycleHostLink();       // 0: 2R, 1: 3R, 2: 4L, 3: 4R
+KeyInRoutine CyclePerLink();        // the same on the peripheral connection
 KeyInRoutine CycleTelegrams(const OptionList& out);  // 0: out 3R, 1: in 4R
-KeyInRoutine ToggleAlarmSimulation();  // 0: alarm sound 1R, 1: simulation 4R
-KeyInRoutine CycleUnitRole();          // 0: 2L
+KeyInRoutine ToggleAlarmSimulation();                // 0: alarm sound 1R, 1: simulation 4R
+KeyInRoutine CycleUnitRole();                        // 0: 2L
 
 // Typed fields.
 KeyInRoutine KeyInAddressCode();       // 3R, any field, 2 digits

@@ -1,0 +1,151 @@
+#include "panels/common/screen_shapes.h"
+
+#include <utility>
+
+namespace kestrom::shape {
+
+namespace {
+const char* const kFourBars = "SIGNL : \x7f\x7f\x7f\x7f";
+}  // namespace
+
+Screen page(int number, ScreenLine l1, ScreenLine l2, ScreenLine l3, ScreenLine l4) {
+  return {number, 0, {std::move(l1), std::move(l2), std::move(l3), std::move(l4)}};
+}
+
+Screen firstField(Screen s) {
+  s.editFieldOnEntry = 0;
+  return s;
+}
+
+Screen variant(Screen s, int drawVariant) {
+  s.variant = drawVariant;
+  return s;
+}
+
+Screen modifyMenu(int number, const char* title, CellText firstItem, CellText locationItem) {
+  return page(number, {title, {}}, {std::move(firstItem), "OPRMOD"},
+              {std::move(locationItem), "COMM"}, {"CLOCK", "VOLUME"});
+}
+
+Screen faSelectMenu(int number, const char* title, const char* word) {
+  return page(number, {title, word}, {"FREQUENCY PAIR", {}}, {"ADDRESS CODES", {}},
+              {"FREQ ADJUST MK3", {}});
+}
+
+Screen frequencyPair(int number, const char* word, const char* header, const StationSide& side,
+                     const char* freqLabel, CellText freq) {
+  return page(number, {"FREQ:   (MHZ)", word}, {header, {}}, {side.freqPairText, ">T"},
+              {freqLabel, std::move(freq)});
+}
+
+Screen addressCodes(int number, const char* word, const char* received, const char* sent,
+                    const StationSide& side) {
+  Screen s = page(number, {"ADDRESS CODE", word}, {received, side.addrReceived},
+                  {sent, side.addrSent}, {"MK3-ADDR:", side.mk3Addr});
+  s.editFieldOnEntry = 1;
+  return s;
+}
+
+Screen frequencyAdjust(int number, const char* offsetLabel, const char* freqLabel,
+                       const StationSide& side) {
+  return page(number, {"FREQ ADJUST MK3", {}}, {offsetLabel, side.mk3FreqOffset},
+              {freqLabel, side.freq}, {kFourBars, {}});
+}
+
+Screen timeDate(int number) {
+  return page(number, {"TIME", "HH:MM:SS"}, {{}, timeOfDay}, {"DATE", "YY/MM/DD"},
+              {{}, "98/12/28"});
+}
+
+Screen operatingMode(int number, const char* word, const StationSide& side, const char* prompt) {
+  return page(number, {"OPR MODE:", word}, {side.operatingMode, {}}, {{}, "(TOGGLE)"},
+              {{}, prompt});
+}
+
+Screen extraModes(int number, const char* word, CellText lastItem) {
+  return page(number, {"(EXTRA MODES)", word}, {"RF GAIN / POWER", {}}, {"REMOTE MODIFY", {}},
+              {std::move(lastItem), {}});
+}
+
+Screen gainPower(int number, const StationSide& side) {
+  return page(number, {"RF GAIN / PWR SET :", {}}, {side.gainMode, {}}, {"GAIN", side.xmitPower},
+              {"XMIT PWR", side.xmitRange});
+}
+
+Screen remoteModify(int number, const char* label, const StationSide& side, const char* version) {
+  return page(number, {"REMOTE MODIFY", {}}, {label, side.remoteModify}, {"SOFTWARE VERSION", {}},
+              {version, {}});
+}
+
+Screen commMenu(int number, const char* word) {
+  return page(number, {"   (COMM SET-UP)", word}, {"HOST CONNECTION", {}}, {"PER. CONNECTION", {}},
+              {"PER. TELEGRAMS", {}});
+}
+
+Screen connection(int number, const char* title, const StationSide::Connection& c) {
+  return page(number, {title, {}}, {"SEND BR :", c.send}, {"RECV BR :", c.recv}, {c.bits, c.stop});
+}
+
+Screen telegrams(int number, const StationSide& side) {
+  return page(number, {"TELEGRAM TYPE", {}}, {"PER. CONNECTION", {}}, {"OUT : ", side.outTelegram},
+              {"IN  :", side.inTelegram});
+}
+
+Screen alarmSimulation(int number, const StationSide& side) {
+  return page(number, {"ALARM SOUND :", side.alarmSound}, {}, {"AZIMUTH / DISTANCE", {}},
+              {"SIMULATION :", side.simulationOutput});
+}
+
+Screen controlByte(int number, const char* title, const char* caution, const StationSide& side) {
+  return firstField(
+      page(number, {title, {}}, {side.controlByte, {}}, {caution, {}}, {"NORMAL VALUE:", "0    "}));
+}
+
+Screen volume(int number, const char* word, const StationSide& side) {
+  return firstField(page(number, {{}, word}, {"AUDIO", {}}, {"VOLUME :", side.audioVolume}, {}));
+}
+
+Screen wakeUp(int number, const char* word, const StationSide& side) {
+  return firstField(page(number, {"WAKE-UP", word}, {"TIME", "DAY"}, {side.clockDay, "/24"},
+                         {timeOfDay, "02/24 >N"}));
+}
+
+Screen switchOff(int number, const char* title) {
+  return page(number, {title, {}}, {"   BY PRESSING", {}}, {"   ENTER KEY", {}}, {});
+}
+
+Screen unitConfigured(int number, const char* title, const StationSide& side, const char* prompt) {
+  return firstField(
+      page(number, {title, {}}, {side.unitRole, {}}, {"TOGGLE TO CHANGE", {}}, {{}, prompt}));
+}
+
+Screen monitorMenu(int number, const char* word) {
+  return page(number, {"(MONITORING)", word}, {"SUPPLIES", "TEMP"}, {"X-TAL CUR.", "GUNN"},
+              {"PERFORMANCE", {}});
+}
+
+Screen supplies(int number, const char* word, const MonitorTexts& t) {
+  return page(number, {"   SUPPLIES ", word}, {" 6 V :", t.sixVolts}, {"12 V :", t.twelveVolts},
+              {"BAT  :", "24.2 V    > N"});
+}
+
+Screen mixer(int number, const char* title, const MonitorTexts& t) {
+  return page(number, {title, {}}, {"SUM :", t.sum}, {"DIF :", t.dif}, {{}, "> N"});
+}
+
+Screen performance(int number, const char* word, const MonitorTexts& t, CellText servo) {
+  return page(number, {"PERFORMANCE", word}, {"AGC :", t.agc}, {"TUNING :", t.tuning},
+              {"SERVO:", std::move(servo)});
+}
+
+Screen temperatures(int number, const char* word, const MonitorTexts& t) {
+  return page(number, {"TEMPERATURES", word}, {"(CENTIGRADE)  AT", {}}, {"PIN. MOD.", t.pinMod},
+              {"DIST.PCB.", "30 >N"});
+}
+
+Screen gunnSupplies(int number, const MonitorTexts& t) {
+  return page(number, {"5V / GUNN SUPPLIES", {}}, {"5V", t.fiveVolts}, {"GUNN", t.gunn},
+              {{}, "> D"});
+}
+
+}  // namespace kestrom::shape

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "panels/common/screen.h"
+#include "panels/common/station_side.h"
+
+namespace kestrom {
+
+// The kinds of screen that every station panel shows, for its own station and for
+// the remote one. Each builder takes the screen number, the station word of the
+// screen ("MOB", "FIX", "BCN"), the side whose settings it shows and the few texts
+// in which the panels differ.
+namespace shape {
+
+using Text = StationSide::Text;
+
+Screen page(int number, ScreenLine l1, ScreenLine l2, ScreenLine l3, ScreenLine l4);
+// A screen whose digits act on its first field only: it starts there, whatever
+// field the screen before it left the digit keys on.
+Screen firstField(Screen s);
+// A screen drawn in another way when reached by another key.
+Screen variant(Screen s, int drawVariant);
+
+Screen modifyMenu(int number, const char* title, CellText firstItem, CellText locationItem);
+Screen faSelectMenu(int number, const char* title, const char* word);
+Screen frequencyPair(int number, const char* word, const char* header, const StationSide& side,
+                     const char* freqLabel, CellText freq);
+Screen addressCodes(int number, const char* word, const char* received, const char* sent,
+                    const StationSide& side);
+Screen frequencyAdjust(int number, const char* offsetLabel, const char* freqLabel,
+                       const StationSide& side);
+Screen timeDate(int number);
+Screen operatingMode(int number, const char* word, const StationSide& side, const char* prompt);
+Screen extraModes(int number, const char* word, CellText lastItem);
+Screen gainPower(int number, const StationSide& side);
+Screen remoteModify(int number, const char* label, const StationSide& side, const char* version);
+Screen commMenu(int number, const char* word);
+Screen connection(int number, const char* title, const StationSide::Connection& c);
+Screen telegrams(int number, const StationSide& side);
+Screen alarmSimulation(int number, const StationSide& side);
+Screen controlByte(int number, const char* title, const char* caution, const StationSide& side);
+Screen volume(int number, const char* word, const StationSide& side);
+Screen wakeUp(int number, const char* word, const StationSide& side);
+Screen switchOff(int number, const char* title);
+Screen unitConfigured(int number, const char* title, const StationSide& side, const char* prompt);
+
+// The MONITORING pages: fixed readings whose spacing differs between the panels.
+struct MonitorTexts {
+  const char* sixVolts;     // " 6 V :" reading
+  const char* twelveVolts;  // "12 V :" reading
+  const char* sum;          // "SUM :" reading
+  const char* dif;          // "DIF :" reading
+  const char* agc;          // "AGC :" reading
+  const char* tuning;       // "TUNING :" reading
+  const char* pinMod;       // "PIN. MOD." reading
+  const char* fiveVolts;    // "5V" reading
+  const char* gunn;         // "GUNN" reading
+};
+Screen monitorMenu(int number, const char* word);
+Screen supplies(int number, const char* word, const MonitorTexts& t);
+Screen mixer(int number, const char* title, const MonitorTexts& t);
+Screen performance(int number, const char* word, const MonitorTexts& t, CellText servo);
+Screen temperatures(int number, const char* word, const MonitorTexts& t);
+Screen gunnSupplies(int number, const MonitorTexts& t);
+
+}  // namespace shape
+}  // namespace kestrom
