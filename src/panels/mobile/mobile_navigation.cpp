@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "panels/common/quick_keys.h"
 #include "panels/common/station_panel.h"
 #include "panels/mobile/mobile_screens.h"
 #include "setup/status_lines.h"
@@ -25,54 +26,24 @@ void modifyFirstPage(StationPanel& panel) {
   panel.enterScreen(panelState(panel).ShuttleTankerSoftware ? 85 : 6);
 }
 
-// OPERATE page keys 8 (transmit power) and 9 (transmit range), acting only while
-// the station's gain mode is MANUAL. The page's status line is rewritten.
-struct Station {
-  std::string SimulationState::*gain;
-  std::string SimulationState::*power;
-  std::string SimulationState::*range;
-  std::string SimulationState::*statusLine2;
-};
-constexpr Station kMobile{&SimulationState::MobileGainMode, &SimulationState::MobileXmitPower,
-                          &SimulationState::MobileXmitRange, &SimulationState::MobileStatusLine2};
-constexpr Station kCounter{&SimulationState::CounterGainMode, &SimulationState::CounterXmitPower,
-                           &SimulationState::CounterXmitRange, &SimulationState::FixStatusLine2};
-
-void switchPower(StationPanel& panel, const Station& st) {
-  SimulationState& s = panelState(panel);
-  if (s.*st.gain != text::Manual) return;
-  bool normal = s.*st.power != text::Normal;
-  s.*st.power = normal ? text::Normal : text::Reduced;
-  setStatusChars(s.*st.statusLine2, statuspos::PowerLetter, normal ? "N" : "R");
-  panel.cell(Cell::L4).Caption = s.*st.statusLine2;
-}
-
-void switchRange(StationPanel& panel, const Station& st) {
-  SimulationState& s = panelState(panel);
-  if (s.*st.gain != text::Manual) return;
-  bool longRange = s.*st.range != text::Long;
-  s.*st.range = longRange ? text::Long : text::Short;
-  const char* letter = longRange ? "L" : "S";
-  setStatusChars(s.*st.statusLine2, statuspos::RangeLetter, letter);
-  // A Mk 3 counter station follows the Mobile's transmit range.
-  if (&st == &kMobile && isMk3(s.CounterStationKind)) {
-    s.CounterXmitRange = s.MobileXmitRange;
-    setStatusChars(s.FixStatusLine2, statuspos::RangeLetter, letter);
-  }
-  panel.cell(Cell::L4).Caption = s.*st.statusLine2;
-}
-
+// OPERATE page keys 8 (transmit power) and 9 (transmit range) of the Mobile's
+// own page 2 and the remote page 38; a Mk 3 counter station follows the Mobile's
+// range.
 void mobilePowerKey(StationPanel& panel) {
-  switchPower(panel, kMobile);
+  quickPowerKey(panel, kMobileSide);
 }
 void mobileRangeKey(StationPanel& panel) {
-  switchRange(panel, kMobile);
+  if (!quickRangeKey(panel, kMobileSide)) return;
+  SimulationState& s = panelState(panel);
+  if (!isMk3(s.CounterStationKind)) return;
+  s.CounterXmitRange = s.MobileXmitRange;
+  setStatusChars(s.FixStatusLine2, statuspos::RangeLetter, s.MobileXmitRange == text::Long ? "L" : "S");
 }
 void counterPowerKey(StationPanel& panel) {
-  switchPower(panel, kCounter);
+  quickPowerKey(panel, kFixSide);
 }
 void counterRangeKey(StationPanel& panel) {
-  switchRange(panel, kCounter);
+  quickRangeKey(panel, kFixSide);
 }
 
 }  // namespace

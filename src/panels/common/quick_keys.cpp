@@ -1,0 +1,28 @@
+#include "panels/common/quick_keys.h"
+
+#include "panels/common/station_panel.h"
+#include "setup/status_lines.h"
+
+namespace kestrom {
+
+bool quickPowerKey(StationPanel& panel, const StationSide& side) {
+  SimulationState& s = panel.state();
+  if (s.*side.gainMode != text::Manual) return false;
+  bool normal = s.*side.xmitPower != text::Normal;
+  s.*side.xmitPower = normal ? text::Normal : text::Reduced;
+  setStatusChars(s.*side.statusLine2, statuspos::PowerLetter, normal ? "N" : "R");
+  panel.cell(Cell::L4).Caption = s.*side.statusLine2;
+  return true;
+}
+
+bool quickRangeKey(StationPanel& panel, const StationSide& side) {
+  SimulationState& s = panel.state();
+  if (s.*side.gainMode != text::Manual) return false;
+  bool longRange = s.*side.xmitRange != text::Long;
+  s.*side.xmitRange = longRange ? text::Long : text::Short;
+  setStatusChars(s.*side.statusLine2, statuspos::RangeLetter, longRange ? "L" : "S");
+  panel.cell(Cell::L4).Caption = s.*side.statusLine2;
+  return true;
+}
+
+}  // namespace kestrom

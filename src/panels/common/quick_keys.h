@@ -1,0 +1,16 @@
+#pragma once
+
+#include "panels/common/station_side.h"
+
+namespace kestrom {
+
+class StationPanel;
+
+// The quick keys of an OPERATE page 2: key 8 switches the station's transmit power
+// between NORMAL and REDUCED, key 9 its range between LONG and SHORT, with the
+// letter in its status line 2, which 4L then shows. They act only while the
+// station's gain mode is MANUAL; each returns whether it changed anything.
+bool quickPowerKey(StationPanel& panel, const StationSide& side);
+bool quickRangeKey(StationPanel& panel, const StationSide& side);
+
+}  // namespace kestrom
