@@ -29,6 +29,7 @@ class Tmobile : public StationPanel {
 
  protected:
   void enterStep() override;
+  void SlewStep() override { Tracking.Timer1Timer(); }
 };
 
 // The Mobile panel's menu tree as data.
