@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <vector>
 
 #include "platform/qt/view_hub.h"
@@ -52,6 +53,8 @@ class SetupWindowView : public QMainWindow, public ModelView {
 
   void buildMenus();
   void buildBody();
+  // Hands each choice in a list to `change`, then has every view re-read its model.
+  void forwardList(QComboBox* list, std::function<void(int)> change);
   void forward(void (Tmenumain::*event)());
   void onFocusWindowChanged(QWindow* now);
   void endProgram();
