@@ -210,10 +210,9 @@ void SetupWindowView::buildBody() {
   freq_->setMaxLength(4);
   freq_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), freq_));
-  connect(freq_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    model_.MaskEdit2Change(t.toStdString());
-    hub_.refreshAll();
-  });
+  forwardEdit(
+      freq_, model_.MaskEdit2, [this](const std::string& t) { model_.MaskEdit2Change(t); },
+      [this] { model_.MaskEdit2Exit(); });
   offset_ = new QComboBox(left);
   offset_->setObjectName(QStringLiteral("ComboBox5"));
   offset_->setAccessibleName(QStringLiteral("Mob."));
@@ -244,15 +243,9 @@ void SetupWindowView::buildBody() {
   range_->setMaxLength(5);
   range_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), range_));
-  connect(range_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    model_.MaskEdit1Change(t.toStdString());
-    hub_.refreshAll();
-  });
-  connect(range_, &QLineEdit::editingFinished, this, [this] {
-    if (refreshing_) return;
-    model_.MaskEdit1Exit();
-    hub_.refreshAll();
-  });
+  forwardEdit(
+      range_, model_.MaskEdit1, [this](const std::string& t) { model_.MaskEdit1Change(t); },
+      [this] { model_.MaskEdit1Exit(); });
   label("Mtr.", left, 64, 210);
 
   // Sector, with the quadrants it names.
@@ -318,6 +311,31 @@ void SetupWindowView::forwardList(QComboBox* list, std::function<void(int)> chan
         hub_.refreshAll();
       },
       [this] { hub_.refreshAll(); });
+}
+
+void SetupWindowView::forwardEdit(QLineEdit* edit, const Edit& shown,
+                                  const std::function<void(const std::string&)>& type,
+                                  const std::function<void()>& finish) {
+  connect(edit, &QLineEdit::textEdited, this, [this, type](const QString& t) {
+    if (refreshing_) return;
+    type(t.toStdString());
+    hub_.refreshAll();
+  });
+  connect(edit, &QLineEdit::editingFinished, this, [this, finish] {
+    if (refreshing_) return;
+    finish();
+    hub_.refreshAll();
+  });
+  // Typing has been handed on by textEdited, which comes first; a text the model
+  // refused is already replaced, so its textChanged is stale. What is left is a
+  // change made by other means (an assistive tool writing the text): a whole entry.
+  connect(edit, &QLineEdit::textChanged, this,
+          [this, edit, &shown, type, finish](const QString& t) {
+            if (refreshing_ || t != edit->text() || t == qs(shown.Text)) return;
+            type(t.toStdString());
+            finish();
+            hub_.refreshAll();
+          });
 }
 
 void SetupWindowView::refreshFromModel() {
