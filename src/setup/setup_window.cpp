@@ -214,10 +214,29 @@ void Tmenumain::ComboBox3Change(int index) {
 }
 
 bool Tmenumain::MaskEdit2Change(const std::string& text) {
-  if (text.size() > 4 || !allDigits(text)) return false;
+  if (!MaskEdit2.Enabled || text.size() > 4 || !allDigits(text)) return false;
   MaskEdit2.Text = text;
-  sim_.state().CounterFreq = text;
   return true;
+}
+
+void Tmenumain::MaskEdit2Exit() {
+  if (!MaskEdit2.Enabled) return;
+  std::string& counterFreq = sim_.state().CounterFreq;
+  const std::string entry = MaskEdit2.Text;
+  if (entry.size() == 4 && allDigits(entry)) {
+    int mhz = 0;
+    for (char c : entry) mhz = mhz * 10 + (c - '0');
+    if (mhz >= 9200 && mhz <= 9399) {
+      counterFreq = entry;
+      return;
+    }
+  }
+  // Put back before the message: the edit loses the focus to the message box,
+  // which ends the entry again.
+  MaskEdit2.Text = counterFreq;
+  const std::string what =
+      entry.empty() ? "No frequency was entered" : "The frequency \"" + entry + "\" is not valid";
+  sim_.services().dialogs.error(what + ": enter four digits from 9200 to 9399.");
 }
 
 void Tmenumain::ComboBox5Change(int index) {

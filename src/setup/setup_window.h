@@ -79,8 +79,13 @@ class Tmenumain : public WindowModel {
 
   // Mk 3 settings, shuttle tanker software.
   void ComboBox3Change(int index);
-  // Keeps digits only, at most four; returns false and keeps the old text otherwise.
+  // Mk 3 "Freq.": typing keeps digits only, at most four, and stores nothing yet;
+  // returns false and keeps the old text otherwise, or while the edit is disabled.
   bool MaskEdit2Change(const std::string& text);
+  // The entry ends: four digits naming a frequency from 9200 to 9399 become
+  // CounterFreq. Anything else is refused with a message; CounterFreq keeps its
+  // value and the edit shows it again.
+  void MaskEdit2Exit();
   void ComboBox5Change(int index);
   void CheckBox2Click(bool checked);
 

@@ -7,6 +7,7 @@
 #include "panels/mobile/mobile_panel.h"
 #include "support/fakes.h"
 #include "support/press_keys.h"
+#include "windows/aid_display.h"
 
 namespace kestrom {
 namespace {
@@ -297,6 +298,41 @@ TEST(StationPanels, FixAndMobileStartOnTheirMainMenus) {
   fix.Show();
   EXPECT_EQ(fix.EditField, 0);
   EXPECT_EQ(fix.AidRepaintDone, 1);
+}
+
+// A tap (an assistive tool's press) of a slew key turns the antenna one slew step
+// at once and leaves it still; a tap of any other key is its click.
+TEST(StationPanels, ATappedSlewKeyTurnsTheAntennaOneStep) {
+  testing::Rig rig;
+  Tmobile& mobile = rig.sim.mobile();
+  S& s = rig.state();
+  s.AntennaDirection = 100;
+  mobile.Show();
+  mobile.tap(PanelKey::Right);
+  EXPECT_NEAR(s.AntennaDirection, 100.4, 1e-9);
+  mobile.tap(PanelKey::Left);
+  mobile.tap(PanelKey::Left);
+  EXPECT_NEAR(s.AntennaDirection, 99.6, 1e-9);
+  EXPECT_FALSE(mobile.Tracking.Timer1.Enabled());
+  EXPECT_EQ(mobile.Tracking.SlewDirection, Slew::Stopped);
+  rig.advance(1000);
+  EXPECT_NEAR(s.AntennaDirection, 99.6, 1e-9);
+
+  Tfix& fix = rig.sim.fix();
+  s.FixAzimuth = 100;
+  fix.tap(PanelKey::Right);
+  EXPECT_NEAR(s.FixAzimuth, 100.4, 1e-9);
+  fix.tap(PanelKey::Left);
+  EXPECT_NEAR(s.FixAzimuth, 100.0, 1e-9);
+  EXPECT_EQ(fix.FixSlewCommand, Slew::Stopped);
+  EXPECT_FALSE(rig.sim.aid().Timer1.Enabled());
+  rig.advance(1000);
+  EXPECT_NEAR(s.FixAzimuth, 100.0, 1e-9);
+
+  mobile.tap(PanelKey::D5);
+  EXPECT_EQ(mobile.MenuState, 36);
+  mobile.tap(PanelKey::Menu);
+  EXPECT_EQ(mobile.MenuState, 0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
+#include "setup/link_evaluation.h"
 #include "support/fakes.h"
 #include "windows/about_box.h"
 #include "windows/aid_display.h"
@@ -405,16 +406,71 @@ TEST(SetupScenario, Mk3SettingsAndShuttleTankerReachTheRecord) {
   EXPECT_EQ(rig.state().CounterMk3Addr, "A    A");
   w.ComboBox5Change(0);
   EXPECT_EQ(rig.state().CounterMk3FreqOffset, "+ 30 MHZ");
-  EXPECT_TRUE(w.MaskEdit2Change("9230"));
-  EXPECT_EQ(rig.state().CounterFreq, "9230");
-  EXPECT_FALSE(w.MaskEdit2Change("92a0"));
-  EXPECT_FALSE(w.MaskEdit2Change("92300"));
-  EXPECT_EQ(w.MaskEdit2.Text, "9230");
-  EXPECT_EQ(rig.state().CounterFreq, "9230");
   w.CheckBox2Click(true);
   EXPECT_EQ(rig.state().ShuttleTankerSoftware, 1);
   w.CheckBox2Click(false);
   EXPECT_EQ(rig.state().ShuttleTankerSoftware, 0);
+}
+
+// Typing "9", "93", ... into the Mk 3 "Freq." edit: the frequency counts once the
+// entry ends, and only a frequency of the Mk 3 band.
+TEST(SetupScenario, Mk3FrequencyIsStoredWhenTheEntryEnds) {
+  Rig rig;
+  Tmenumain& w = rig.sim.setup();
+  w.RadioButton2Click();  // Mk 3 fix: the Mobile 30 MHz below it (9270 to 9300)
+  auto frequenciesFit = [&] { return evaluateLink(rig.state(), 3, 100).FrequencyMatch == 1; };
+  ASSERT_TRUE(frequenciesFit());
+  for (const char* typed : {"", "9", "93", "933", "9330"}) {
+    EXPECT_TRUE(w.MaskEdit2Change(typed)) << typed;
+    EXPECT_EQ(rig.state().CounterFreq, "9300") << typed;
+    EXPECT_TRUE(frequenciesFit()) << typed;
+  }
+  EXPECT_FALSE(w.MaskEdit2Change("93a0"));
+  EXPECT_FALSE(w.MaskEdit2Change("93300"));
+  EXPECT_EQ(w.MaskEdit2.Text, "9330");
+  w.MaskEdit2Exit();
+  EXPECT_EQ(rig.state().CounterFreq, "9330");
+  EXPECT_FALSE(frequenciesFit());
+  EXPECT_TRUE(rig.dialogs.shown.empty());
+
+  // Short, empty or out of the band: a message, and the last good value stays.
+  struct Bad {
+    const char* typed;
+    const char* message;
+  };
+  const Bad bad[] = {
+      {"93", "The frequency \"93\" is not valid: enter four digits from 9200 to 9399."},
+      {"9400", "The frequency \"9400\" is not valid: enter four digits from 9200 to 9399."},
+      {"9199", "The frequency \"9199\" is not valid: enter four digits from 9200 to 9399."},
+      {"", "No frequency was entered: enter four digits from 9200 to 9399."},
+  };
+  for (const Bad& b : bad) {
+    rig.dialogs.shown.clear();
+    ASSERT_TRUE(w.MaskEdit2Change(b.typed));
+    w.MaskEdit2Exit();
+    ASSERT_EQ(rig.dialogs.shown.size(), 1u) << b.typed;
+    EXPECT_EQ(rig.dialogs.shown[0].kind, "error");
+    EXPECT_EQ(rig.dialogs.shown[0].text, b.message);
+    EXPECT_EQ(rig.state().CounterFreq, "9330") << b.typed;
+    EXPECT_EQ(w.MaskEdit2.Text, "9330") << b.typed;
+  }
+  // The band's ends are frequencies; an entry that ends twice is stored once.
+  rig.dialogs.shown.clear();
+  for (const char* edge : {"9200", "9399"}) {
+    w.MaskEdit2Change(edge);
+    w.MaskEdit2Exit();
+    w.MaskEdit2Exit();
+    EXPECT_EQ(rig.state().CounterFreq, edge);
+  }
+  EXPECT_TRUE(rig.dialogs.shown.empty());
+
+  // Disabled for a Mk 4 counter station: no input, no message.
+  w.RadioButton4Click();
+  rig.state().CounterFreq = "9300";
+  EXPECT_FALSE(w.MaskEdit2Change("9250"));
+  w.MaskEdit2Exit();
+  EXPECT_EQ(rig.state().CounterFreq, "9300");
+  EXPECT_TRUE(rig.dialogs.shown.empty());
 }
 
 TEST(SetupScenario, RangeKeepsFiveDigits) {

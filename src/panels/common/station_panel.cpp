@@ -73,6 +73,13 @@ void StationPanel::release(PanelKey key) {
   if (key == PanelKey::Right) SlewKeyUp(true);
 }
 
+void StationPanel::tap(PanelKey key) {
+  press(key);
+  if (key != PanelKey::Left && key != PanelKey::Right) return;
+  SlewStep();
+  release(key);
+}
+
 void StationPanel::DigitKey(char digit) {
   keyInStep(digit);
   navigate(digit);

@@ -58,6 +58,11 @@ class StationPanel : public WindowModel {
   // Input from the view: a click or mouse-down, and the mouse-up of the slew keys.
   void press(PanelKey key);
   void release(PanelKey key);
+  // A short press with nothing held, as an assistive tool or a switch device gives
+  // it. A digit or function key acts as on a click. A slew key goes down, the
+  // antenna turns by one slew step and the key comes up again, so each tap turns
+  // the antenna a little, the same on every machine however busy it is.
+  void tap(PanelKey key);
 
   // Key events of the front plate.
   virtual void DigitKey(char digit);  // key-in step, then navigation step
@@ -111,6 +116,8 @@ class StationPanel : public WindowModel {
   virtual void keyInStep(char digit);
   // The navigation step of a digit key: the menu row of MenuState.
   virtual void navigate(char digit);
+  // One tick of the slew that a held slew key drives.
+  virtual void SlewStep() {}
   // What ENTER stores and does on the current screen.
   virtual void enterStep();
 

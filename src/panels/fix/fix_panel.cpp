@@ -37,6 +37,10 @@ void Tfix::SlewKeyUp(bool right) {
   FixSlewCommand = Slew::Stopped;
 }
 
+void Tfix::SlewStep() {
+  sim_.aid().Timer1Timer();
+}
+
 void Tfix::navigate(char digit) {
   if (digit == '0' || digit == '7') return;
   StationPanel::navigate(digit);

@@ -43,6 +43,8 @@ class Tfix : public StationPanel {
  protected:
   // Keys 0 and 7 never change the Fix's screen.
   void navigate(char digit) override;
+  // The AID display's sweep tick turns the Fix antenna.
+  void SlewStep() override;
 };
 
 }  // namespace kestrom

@@ -35,6 +35,9 @@ class Tmobile : public StationPanel {
   void perTelegramsEntered();       // PER. TELEGRAMS: the setup window's telegram list follows
   void configuredBearingEntered();  // the configuration run's antenna bearing
   bool stationCodeEntered();        // ENTER STATION: the station profile of the code
+
+ protected:
+  void SlewStep() override { Tracking.Timer1Timer(); }
 };
 
 // The Mobile panel's menu tree as data.

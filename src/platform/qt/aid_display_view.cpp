@@ -110,6 +110,7 @@ AidDisplayView::AidDisplayView(Taiddisplay& model, ViewHub& hub)
   close_ = new QPushButton(QStringLiteral("Close"), this);
   close_->setGeometry(68, 185, 75, 25);
   close_->setAccessibleName(close_->text());
+  close_->setAutoDefault(true);  // Return presses it when focused, as Space does
   connect(close_, &QPushButton::clicked, this,
           [this] { forward([this] { model_.BitBtn1Click(); }); });
 

@@ -18,6 +18,7 @@ BearingView::BearingView(Tabw& model, ViewHub& hub) : AuxWindowBase(model, hub),
   close_ = new QPushButton(QStringLiteral("Close"), this);
   close_->setGeometry((width() - 75) / 2, height() - 37, 75, 25);
   close_->setAccessibleName(close_->text());
+  close_->setAutoDefault(true);  // Return presses it when focused, as Space does
   connect(close_, &QPushButton::clicked, this,
           [this] { forward([this] { model_.BitBtn1Click(); }); });
 

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "windows/config_view.h"
@@ -30,7 +31,8 @@ ConfigViewView::ConfigViewView(Tconfigview& model, ViewHub& hub)
     box->setAccessibleName(box->text());
     box->setAccessibleDescription(label->text());
     label->setBuddy(box);
-    connect(box, &QCheckBox::clicked, this,
+    // Any change of the box by the trainee: a click, Space, an assistive tool's toggle.
+    connect(box, &QCheckBox::toggled, this,
             [this, row](bool checked) { forward([&] { model_.CheckBoxClick(row, checked); }); });
     grid->addWidget(label, row - 1, 0);
     grid->addWidget(box, row - 1, 1);
@@ -43,6 +45,7 @@ ConfigViewView::ConfigViewView(Tconfigview& model, ViewHub& hub)
   close_ = new QPushButton(QStringLiteral("Close"), this);
   close_->setFixedSize(75, 25);
   close_->setAccessibleName(close_->text());
+  close_->setAutoDefault(true);  // Return presses it when focused, as Space does
   connect(close_, &QPushButton::clicked, this,
           [this] { forward([this] { model_.BitBtn1Click(); }); });
   layout->addWidget(close_, 0, Qt::AlignHCenter);
@@ -54,6 +57,7 @@ void ConfigViewView::refreshControls() {
   for (int row = 1; row <= Tconfigview::kRows; ++row) {
     const CheckBox* state = model_.checkBox(row);
     QCheckBox* box = boxes_[row - 1];
+    const QSignalBlocker quiet(box);  // drawing the model is no click
     if (box->isChecked() != state->Checked) box->setChecked(state->Checked);
     if (box->isEnabled() != state->Enabled) box->setEnabled(state->Enabled);
   }

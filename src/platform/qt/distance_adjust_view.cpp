@@ -92,6 +92,7 @@ QPushButton* DistanceAdjustView::button(const char* text) {
   auto* b = new QPushButton(QString::fromUtf8(text), this);
   b->setFixedSize(75, 25);
   b->setAccessibleName(b->text());
+  b->setAutoDefault(true);  // Return presses it when focused, as Space does
   return b;
 }
 

@@ -110,6 +110,7 @@ PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, 
     } else {
       connect(button, &QAbstractButton::clicked, this, [this, key] { press(key); });
     }
+    connect(button, &PanelKeyButton::tapped, this, [this, key] { tap(key); });
     keys_.push_back(button);
   }
 
@@ -154,6 +155,12 @@ void PanelView::press(PanelKey key) {
 
 void PanelView::release(PanelKey key) {
   model_.release(key);
+  hub_.refreshAll();
+}
+
+void PanelView::tap(PanelKey key) {
+  if (isHeld(key)) return;  // already down: the hold goes on until let go
+  model_.tap(key);
   hub_.refreshAll();
 }
 

@@ -22,7 +22,9 @@ namespace kestrom {
 // Mouse: digit and function keys act on a click; the slew keys press on mouse
 // down and release on mouse up. Keyboard: 0-9, Delete or Backspace (DEL), N (NEXT),
 // M (MENU), Return or Enter (ENTER), Left and Right held (slew). A key held down
-// acts once, however the platform reports its auto-repeat.
+// acts once, however the platform reports its auto-repeat. Assistive tools press a
+// key with its accessible press action, a tap: a slew key tapped turns the antenna
+// by one slew step.
 class PanelView : public QWidget, public ModelView {
   Q_OBJECT
  public:
@@ -57,6 +59,7 @@ class PanelView : public QWidget, public ModelView {
  private:
   void press(PanelKey key);
   void release(PanelKey key);
+  void tap(PanelKey key);
   // A slew key is held while the mouse or the keyboard holds it: the model hears
   // the first hold as a press and the last let-go as a release.
   bool isHeld(PanelKey key) const;

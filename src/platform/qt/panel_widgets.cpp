@@ -18,7 +18,33 @@ constexpr QChar kSignalBar(0x7F);
 const QColor kButtonShadow(0x80, 0x80, 0x80);  // the cells' background
 constexpr int kMaxCellHeight = 19;             // lines are 20 pixels apart
 
-// Cells read as static text and the lamp as an indicator.
+// A key of the front plate to assistive tools: a button whose press action taps
+// the key.
+class PanelKeyAccessible : public QAccessibleWidget {
+ public:
+  explicit PanelKeyAccessible(PanelKeyButton* key) : QAccessibleWidget(key, QAccessible::Button) {}
+
+  QStringList actionNames() const override {
+    return key()->isEnabled() ? QStringList{pressAction()} : QStringList{};
+  }
+  void doAction(const QString& actionName) override {
+    if (actionName == pressAction()) {
+      key()->tap();
+      return;
+    }
+    QAccessibleWidget::doAction(actionName);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.pressed = key()->isDown();
+    return s;
+  }
+
+ private:
+  PanelKeyButton* key() const { return static_cast<PanelKeyButton*>(widget()); }
+};
+
+// Cells read as static text, the lamp as an indicator, keys as buttons.
 QAccessibleInterface* panelAccessibleFactory(const QString& className, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   auto* widget = static_cast<QWidget*>(object);
@@ -26,6 +52,8 @@ QAccessibleInterface* panelAccessibleFactory(const QString& className, QObject* 
     return new QAccessibleWidget(widget, QAccessible::StaticText);
   if (className == QLatin1String("kestrom::LampWidget"))
     return new QAccessibleWidget(widget, QAccessible::Indicator);
+  if (className == QLatin1String("kestrom::PanelKeyButton"))
+    return new PanelKeyAccessible(static_cast<PanelKeyButton*>(widget));
   return nullptr;
 }
 
@@ -238,12 +266,17 @@ void DisplayCellWidget::paintEvent(QPaintEvent*) {
 // ---------------------------------------------------------------- PanelKeyButton
 
 PanelKeyButton::PanelKeyButton(PanelKey key, QWidget* parent) : QAbstractButton(parent), key_(key) {
+  installAccessibleFactory();
   const QString legend = QString::fromLatin1(keyLegend(key));
   setText(legend);
   setAccessibleName(legend);
   // The panel window itself takes the keyboard; keys never hold the focus.
   setFocusPolicy(Qt::NoFocus);
   setCursor(Qt::PointingHandCursor);
+}
+
+void PanelKeyButton::tap() {
+  if (isEnabled()) emit tapped();
 }
 
 void PanelKeyButton::paintEvent(QPaintEvent*) {

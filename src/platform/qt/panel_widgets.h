@@ -51,7 +51,9 @@ class DisplayCellWidget : public QWidget {
 };
 
 // One key of the front plate, drawn as a raised key cap with its legend.
-// The accessible name is the legend; the accessible press action presses the key.
+// The accessible name is the legend; the accessible press action taps the key
+// (tap()), which a slew key turns into one short slew step rather than a hold of
+// however long the toolkit's animated click lasts.
 class PanelKeyButton : public QAbstractButton {
   Q_OBJECT
  public:
@@ -59,6 +61,11 @@ class PanelKeyButton : public QAbstractButton {
   PanelKey key() const { return key_; }
   // Slew keys act while held; the others act on a click.
   bool actsWhileHeld() const { return key_ == PanelKey::Left || key_ == PanelKey::Right; }
+  // A press without a hold: emits tapped() while the key is enabled.
+  void tap();
+
+ signals:
+  void tapped();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

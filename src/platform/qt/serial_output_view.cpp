@@ -90,11 +90,14 @@ QComboBox* SerialOutputView::addList(QGroupBox* group, const char* name, int y, 
   list->setObjectName(QString::fromLatin1(name));
   list->setAccessibleDescription(QString::fromLatin1(name));
   list->setGeometry(kControlX, y, kControlWidth, kRowHeight);
-  // activated: the operator's choice only, not the model's own selections.
-  connect(list, &QComboBox::activated, this, [this, change](int index) {
-    change(model_, index);
-    afterEvent();
-  });
+  // The operator's choices only, not the model's own selections.
+  forwardChoices(
+      list,
+      [this, change](int index) {
+        change(model_, index);
+        afterEvent();
+      },
+      [this] { hub_.refreshAll(); });
   return list;
 }
 
@@ -104,7 +107,9 @@ QCheckBox* SerialOutputView::addBox(QGroupBox* group, const char* name, const ch
   box->setObjectName(QString::fromLatin1(name));
   box->setAccessibleName(box->text());
   box->setGeometry(kControlX, y, kControlWidth, 22);
-  connect(box, &QCheckBox::clicked, this, [this, click](bool checked) {
+  // toggled, not clicked: an assistive tool's toggle action changes the box without
+  // a click. The view's own drawing sends nothing (draw).
+  connect(box, &QCheckBox::toggled, this, [this, click](bool checked) {
     click(model_, checked);
     afterEvent();
   });

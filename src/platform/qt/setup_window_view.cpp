@@ -202,11 +202,7 @@ void SetupWindowView::buildBody() {
   addr_->setAccessibleName(QStringLiteral("Addr."));
   addr_->setGeometry(4, 114, 66, 22);
   showList(addr_, model_.ComboBox3);
-  connect(addr_, &QComboBox::currentIndexChanged, this, [this](int i) {
-    if (refreshing_) return;
-    model_.ComboBox3Change(i);
-    hub_.refreshAll();
-  });
+  forwardList(addr_, [this](int i) { model_.ComboBox3Change(i); });
   freq_ = new QLineEdit(left);
   freq_->setObjectName(QStringLiteral("MaskEdit2"));
   freq_->setAccessibleName(QStringLiteral("Freq."));
@@ -214,20 +210,15 @@ void SetupWindowView::buildBody() {
   freq_->setMaxLength(4);
   freq_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), freq_));
-  connect(freq_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    model_.MaskEdit2Change(t.toStdString());
-    hub_.refreshAll();
-  });
+  forwardEdit(
+      freq_, model_.MaskEdit2, [this](const std::string& t) { model_.MaskEdit2Change(t); },
+      [this] { model_.MaskEdit2Exit(); });
   offset_ = new QComboBox(left);
   offset_->setObjectName(QStringLiteral("ComboBox5"));
   offset_->setAccessibleName(QStringLiteral("Mob."));
   offset_->setGeometry(112, 114, 84, 22);
   showList(offset_, model_.ComboBox5);
-  connect(offset_, &QComboBox::currentIndexChanged, this, [this](int i) {
-    if (refreshing_) return;
-    model_.ComboBox5Change(i);
-    hub_.refreshAll();
-  });
+  forwardList(offset_, [this](int i) { model_.ComboBox5Change(i); });
 
   // Software in the Mobile.
   auto* software = new QGroupBox(QStringLiteral(" Software in Mobile Kestrom "), left);
@@ -235,7 +226,10 @@ void SetupWindowView::buildBody() {
   shuttle_ = new QCheckBox(QStringLiteral("Shuttle Tanker Software"), software);
   shuttle_->setObjectName(QStringLiteral("CheckBox2"));
   shuttle_->setGeometry(8, 18, 180, 20);
-  connect(shuttle_, &QCheckBox::clicked, this, [this](bool on) {
+  // toggled, not clicked: an assistive tool's toggle action changes the box without
+  // a click.
+  connect(shuttle_, &QCheckBox::toggled, this, [this](bool on) {
+    if (refreshing_) return;
     model_.CheckBox2Click(on);
     hub_.refreshAll();
   });
@@ -249,15 +243,9 @@ void SetupWindowView::buildBody() {
   range_->setMaxLength(5);
   range_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), range_));
-  connect(range_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    model_.MaskEdit1Change(t.toStdString());
-    hub_.refreshAll();
-  });
-  connect(range_, &QLineEdit::editingFinished, this, [this] {
-    if (refreshing_) return;
-    model_.MaskEdit1Exit();
-    hub_.refreshAll();
-  });
+  forwardEdit(
+      range_, model_.MaskEdit1, [this](const std::string& t) { model_.MaskEdit1Change(t); },
+      [this] { model_.MaskEdit1Exit(); });
   label("Mtr.", left, 64, 210);
 
   // Sector, with the quadrants it names.
@@ -267,11 +255,7 @@ void SetupWindowView::buildBody() {
   sector_->setAccessibleName(QStringLiteral("Sector"));
   sector_->setGeometry(4, 252, 56, 22);
   showList(sector_, model_.ComboBox1);
-  connect(sector_, &QComboBox::activated, this, [this](int i) {
-    if (refreshing_) return;
-    model_.ComboBox1Change(i);
-    hub_.refreshAll();
-  });
+  forwardList(sector_, [this](int i) { model_.ComboBox1Change(i); });
   auto* quadrants = new QFrame(left);
   quadrants->setObjectName(QStringLiteral("Sectors"));
   quadrants->setGeometry(120, 228, 64, 64);
@@ -295,15 +279,12 @@ void SetupWindowView::buildBody() {
   level_->setAccessibleName(QStringLiteral("Level"));
   level_->setGeometry(4, 302, 112, 22);
   showList(level_, model_.ComboBox2);
-  connect(level_, &QComboBox::activated, this, [this](int i) {
-    if (refreshing_) return;
-    model_.ComboBox2Change(i);
-    hub_.refreshAll();
-  });
+  forwardList(level_, [this](int i) { model_.ComboBox2Change(i); });
 
   exitSetup_ = new QPushButton(QStringLiteral("Exit Setup"), left);
   exitSetup_->setObjectName(QStringLiteral("BitBtn1"));
   exitSetup_->setGeometry(4, 336, 192, 28);
+  exitSetup_->setAutoDefault(true);  // Return presses it when focused, as Space does
   connect(exitSetup_, &QPushButton::clicked, this, [this] { forward(&Tmenumain::BitBtn1Click); });
 
   auto* peripheral = new QGroupBox(QStringLiteral(" Peripheral Output "), left);
@@ -311,6 +292,7 @@ void SetupWindowView::buildBody() {
   setupTelegrams_ = new QPushButton(QStringLiteral("Setup Telegrams"), peripheral);
   setupTelegrams_->setObjectName(QStringLiteral("BitBtn2"));
   setupTelegrams_->setGeometry(8, 22, 176, 28);
+  setupTelegrams_->setAutoDefault(true);
   connect(setupTelegrams_, &QPushButton::clicked, this,
           [this] { forward(&Tmenumain::BitBtn2Click); });
 
@@ -318,6 +300,42 @@ void SetupWindowView::buildBody() {
   rightHalf_->setObjectName(QStringLiteral("rightHalf"));
   rightHalf_->setGeometry(Tmenumain::kMenuWidth, 0,
                           Tmenumain::kTelegramWidth - Tmenumain::kMenuWidth, kBodyHeight);
+}
+
+void SetupWindowView::forwardList(QComboBox* list, std::function<void(int)> change) {
+  forwardChoices(
+      list,
+      [this, change = std::move(change)](int index) {
+        if (refreshing_) return;
+        change(index);
+        hub_.refreshAll();
+      },
+      [this] { hub_.refreshAll(); });
+}
+
+void SetupWindowView::forwardEdit(QLineEdit* edit, const Edit& shown,
+                                  const std::function<void(const std::string&)>& type,
+                                  const std::function<void()>& finish) {
+  connect(edit, &QLineEdit::textEdited, this, [this, type](const QString& t) {
+    if (refreshing_) return;
+    type(t.toStdString());
+    hub_.refreshAll();
+  });
+  connect(edit, &QLineEdit::editingFinished, this, [this, finish] {
+    if (refreshing_) return;
+    finish();
+    hub_.refreshAll();
+  });
+  // Typing has been handed on by textEdited, which comes first; a text the model
+  // refused is already replaced, so its textChanged is stale. What is left is a
+  // change made by other means (an assistive tool writing the text): a whole entry.
+  connect(edit, &QLineEdit::textChanged, this,
+          [this, edit, &shown, type, finish](const QString& t) {
+            if (refreshing_ || t != edit->text() || t == qs(shown.Text)) return;
+            type(t.toStdString());
+            finish();
+            hub_.refreshAll();
+          });
 }
 
 void SetupWindowView::refreshFromModel() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/qt/view_hub.h"
@@ -52,6 +54,14 @@ class SetupWindowView : public QMainWindow, public ModelView {
 
   void buildMenus();
   void buildBody();
+  // Hands each choice in a list to `change`, then has every view re-read its model.
+  void forwardList(QComboBox* list, std::function<void(int)> change);
+  // Typing in an edit goes to `type` key by key and `finish` ends the entry (Return,
+  // the focus leaving). Any other change of its text is a whole entry: `type` and
+  // then `finish`. `shown` is the model's edit.
+  void forwardEdit(QLineEdit* edit, const Edit& shown,
+                   const std::function<void(const std::string&)>& type,
+                   const std::function<void()>& finish);
   void forward(void (Tmenumain::*event)());
   void onFocusWindowChanged(QWindow* now);
   void endProgram();
