@@ -6,6 +6,7 @@
 #include "app/simulator.h"
 #include "panels/common/station_panel.h"
 #include "panels/fix/fix_panel.h"
+#include "panels/mobile/mobile_live_pages.h"
 #include "setup/distance_draw.h"
 #include "setup/setup_window.h"
 #include "setup/status_lines.h"
@@ -16,13 +17,6 @@
 namespace kestrom {
 
 namespace {
-
-const std::string kStarDist = "DIST:                *";
-const std::string kStarAzm = "AZM:                 *";
-
-std::string bars(int n) {
-  return std::string(static_cast<std::size_t>(n), '\x7f');
-}
 
 // Windows the cycle writes into besides its own panel.
 void tickConfigBoxes(Simulator& sim, const LinkConditions& c) {
@@ -79,7 +73,6 @@ void MobileTracking::slewKeyUp() {
 }
 
 void MobileTracking::FormShow() {
-  BeamLinesFlag = 0;
   FirstShow = 0;
   Timer1.start();
 }
@@ -218,8 +211,6 @@ void MobileTracking::Timer3Timer() {
 
 void MobileTracking::linkedCycle(Extended d) {
   SimulationState& s = sim_.state();
-  RandomSource& random = sim_.services().random;
-  int screen = panel_.MenuState;
   if (d >= -2 && d < 2) {
     SlowSlew = 1;
     s.ServoText = servoText("25");
@@ -246,123 +237,58 @@ void MobileTracking::linkedCycle(Extended d) {
     ScanState = Scan::Idle;
     Timer1.stop();
     setThreeLampColours(clLime);
-    if (screen == 9) panel_.cell(Cell::L4).Caption = "SIGNL : " + bars(13);
-    if (screen == 31) panel_.cell(Cell::R4).Caption = s.ServoText + "     >N";
-    lockedPages();
-    BeamLinesFlag = 0;
+    LiveReadings readings = lockedReadings();
+    writePage(LinkState::OnTarget, readings);
     return;
   }
 
-  BeamLinesFlag = 1;
   panel_.ApdStatusLight1.Lit = InBeam != 0;
   panel_.ApdStatusLight1.LitColor = clRed;
   s.InLock = 0;
-  if (screen == 9) panel_.cell(Cell::L4).Caption = "SIGNL : " + bars(2);
-  if (screen == 31) panel_.cell(Cell::R4).Caption = s.ServoText + "     >N";
-  if (screen == 3) {
-    panel_.cell(Cell::L1).Caption = kStarDist;
-    panel_.cell(Cell::L2).Caption = kStarAzm;
-    panel_.cell(Cell::R4).Caption = "";
-  }
-  if (screen == 37 || screen == 38) {
-    panel_.cell(Cell::L1).Caption = kStarDist;
-    panel_.cell(Cell::L2).Caption = kStarAzm;
-    panel_.cell(Cell::L3).Caption = "SGNL:  ";
-  }
-  if (screen == 39) {
-    panel_.cell(Cell::L1).Caption = "";
-    panel_.cell(Cell::L2).Caption = "";
-    panel_.cell(Cell::L3).Caption = "-85DB";
-  }
-  if ((screen == 1 || screen == 2) && InBeam) {
-    setThreeLampColours(clRed);
-    panel_.cell(Cell::L1).Caption = kStarDist;
-    panel_.cell(Cell::L2).Caption = kStarAzm;
-    panel_.cell(Cell::L3).Caption = "SGNL:  " + bars(random.random(2));
-    panel_.cell(Cell::R3).Caption = "-" + std::to_string(72 - random.random(3));
-  }
+  LiveReadings readings{sim_.services().random, s.ServoText};
+  writePage(InBeam ? LinkState::InBeam : LinkState::OutOfBeam, readings);
 }
 
 void MobileTracking::notLinkedCycle() {
   SimulationState& s = sim_.state();
-  RandomSource& random = sim_.services().random;
-  int screen = panel_.MenuState;
   SlowSlew = 0;
   InBeam = 0;
   s.InLock = 0;
   setThreeLamps(false);
   showLampPanels(false);
-  if (screen == 1 || screen == 2) {
-    panel_.cell(Cell::L1).Caption = kStarDist;
-    panel_.cell(Cell::L2).Caption = kStarAzm;
-    panel_.cell(Cell::L3).Caption = "SGNL:  ";
-    panel_.cell(Cell::R3).Caption = "-" + std::to_string(85 - random.random(3));
-  }
-  if (screen == 3) {
-    panel_.cell(Cell::L1).Caption = kStarDist;
-    panel_.cell(Cell::L2).Caption = kStarAzm;
-  }
-  if (screen == 4) {
-    panel_.cell(Cell::L1).Caption = "";
-    panel_.cell(Cell::L2).Caption = "";
-  }
-  if (screen == 37 || screen == 38) {
-    panel_.cell(Cell::L1).Caption = kStarDist;
-    panel_.cell(Cell::L3).Caption = "SGNL:  ";
-    panel_.cell(Cell::R3).Caption = "-" + std::to_string(85 - random.random(3));
-  }
-  if (screen == 39) {
-    panel_.cell(Cell::L1).Caption = "";
-    panel_.cell(Cell::L3).Caption = "-" + std::to_string(85 - random.random(3)) + "DB";
-  }
+  LiveReadings readings{sim_.services().random, s.ServoText};
+  writePage(LinkState::NotLinked, readings);
 }
 
-void MobileTracking::lockedPages() {
+void MobileTracking::writePage(LinkState state, LiveReadings& readings) {
+  LivePageEffects effects = writeLivePage(panel_, mobileLivePages(), state, readings);
+  if (effects.lamps) setThreeLampColours(*effects.lamps);
+  if (effects.setsInLock) sim_.state().InLock = 1;
+}
+
+// The readings of a locked cycle. The azimuth jitters by the level (Expert up to
+// 0.19, Beginner up to 0.02 degrees) and at Expert the distance by up to 1 m.
+LiveReadings MobileTracking::lockedReadings() {
   SimulationState& s = sim_.state();
   RandomSource& random = sim_.services().random;
   int level = sim_.setup().Level();
-  int screen = panel_.MenuState;
-  bool beacon = isBeacon(s.CounterStationKind);
-
   Extended azimuth = reciprocalAzimuth(s.FixAzimuth);
   if (level == 3) azimuth += static_cast<Extended>(random.random(20)) / 100;
   if (level == 1) azimuth += static_cast<Extended>(random.random(3)) / 100;
   Extended expertAddition = level == 3 ? static_cast<Extended>(random.randomReal()) : 0;
-  Extended distance = MobileDistance + expertAddition;
-  std::string dist = fixed2(distance);
-  std::string azm = fixed2(azimuth);
+  long range = 0;
+  readWholeNumber(sim_.setup().RangeDigits(), range);
+  Extended heading = 180 - s.AntennaBearing + azimuth;
+  if (heading >= 360) heading -= 360;
 
-  auto cell = [this](Cell c) -> std::string& { return panel_.cell(c).Caption; };
-  if (screen == 1 || screen == 2 || screen == 3 || screen == 37 || screen == 38) {
-    cell(Cell::L1) = "DIST:       " + dist;
-    cell(Cell::L2) = beacon ? kStarAzm : "AZM:        " + azm;
-  }
-  if (screen == 1 || screen == 2 || screen == 37 || screen == 38) {
-    cell(Cell::L3) = "SGNL:  " + bars(10);
-    cell(Cell::R3) = "-" + std::to_string(42 - random.random(2));
-  }
-  if (screen == 3) {
-    cell(Cell::R3) = fixed2(s.AntennaBearing);
-    Extended heading = 180 - s.AntennaBearing + azimuth;
-    if (heading >= 360) heading -= 360;
-    cell(Cell::R4) = beacon ? "" : fixed2(heading);
-  }
-  if (screen == 4) {
-    cell(Cell::L1) = dist;
-    cell(Cell::L2) = beacon ? "" : azm;
-  }
-  if (screen == 39) {
-    long range = 0;
-    readWholeNumber(sim_.setup().RangeDigits(), range);
-    cell(Cell::L1) = fixed2(static_cast<Extended>(range) + expertAddition);
-    cell(Cell::L2) = beacon ? "" : azm;
-    cell(Cell::L3) =
-        "-" + std::to_string(42 - random.random(3)) + "DB " + bars(5) + bars(random.random(2));
-  }
-  if (screen == 1 || screen == 2 || screen == 3 || screen == 4 || screen == 37 || screen == 38 ||
-      screen == 39) {
-    s.InLock = 1;
-  }
+  LiveReadings r{random, s.ServoText};
+  r.distance = fixed2(MobileDistance + expertAddition);
+  r.azimuth = fixed2(azimuth);
+  r.range = fixed2(static_cast<Extended>(range) + expertAddition);
+  r.bearing = fixed2(s.AntennaBearing);
+  r.heading = fixed2(heading);
+  r.beacon = isBeacon(s.CounterStationKind);
+  return r;
 }
 
 }  // namespace kestrom

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "panels/common/live_pages.h"
 #include "panels/mobile/mobile_dial.h"
 #include "platform/scheduler.h"
 #include "setup/link_evaluation.h"
@@ -31,7 +32,6 @@ class MobileTracking {
   Extended Setpoint = 0;
   std::int32_t InBeam = 0;
   std::int32_t SlowSlew = 0;
-  std::int32_t BeamLinesFlag = 0;
   Extended MobileDistance = 0;
   std::int32_t FirstShow = 1;
 
@@ -60,7 +60,8 @@ class MobileTracking {
   void slewStep();
   void linkedCycle(Extended d);
   void notLinkedCycle();
-  void lockedPages();
+  void writePage(LinkState state, LiveReadings& readings);
+  LiveReadings lockedReadings();
   void setThreeLamps(bool lit);
   void setThreeLampColours(std::uint32_t colour);
   void showLampPanels(bool shown);
