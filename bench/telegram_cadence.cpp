@@ -30,10 +30,10 @@
 #include <thread>
 #include <vector>
 
-#include "app/simulator.h"
-#include "platform/qt/qt_serial_port.h"
-#include "platform/qt/qt_services.h"
-#include "platform/qt/view_hub.h"
+#include "simulator/simulator.h"
+#include "qt/qt_serial_port.h"
+#include "qt/qt_services.h"
+#include "qt/view_hub.h"
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
 
@@ -189,8 +189,8 @@ int main(int argc, char* argv[]) {
   ViewHub hub(sim);
   sim.start();
 
-  SerialOutput& out = sim.setup().Serial;
-  sim.setup().MaskEdit1.Text = "00126";
+  SerialOutput& out = sim.setupWindow().Serial;
+  sim.setupWindow().MaskEdit1.Text = "00126";
   out.updaterateChange(2);  // 4 telegrams per second
   out.telegramsChange(0);   // ASCII 16: sent in every slot, in lock or not
   out.comportClick(true);

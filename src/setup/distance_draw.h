@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/seams.h"
+#include "core/seams.h"
 #include "setup/simulation_state.h"
 
 namespace kestrom {

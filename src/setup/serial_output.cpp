@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/simulator.h"
+#include "simulator/simulator.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
 #include "setup/telegrams.h"
@@ -250,13 +250,13 @@ void SerialOutput::portFailed() {
 void SerialOutput::Timer4Timer() {
   SimulationState& st = sim_.state();
   const std::optional<Extended> distance =
-      drawDistance(st, sim_.setup().RangeDigits(), sim_.services().random);
+      drawDistance(st, sim_.setupWindow().RangeDigits(), sim_.services().random);
   if (!distance) return;  // no distance to send: skip this slot quietly
   st.Distance = *distance;
 
   telegram::Input in;
   in.type = st.OutputTelegramType;
-  in.inLock = sim_.mobile().Tracking.lockedForTelegrams();
+  in.inLock = sim_.mobilePanel().Tracking.lockedForTelegrams();
   in.distance = st.Distance;
   in.fixAzimuth = st.FixAzimuth;
   in.antennaBearing = st.AntennaBearing;

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "app/controls.h"
-#include "platform/scheduler.h"
-#include "platform/seams.h"
+#include "core/controls.h"
+#include "core/scheduler.h"
+#include "core/seams.h"
 
 namespace kestrom {
 

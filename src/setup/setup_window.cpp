@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/simulator.h"
+#include "simulator/simulator.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/link_evaluation.h"
@@ -131,11 +131,11 @@ void Tmenumain::drawSectorAzimuthAtReset() {
 void Tmenumain::resetAfterStart() {
   FormCreate();
   for (StationPanel* panel :
-       {static_cast<StationPanel*>(&sim_.mobile()), static_cast<StationPanel*>(&sim_.fix())}) {
+       {static_cast<StationPanel*>(&sim_.mobilePanel()), static_cast<StationPanel*>(&sim_.fixPanel())}) {
     panel->ApdStatusLight1.Lit = false;
     panel->Panel1Visible = false;
   }
-  sim_.aid().ApdStatusLight1.Lit = false;
+  sim_.aidDisplay().ApdStatusLight1.Lit = false;
 }
 
 void Tmenumain::ResetParameters1Click() {
@@ -182,7 +182,7 @@ void Tmenumain::chooseCounterStation(CheckBox& button, CounterKind kind) {
   for (CheckBox* b : {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4}) {
     b->Checked = b == &button;
   }
-  if (kind != CounterKind::Mk4Fix) sim_.fix().Close();
+  if (kind != CounterKind::Mk4Fix) sim_.fixPanel().Close();
   resetAfterStart();
   applyCounterStation(kind);
   FixAIDDisplay1.Enabled = kind == CounterKind::Mk4Fix;
@@ -295,7 +295,7 @@ void Tmenumain::ComboBox2Change(int index) {
   }
   Azimuthwindow1.Enabled = false;
   Azimuthwindow1.Checked = false;
-  sim_.bearing().Close();
+  sim_.bearingWindow().Close();
   FixAIDDisplay1.Enabled = false;
   Timer3.start();
   Timer2.setInterval(index == 1 ? kLevel2AlarmMs : kLevel3AlarmMs);
@@ -310,7 +310,7 @@ void Tmenumain::setTrackingTimers(bool on) {
 void Tmenumain::SimulationParameters1Click() {
   setTrackingTimers(false);
   FixAIDDisplay1.Checked = false;
-  sim_.aid().Close();
+  sim_.aidDisplay().Close();
   FixAIDDisplay1.Enabled = false;
   Height = kSetupHeight;
 }
@@ -371,7 +371,7 @@ void Tmenumain::Timer3Timer() {
 }
 
 void Tmenumain::Timer2Timer() {
-  Tmobile& mobile = sim_.mobile();
+  Tmobile& mobile = sim_.mobilePanel();
   // Written over whatever screen is on show; the screen's values stay underneath.
   if (AzimuthFrozenAlarm1.Checked) mobile.overlay(Cell::L4, kAzimuthFreezeText);
   if (LowBatteryAlarm1.Checked) mobile.overlay(Cell::L4, kLowBatteryText);
@@ -384,10 +384,10 @@ void Tmenumain::Timer2Timer() {
 // ---- Windows opened from the menus ----
 
 void Tmenumain::Fix1Click() {
-  sim_.fix().Show();
+  sim_.fixPanel().Show();
 }
 void Tmenumain::Mobile1Click() {
-  sim_.mobile().Show();
+  sim_.mobilePanel().Show();
 }
 
 void Tmenumain::Beacon1Click() {
@@ -411,25 +411,25 @@ void toggle(MenuItem& item, WindowModel& window) {
 }  // namespace
 
 void Tmenumain::Azimuthwindow1Click() {
-  toggle(Azimuthwindow1, sim_.bearing());
+  toggle(Azimuthwindow1, sim_.bearingWindow());
 }
 void Tmenumain::DistanceAdjust1Click() {
-  toggle(DistanceAdjust1, sim_.distance());
+  toggle(DistanceAdjust1, sim_.distanceAdjust());
 }
 void Tmenumain::ConfigView1Click() {
-  toggle(ConfigView1, sim_.config());
+  toggle(ConfigView1, sim_.configView());
 }
 
 void Tmenumain::FixAIDDisplay1Click() {
-  if (!FixAIDDisplay1.Checked) sim_.aid().startIdleRedraw();
-  toggle(FixAIDDisplay1, sim_.aid());
+  if (!FixAIDDisplay1.Checked) sim_.aidDisplay().startIdleRedraw();
+  toggle(FixAIDDisplay1, sim_.aidDisplay());
 }
 
 void Tmenumain::History1Click() {
-  sim_.mk3().Show();
+  sim_.mk3Unit().Show();
 }
 void Tmenumain::About1Click() {
-  sim_.about().Show();
+  sim_.aboutBox().Show();
 }
 void Tmenumain::Manual1Click() {
   sim_.services().help.openContents(kHelpFile);

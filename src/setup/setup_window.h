@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/window_model.h"
-#include "platform/scheduler.h"
+#include "core/controls.h"
+#include "core/window_model.h"
+#include "core/scheduler.h"
 #include "setup/serial_output.h"
 #include "setup/simulation_state.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/extended.h"
+#include "core/extended.h"
 
 namespace kestrom {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/extended.h"
+#include "core/extended.h"
 
 namespace kestrom {
 

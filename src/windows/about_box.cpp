@@ -1,6 +1,6 @@
 #include "windows/about_box.h"
 
-#include "app/simulator.h"
+#include "simulator/simulator.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
@@ -13,7 +13,7 @@ void TAboutBox::aboutbtncloseClick() {
 }
 
 void TAboutBox::ProgramIconClick() {
-  sim_.setup().Status1.Visible = true;
+  sim_.setupWindow().Status1.Visible = true;
 }
 
 }  // namespace kestrom

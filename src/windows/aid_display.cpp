@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/simulator.h"
+#include "simulator/simulator.h"
 #include "panels/fix/fix_panel.h"
 #include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
@@ -25,7 +25,7 @@ void Taiddisplay::FormShow() {
 }
 
 void Taiddisplay::FormClose() {
-  sim_.setup().FixAIDDisplay1.Checked = false;
+  sim_.setupWindow().FixAIDDisplay1.Checked = false;
   repaintMobilePanel();
 }
 
@@ -54,7 +54,7 @@ std::optional<ScanArc> Taiddisplay::sectorArc() const {
 // Ends a set-point turn when the antenna points at the set point. Returns true
 // when it stopped the antenna.
 bool Taiddisplay::stopAtSetpoint() {
-  Tfix& fix = sim_.fix();
+  Tfix& fix = sim_.fixPanel();
   if (fix.FixAutoTurn != 1) return false;
   Extended d = directionDifference(Setpoint, sim_.state().FixAzimuth + 180);
   if (std::fabs(d) >= kSetpointWindow) return false;
@@ -69,7 +69,7 @@ bool Taiddisplay::stopAtSetpoint() {
 // directions, so any sector is scanned, also one across north or below 180.
 void Taiddisplay::reverseAtScanLimits() {
   const SimulationState& s = sim_.state();
-  Tfix& fix = sim_.fix();
+  Tfix& fix = sim_.fixPanel();
   Extended theta = s.FixAzimuth + 180;
   auto near = [&](const std::string& limitText) {
     auto limit = scanLimitDegrees(limitText);
@@ -93,7 +93,7 @@ void Taiddisplay::Timer1Timer() {
   SimulationState& s = sim_.state();
   if (s.FixAidScanMode == Scan::BetweenLimits) reverseAtScanLimits();
   if (s.FixAidScanMode == Scan::Continuous) Timer1.start();
-  setFixAzimuth(s, s.FixAzimuth + (sim_.fix().FixSlewCommand != Slew::Left ? kStep : -kStep));
+  setFixAzimuth(s, s.FixAzimuth + (sim_.fixPanel().FixSlewCommand != Slew::Left ? kStep : -kStep));
 }
 
 void Taiddisplay::Timer2Timer() {

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "app/controls.h"
-#include "app/extended.h"
-#include "app/window_model.h"
-#include "platform/scheduler.h"
+#include "core/controls.h"
+#include "core/extended.h"
+#include "core/window_model.h"
+#include "core/scheduler.h"
 #include "windows/aid_geometry.h"
 
 namespace kestrom {

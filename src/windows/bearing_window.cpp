@@ -1,7 +1,7 @@
 #include "windows/bearing_window.h"
 
-#include "app/number_format.h"
-#include "app/simulator.h"
+#include "core/number_format.h"
+#include "simulator/simulator.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
@@ -14,7 +14,7 @@ void Tabw::showBearing(Extended bearing) {
 }
 
 void Tabw::FormClose() {
-  sim_.setup().Azimuthwindow1.Checked = false;
+  sim_.setupWindow().Azimuthwindow1.Checked = false;
 }
 
 }  // namespace kestrom

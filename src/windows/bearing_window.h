@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/controls.h"
-#include "app/extended.h"
-#include "app/window_model.h"
+#include "core/controls.h"
+#include "core/extended.h"
+#include "core/window_model.h"
 
 namespace kestrom {
 

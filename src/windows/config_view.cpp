@@ -1,6 +1,6 @@
 #include "windows/config_view.h"
 
-#include "app/simulator.h"
+#include "simulator/simulator.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
@@ -37,7 +37,7 @@ void Tconfigview::CheckBoxClick(int row, bool checked) {
 }
 
 void Tconfigview::FormClose() {
-  sim_.setup().ConfigView1.Checked = false;
+  sim_.setupWindow().ConfigView1.Checked = false;
 }
 
 }  // namespace kestrom

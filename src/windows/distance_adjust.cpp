@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/number_format.h"
-#include "app/simulator.h"
+#include "core/number_format.h"
+#include "simulator/simulator.h"
 #include "setup/distance_draw.h"
 #include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
@@ -34,7 +34,7 @@ Tafstmenu::Tafstmenu(Simulator& sim)
 
 void Tafstmenu::FormShow() {
   // The distance shown first carries two jitter digits (30..39 hundredths).
-  const std::string range = sim_.setup().MaskEdit1.Text;
+  const std::string range = sim_.setupWindow().MaskEdit1.Text;
   SimulationState& s = sim_.state();
   s.Distance = drawDistance(s, range, sim_.services().random).value_or(0);
   Label2.Caption = fixed2(s.Distance);
@@ -61,11 +61,11 @@ void Tafstmenu::applyPosition() {
   SimulationState& s = sim_.state();
   s.Distance = ProgressBar1.Position;
   Label2.Caption = fixed2(s.Distance);
-  sim_.setup().MaskEdit1.Text = fiveDigits(s.Distance);
+  sim_.setupWindow().MaskEdit1.Text = fiveDigits(s.Distance);
 }
 
 void Tafstmenu::FormClose() {
-  sim_.setup().DistanceAdjust1.Checked = false;
+  sim_.setupWindow().DistanceAdjust1.Checked = false;
   repaintAidDisplay();
 }
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/controls.h"
-#include "app/window_model.h"
+#include "core/controls.h"
+#include "core/window_model.h"
 
 namespace kestrom {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/window_model.h"
+#include "core/controls.h"
+#include "core/window_model.h"
 
 namespace kestrom {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/controls.h"
-#include "app/window_model.h"
+#include "core/controls.h"
+#include "core/window_model.h"
 
 namespace kestrom {
 

@@ -77,8 +77,8 @@ TEST(AidGeometry, DirectionDifferenceWrapsIntoHalfCircle) {
 class AidSweep : public ::testing::Test {
  protected:
   testing::Rig rig;
-  Taiddisplay& aid = rig.sim.aid();
-  Tfix& fix = rig.sim.fix();
+  Taiddisplay& aid = rig.sim.aidDisplay();
+  Tfix& fix = rig.sim.fixPanel();
   SimulationState& s = rig.state();
 
   void autosearch(const char* left, const char* right, double direction, Slew slew) {
@@ -253,7 +253,7 @@ TEST_F(AidSweep, InLockLinesFollowTheFlagAndClosingClearsTheMenuCheck) {
   aid.drawinlocklines(0);
   EXPECT_FALSE(aid.InLockLinesShown);
 
-  Tmenumain& setup = rig.sim.setup();
+  Tmenumain& setup = rig.sim.setupWindow();
   setup.FixAIDDisplay1.Checked = true;
   aid.Centre = {0, 0};
   aid.Show();
@@ -297,8 +297,8 @@ namespace {
 
 TEST(FixSlewKeys, HoldingRightForOneSecondTurnsTheFixFourDegrees) {
   testing::Rig rig;
-  Tfix& fix = rig.sim.fix();
-  Taiddisplay& aid = rig.sim.aid();
+  Tfix& fix = rig.sim.fixPanel();
+  Taiddisplay& aid = rig.sim.aidDisplay();
   rig.state().FixAzimuth = 100;
   fix.press(PanelKey::Right);
   EXPECT_FALSE(aid.Timer2.Enabled());

@@ -11,7 +11,7 @@ namespace {
 
 TEST(BearingWindow, ShowsTheLastBearingWrittenWhileHidden) {
   testing::Rig rig;
-  Tabw& abw = rig.sim.bearing();
+  Tabw& abw = rig.sim.bearingWindow();
   EXPECT_EQ(abw.Label1.Caption, "0.00");
   abw.showBearing(245.5);
   abw.showBearing(3.14159);
@@ -24,16 +24,16 @@ TEST(BearingWindow, ShowsTheLastBearingWrittenWhileHidden) {
 
 TEST(AuxiliaryWindows, ClosingByButtonOrFrameClearsTheViewMenuCheck) {
   testing::Rig rig;
-  Tmenumain& setup = rig.sim.setup();
+  Tmenumain& setup = rig.sim.setupWindow();
   struct Case {
     WindowModel& window;
     MenuItem& item;
     std::function<void()> button;
   };
   Case cases[] = {
-      {rig.sim.bearing(), setup.Azimuthwindow1, [&] { rig.sim.bearing().BitBtn1Click(); }},
-      {rig.sim.distance(), setup.DistanceAdjust1, [&] { rig.sim.distance().BitBtn1Click(); }},
-      {rig.sim.config(), setup.ConfigView1, [&] { rig.sim.config().BitBtn1Click(); }},
+      {rig.sim.bearingWindow(), setup.Azimuthwindow1, [&] { rig.sim.bearingWindow().BitBtn1Click(); }},
+      {rig.sim.distanceAdjust(), setup.DistanceAdjust1, [&] { rig.sim.distanceAdjust().BitBtn1Click(); }},
+      {rig.sim.configView(), setup.ConfigView1, [&] { rig.sim.configView().BitBtn1Click(); }},
   };
   for (Case& c : cases) {
     SCOPED_TRACE(c.window.Caption());
@@ -52,8 +52,8 @@ TEST(AuxiliaryWindows, ClosingByButtonOrFrameClearsTheViewMenuCheck) {
 class DistanceAdjust : public ::testing::Test {
  protected:
   testing::Rig rig;
-  Tafstmenu& dist = rig.sim.distance();
-  Edit& range = rig.sim.setup().MaskEdit1;
+  Tafstmenu& dist = rig.sim.distanceAdjust();
+  Edit& range = rig.sim.setupWindow().MaskEdit1;
 };
 
 TEST_F(DistanceAdjust, OpeningLeavesTheRangeAsItWas) {
@@ -131,7 +131,7 @@ TEST_F(DistanceAdjust, UnreadableRangeReadsAsZero) {
 
 TEST(ConfigView, BoxesFollowEvaluationsAndKeepAClickUntilTheNext) {
   testing::Rig rig;
-  Tconfigview& cv = rig.sim.config();
+  Tconfigview& cv = rig.sim.configView();
   for (int row = 1; row <= 5; ++row) cv.setCondition(row, row % 2 == 1);
   EXPECT_TRUE(cv.CheckBox1.Checked);
   EXPECT_FALSE(cv.CheckBox2.Checked);

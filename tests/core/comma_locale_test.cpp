@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/number_format.h"
+#include "core/number_format.h"
 #include "setup/link_evaluation.h"
 #include "setup/string_to_float.h"
 #include "support/comma_locale.h"
@@ -29,7 +29,7 @@ TEST_F(CommaDecimalLocaleTest, NumbersAreWrittenAndReadWithAPoint) {
 class CommaDecimalMobile : public CommaDecimalLocaleTest {
  protected:
   testing::Rig rig;
-  Tmobile& panel = rig.sim.mobile();
+  Tmobile& panel = rig.sim.mobilePanel();
   SimulationState& s = rig.state();
   void keys(const std::string& k) { testing::pressKeys(panel, k); }
 };

@@ -280,7 +280,7 @@ TEST_F(MobileEnter, SwitchOffPagesCloseThePanel) {
 // ENTER, the slews and the set point readers still take the screen's values.
 class MobileEnterUnderAlarm : public MobileEnter {
  protected:
-  void alarm() { rig.sim.setup().Timer2Timer(); }
+  void alarm() { rig.sim.setupWindow().Timer2Timer(); }
 };
 
 TEST_F(MobileEnterUnderAlarm, EnterStoresTheScreensValuesNotTheAlarmText) {
@@ -356,7 +356,7 @@ namespace {
 class MobileEnterSerial : public MobileEnter {};
 
 TEST_F(MobileEnterSerial, PerConnectionMovesTheSetupListsOnlyUnderSimulatorControl) {
-  SerialOutput& out = rig.sim.setup().Serial;
+  SerialOutput& out = rig.sim.setupWindow().Serial;
   go("252");  // PER. CONNECTION
   ASSERT_EQ(panel.MenuState, 23);
   keys("1E");  // send baud "1200"
@@ -374,7 +374,7 @@ TEST_F(MobileEnterSerial, PerConnectionMovesTheSetupListsOnlyUnderSimulatorContr
 }
 
 TEST_F(MobileEnterSerial, PerTelegramsAlwaysMovesTheTelegramList) {
-  SerialOutput& out = rig.sim.setup().Serial;
+  SerialOutput& out = rig.sim.setupWindow().Serial;
   go("253");  // TELEGRAM TYPE
   ASSERT_EQ(panel.MenuState, 24);
   keys("11E");  // "BCD(.01)", then "BCD(ADB)"

@@ -17,11 +17,11 @@ using testing::Rig;
 
 struct TrackingTest : ::testing::Test {
   Rig rig;
-  Tmobile& panel = rig.sim.mobile();
+  Tmobile& panel = rig.sim.mobilePanel();
 
   MobileTracking& tracking() { return panel.Tracking; }
   SimulationState& s() { return rig.state(); }
-  void level(int n) { rig.sim.setup().ComboBox2.ItemIndex = n - 1; }
+  void level(int n) { rig.sim.setupWindow().ComboBox2.ItemIndex = n - 1; }
   void aim(double fixAzimuth, double antenna) {
     s().FixAzimuth = fixAzimuth;
     s().AntennaDirection = antenna;
@@ -74,7 +74,7 @@ TEST_F(TrackingTest, FourTenthsShortLocksAndShowsTheLiveReadings) {
     EXPECT_EQ(cell(Cell::L3), "SGNL:  " + std::string(10, '\x7f'));
   }
   EXPECT_TRUE(tracking().lockedForTelegrams());
-  EXPECT_EQ(rig.sim.fix().ApdStatusLight1.LitColor, clLime);
+  EXPECT_EQ(rig.sim.fixPanel().ApdStatusLight1.LitColor, clLime);
 }
 
 TEST_F(TrackingTest, BeaconCounterStationHidesAzimuthAndHeading) {
@@ -232,20 +232,20 @@ namespace {
 
 TEST(TrackingConfigView, BoxesFollowTheCycleAndKeepTheirStateInSetupMode) {
   testing::Rig rig;
-  Tconfigview& view = rig.sim.config();
+  Tconfigview& view = rig.sim.configView();
   rig.state().MobileOperatingMode = text::StandBy;
   rig.advance(500);
   EXPECT_FALSE(view.CheckBox4.Checked);
   EXPECT_TRUE(view.CheckBox2.Checked);
 
-  rig.sim.setup().SimulationParameters1Click();  // tracking stops while editing
+  rig.sim.setupWindow().SimulationParameters1Click();  // tracking stops while editing
   rig.state().MobileOperatingMode = text::HandSearch;
   view.CheckBox2.Checked = false;  // a trainee's click
   rig.advance(5000);
   EXPECT_FALSE(view.CheckBox4.Checked);
   EXPECT_FALSE(view.CheckBox2.Checked);
 
-  rig.sim.setup().BitBtn1Click();  // Exit Setup
+  rig.sim.setupWindow().BitBtn1Click();  // Exit Setup
   rig.advance(500);
   EXPECT_TRUE(view.CheckBox4.Checked);
   EXPECT_TRUE(view.CheckBox2.Checked);
@@ -260,7 +260,7 @@ namespace {
 TEST(TrackingScan, LosingTheBeamInAutosearchStartsTheScanAgain) {
   testing::Rig rig;
   SimulationState& s = rig.state();
-  MobileTracking& tracking = rig.sim.mobile().Tracking;
+  MobileTracking& tracking = rig.sim.mobilePanel().Tracking;
   s.MobileScanLimitLeft = "100";
   s.MobileScanLimitRight = "150";
   s.MobileOperatingMode = text::AutoSearch;
@@ -277,7 +277,7 @@ TEST(TrackingScan, LosingTheBeamInAutosearchStartsTheScanAgain) {
   rig.advance(1000);
   EXPECT_NE(s.AntennaDirection, before);
   for (int i = 0; i < 200 && s.InLock == 0; ++i) {
-    rig.sim.mobile().MenuState = 1;
+    rig.sim.mobilePanel().MenuState = 1;
     rig.advance(100);
   }
   EXPECT_EQ(s.InLock, 1);

@@ -209,7 +209,7 @@ const std::vector<Walk> kRemoteTree = {
 class MobileTree : public ::testing::Test {
  protected:
   testing::Rig rig;
-  Tmobile& panel = rig.sim.mobile();
+  Tmobile& panel = rig.sim.mobilePanel();
   SimulationState& s = rig.state();
 
   void SetUp() override {

@@ -36,7 +36,7 @@ const std::vector<BlinkCase> kFixBlink = {
 class FixBlink : public ::testing::Test {
  protected:
   testing::Rig rig;
-  Tfix& fix = rig.sim.fix();
+  Tfix& fix = rig.sim.fixPanel();
 
   void paint(Color colour) {
     for (DisplayCell& c : fix.Cells) c.FontColor = colour;
@@ -171,7 +171,7 @@ TEST(PanelBlinkModes, ToggleAlwaysWhiteAndWhiteOnce) {
 
 TEST(MobileBlink, RunsEveryHalfSecondFromCreation) {
   testing::Rig rig;
-  Tmobile& mobile = rig.sim.mobile();
+  Tmobile& mobile = rig.sim.mobilePanel();
   EXPECT_TRUE(mobile.Timer4.Enabled());
   EXPECT_EQ(mobile.Timer4.Interval(), 500);
   EXPECT_EQ(mobile.Timer4.due(), 500);

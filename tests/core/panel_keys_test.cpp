@@ -263,7 +263,7 @@ TEST_F(PanelKeys, OnOffClosesThePanelAndTalkDoesNothing) {
 
 TEST(StationPanels, FixAndMobileStartOnTheirMainMenus) {
   testing::Rig rig;
-  Tfix& fix = rig.sim.fix();
+  Tfix& fix = rig.sim.fixPanel();
   EXPECT_EQ(fix.Caption(), "Kestrom Fix Basic Operating Panel (BOP)");
   EXPECT_EQ(fix.Width, 338);
   EXPECT_EQ(fix.Height, 442);
@@ -278,7 +278,7 @@ TEST(StationPanels, FixAndMobileStartOnTheirMainMenus) {
                                                               {R4, "CONFIG"}};
   for (const auto& [c, t] : fixTexts) EXPECT_EQ(fix.cell(c).Caption, t) << cellName(c);
 
-  Tmobile& mobile = rig.sim.mobile();
+  Tmobile& mobile = rig.sim.mobilePanel();
   EXPECT_EQ(mobile.Caption(), "Kestrom Mobile Extended Operating Panel (EOP)");
   EXPECT_EQ(mobile.Width, 630);
   EXPECT_EQ(mobile.Height, 438);
@@ -304,7 +304,7 @@ TEST(StationPanels, FixAndMobileStartOnTheirMainMenus) {
 // at once and leaves it still; a tap of any other key is its click.
 TEST(StationPanels, ATappedSlewKeyTurnsTheAntennaOneStep) {
   testing::Rig rig;
-  Tmobile& mobile = rig.sim.mobile();
+  Tmobile& mobile = rig.sim.mobilePanel();
   S& s = rig.state();
   s.AntennaDirection = 100;
   mobile.Show();
@@ -318,14 +318,14 @@ TEST(StationPanels, ATappedSlewKeyTurnsTheAntennaOneStep) {
   rig.advance(1000);
   EXPECT_NEAR(s.AntennaDirection, 99.6, 1e-9);
 
-  Tfix& fix = rig.sim.fix();
+  Tfix& fix = rig.sim.fixPanel();
   s.FixAzimuth = 100;
   fix.tap(PanelKey::Right);
   EXPECT_NEAR(s.FixAzimuth, 100.4, 1e-9);
   fix.tap(PanelKey::Left);
   EXPECT_NEAR(s.FixAzimuth, 100.0, 1e-9);
   EXPECT_EQ(fix.FixSlewCommand, Slew::Stopped);
-  EXPECT_FALSE(rig.sim.aid().Timer1.Enabled());
+  EXPECT_FALSE(rig.sim.aidDisplay().Timer1.Enabled());
   rig.advance(1000);
   EXPECT_NEAR(s.FixAzimuth, 100.0, 1e-9);
 

@@ -14,7 +14,7 @@ using enum Cell;
 class FixTyping : public ::testing::Test {
  protected:
   testing::Rig rig;
-  Tfix& fix = rig.sim.fix();
+  Tfix& fix = rig.sim.fixPanel();
   SimulationState& state = rig.state();
 
   // Puts the panel on a screen as its menu keys would, without drawing it.

@@ -1,4 +1,4 @@
-#include "platform/scheduler.h"
+#include "core/scheduler.h"
 
 #include <gtest/gtest.h>
 

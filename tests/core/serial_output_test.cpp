@@ -18,14 +18,14 @@ constexpr const char* kMessage = "This Com port is not Available.";
 
 struct SerialOutputTest : ::testing::Test {
   Rig rig;
-  SerialOutput& out = rig.sim.setup().Serial;
+  SerialOutput& out = rig.sim.setupWindow().Serial;
   void SetUp() override {
-    rig.sim.setup().MaskEdit1.Text = "00126";
+    rig.sim.setupWindow().MaskEdit1.Text = "00126";
     out.telegramsChange(0);  // ASCII 16: a telegram in every slot, in lock or not
   }
   void lockMobile(bool lit, Color colour) {
-    rig.sim.mobile().ApdStatusLight1.Lit = lit;
-    rig.sim.mobile().ApdStatusLight1.LitColor = colour;
+    rig.sim.mobilePanel().ApdStatusLight1.Lit = lit;
+    rig.sim.mobilePanel().ApdStatusLight1.LitColor = colour;
   }
   bool lists(bool enabled) const {
     for (const ComboBox* b :
@@ -38,7 +38,7 @@ struct SerialOutputTest : ::testing::Test {
 
 TEST(SerialOutputStart, ListsPortAndTimerStartAsTheOperatorFindsThem) {
   Rig rig;
-  SerialOutput& out = rig.sim.setup().Serial;
+  SerialOutput& out = rig.sim.setupWindow().Serial;
   EXPECT_EQ(out.coms.Items.size(), 12u);
   EXPECT_EQ(out.coms.Items.back(), "COM PORT 12");
   EXPECT_EQ(out.coms.Text(), "COM PORT 1");
@@ -179,7 +179,7 @@ TEST_F(SerialOutputTest, TickComputesDistanceAndSendsTheTypeChosenNow) {
   out.Timer4Timer();
   EXPECT_EQ(rig.serial.writes.back(), "000000 0000 000000 0\r\n");
   lockMobile(false, clLime);
-  EXPECT_FALSE(rig.sim.mobile().Tracking.lockedForTelegrams());
+  EXPECT_FALSE(rig.sim.mobilePanel().Tracking.lockedForTelegrams());
   out.telegramsChange(3);  // BCD out of lock: silent, but the distance still moves
   rig.state().Distance = 0;
   const auto sent = rig.serial.writes.size();
@@ -192,7 +192,7 @@ TEST_F(SerialOutputTest, TickComputesDistanceAndSendsTheTypeChosenNow) {
 TEST_F(SerialOutputTest, RangeThatIsNoNumberSkipsTheSlotQuietly) {
   out.comportClick(true);
   rig.state().Distance = 5;
-  rig.sim.setup().MaskEdit1.Text = "1 2";
+  rig.sim.setupWindow().MaskEdit1.Text = "1 2";
   out.Timer4Timer();
   EXPECT_TRUE(rig.serial.writes.empty());
   EXPECT_EQ(rig.state().Distance, 5);
@@ -336,10 +336,10 @@ namespace {
 
 TEST(SerialOutputReset, TheTelegramListShowsTheTypeAResetChose) {
   testing::Rig rig;
-  SerialOutput& out = rig.sim.setup().Serial;
+  SerialOutput& out = rig.sim.setupWindow().Serial;
   out.telegramsChange(2);  // ASCII 22
   ASSERT_EQ(rig.state().OutputTelegramType, 3);
-  rig.sim.setup().ResetParameters1Click();
+  rig.sim.setupWindow().ResetParameters1Click();
   EXPECT_EQ(rig.state().OutputTelegramType, 4);
   EXPECT_EQ(out.telegrams.Text(), "BCD(0.01)");
   EXPECT_EQ(out.TransmittingText.Caption, "Distance - Azimuth");

@@ -170,7 +170,7 @@ void scramble(S& s) {
 
 TEST(SetupReset, AssignsEveryResetValueAndKeepsTheRest) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   // Controls the reset leaves alone, set away from their start values.
   w.MaskEdit1Change("04321");
   w.ComboBox1.ItemIndex = 2;
@@ -210,7 +210,7 @@ TEST(SetupReset, AssignsEveryResetValueAndKeepsTheRest) {
 
 TEST(SetupReset, StartStateOfTheControlsAndMenus) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   EXPECT_TRUE(w.RadioButton4.Checked);
   EXPECT_FALSE(w.RadioButton1.Checked || w.RadioButton2.Checked || w.RadioButton3.Checked);
   ASSERT_EQ(w.ComboBox3.Items.size(), 16u);
@@ -258,7 +258,7 @@ struct EndRig {
 
 TEST(SetupSector, DrawsReachTheEndsOfEachSector) {
   EndRig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   const double resetTop[] = {88.98, 178.98, 268.98, 357.98};
   const double changeTop[] = {90.999, 180, 270, 359};
   for (int i = 0; i < 4; ++i) {
@@ -279,7 +279,7 @@ TEST(SetupSector, DrawsReachTheEndsOfEachSector) {
 
 TEST(SetupSector, SeededDrawsStayInsideTheirSector) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE(i + 1);
     double lo = 1e9, hi = -1e9;
@@ -307,7 +307,7 @@ TEST(SetupSector, SeededDrawsStayInsideTheirSector) {
 
 TEST(SetupSector, ResetWithAnUnknownSectorTextKeepsOnlyTheHundredths) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   w.ComboBox1.ItemIndex = -1;
   rig.random.script({57});
   w.ResetParameters1Click();
@@ -340,10 +340,10 @@ TEST(SetupCounterStation, EachChoiceResetsAndSetsItsStationAndMenus) {
   for (const StationCase& c : kStations) {
     SCOPED_TRACE(c.name);
     Rig rig;
-    Tmenumain& w = rig.sim.setup();
+    Tmenumain& w = rig.sim.setupWindow();
     int beaconShown = 0;
     w.attachBeaconPanel([&] { ++beaconShown; });
-    rig.sim.fix().Show();
+    rig.sim.fixPanel().Show();
     rig.state().MobileFreq = "junk";
     rig.state().MobileMk3FreqOffset = "junk";
 
@@ -356,7 +356,7 @@ TEST(SetupCounterStation, EachChoiceResetsAndSetsItsStationAndMenus) {
     EXPECT_EQ(s.CounterGainMode, c.gain);
     EXPECT_EQ(s.CounterXmitRange, c.xmit);
     EXPECT_EQ(s.MobileMk3FreqOffset, "+ 30 MHZ");
-    EXPECT_EQ(rig.sim.fix().Visible(), c.kind == 0);
+    EXPECT_EQ(rig.sim.fixPanel().Visible(), c.kind == 0);
     EXPECT_EQ(w.FixAIDDisplay1.Enabled, c.aid);
     EXPECT_EQ(w.Beacon1.Enabled, c.beacon);
     EXPECT_EQ(w.Fix1.Enabled, c.fix);
@@ -381,7 +381,7 @@ TEST(SetupCounterStation, EachChoiceResetsAndSetsItsStationAndMenus) {
 
 TEST(SetupCounterStation, BeaconItemStaysOffWithoutABeaconPanel) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   w.RadioButton3Click();
   EXPECT_FALSE(w.Beacon1.Enabled);
   w.Beacon1Click();  // harmless
@@ -398,7 +398,7 @@ TEST(SetupCounterStation, BeaconItemStaysOffWithoutABeaconPanel) {
 
 TEST(SetupScenario, Mk3SettingsAndShuttleTankerReachTheRecord) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   w.RadioButton2Click();
   w.ComboBox3Change(15);
   EXPECT_EQ(rig.state().CounterMk3Addr, "F    F    ");
@@ -416,7 +416,7 @@ TEST(SetupScenario, Mk3SettingsAndShuttleTankerReachTheRecord) {
 // entry ends, and only a frequency of the Mk 3 band.
 TEST(SetupScenario, Mk3FrequencyIsStoredWhenTheEntryEnds) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   w.RadioButton2Click();  // Mk 3 fix: the Mobile 30 MHz below it (9270 to 9300)
   auto frequenciesFit = [&] { return evaluateLink(rig.state(), 3, 100).FrequencyMatch == 1; };
   ASSERT_TRUE(frequenciesFit());
@@ -475,7 +475,7 @@ TEST(SetupScenario, Mk3FrequencyIsStoredWhenTheEntryEnds) {
 
 TEST(SetupScenario, RangeKeepsFiveDigits) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   for (const char* bad : {"12a", "-1", "1 2", "123456", "1.5"}) {
     EXPECT_FALSE(w.MaskEdit1Change(bad)) << bad;
     EXPECT_EQ(w.RangeDigits(), "00126");
@@ -494,15 +494,15 @@ TEST(SetupScenario, RangeKeepsFiveDigits) {
 
 TEST(SetupLevel, LevelsSetTheAlarmTimersAndMenus) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   w.Azimuthwindow1Click();
-  ASSERT_TRUE(rig.sim.bearing().Visible());
+  ASSERT_TRUE(rig.sim.bearingWindow().Visible());
 
   w.ComboBox2Change(1);
   EXPECT_EQ(w.Level(), 2);
   EXPECT_FALSE(w.Azimuthwindow1.Enabled);
   EXPECT_FALSE(w.Azimuthwindow1.Checked);
-  EXPECT_FALSE(rig.sim.bearing().Visible());
+  EXPECT_FALSE(rig.sim.bearingWindow().Visible());
   EXPECT_FALSE(w.FixAIDDisplay1.Enabled);
   EXPECT_TRUE(w.Timer3.Enabled());
   EXPECT_EQ(w.Timer2.Interval(), 900000);
@@ -524,8 +524,8 @@ TEST(SetupLevel, LevelsSetTheAlarmTimersAndMenus) {
 
 TEST(SetupAlarm, SoundsOneIntervalAfterLockAndRepeatsUntilAccepted) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
-  Tmobile& mobile = rig.sim.mobile();
+  Tmenumain& w = rig.sim.setupWindow();
+  Tmobile& mobile = rig.sim.mobilePanel();
   mobile.Tracking.Timer3.stop();  // the lock is set by hand here
   mobile.cell(Cell::R4).Caption = "CONFIG";
   w.ComboBox2Change(1);  // level 2: 15 minutes
@@ -576,7 +576,7 @@ TEST(SetupAlarm, NoAlarmAtBeginnerLevelOrWithoutLock) {
   rig.state().InLock = 1;
   rig.advance(3600000);  // beginner: never armed
   EXPECT_TRUE(rig.tone.played.empty());
-  rig.sim.setup().ComboBox2Change(2);
+  rig.sim.setupWindow().ComboBox2Change(2);
   rig.state().InLock = 0;
   rig.advance(3600000);
   EXPECT_TRUE(rig.tone.played.empty());
@@ -584,17 +584,17 @@ TEST(SetupAlarm, NoAlarmAtBeginnerLevelOrWithoutLock) {
 
 TEST(SetupMode, EditingStopsTrackingUntilExitSetupAndActivationOnlyCollapses) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   Timer tracking(rig.sim.scheduler(), 9999, 500, true);
   w.registerTrackingTimer(tracking);
   w.FixAIDDisplay1Click();
-  ASSERT_TRUE(rig.sim.aid().Visible());
+  ASSERT_TRUE(rig.sim.aidDisplay().Visible());
 
   w.SimulationParameters1Click();
   EXPECT_EQ(w.Height, 487);
   EXPECT_EQ(w.Width, 200);
   EXPECT_FALSE(tracking.Enabled());
-  EXPECT_FALSE(rig.sim.aid().Visible());
+  EXPECT_FALSE(rig.sim.aidDisplay().Visible());
   EXPECT_FALSE(w.FixAIDDisplay1.Enabled);
   EXPECT_FALSE(w.FixAIDDisplay1.Checked);
 
@@ -619,7 +619,7 @@ TEST(SetupMode, EditingStopsTrackingUntilExitSetupAndActivationOnlyCollapses) {
 
 TEST(SetupMode, ExitSetupOffersTheAidDisplayOnlyForAMk4FixAtBeginnerLevel) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   w.ComboBox2Change(1);
   w.SimulationParameters1Click();
   w.BitBtn1Click();
@@ -634,40 +634,40 @@ TEST(SetupMode, ExitSetupOffersTheAidDisplayOnlyForAMk4FixAtBeginnerLevel) {
 TEST(SetupWindows, StartShowsThePrescreenForFiveSeconds) {
   Rig rig;
   rig.sim.start();
-  EXPECT_TRUE(rig.sim.setup().Visible());
+  EXPECT_TRUE(rig.sim.setupWindow().Visible());
   EXPECT_TRUE(rig.sim.prescreen().Visible());
   rig.advance(4999);
   EXPECT_TRUE(rig.sim.prescreen().Visible());
   rig.advance(1);
   EXPECT_FALSE(rig.sim.prescreen().Visible());
-  EXPECT_FALSE(rig.sim.setup().Timer5.Enabled());
+  EXPECT_FALSE(rig.sim.setupWindow().Timer5.Enabled());
 }
 
 TEST(SetupWindows, MenuCommandsOpenTheirWindows) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   w.Fix1Click();
   w.Mobile1Click();
   w.History1Click();
   w.About1Click();
-  EXPECT_TRUE(rig.sim.fix().Visible());
-  EXPECT_TRUE(rig.sim.mobile().Visible());
-  EXPECT_TRUE(rig.sim.mk3().Visible());
-  EXPECT_TRUE(rig.sim.about().Visible());
+  EXPECT_TRUE(rig.sim.fixPanel().Visible());
+  EXPECT_TRUE(rig.sim.mobilePanel().Visible());
+  EXPECT_TRUE(rig.sim.mk3Unit().Visible());
+  EXPECT_TRUE(rig.sim.aboutBox().Visible());
   w.Manual1Click();
   EXPECT_EQ(rig.help.opened, std::vector<std::string>{"KESTROM SIMULATOR.HLP"});
 
   w.DistanceAdjust1Click();
   EXPECT_TRUE(w.DistanceAdjust1.Checked);
-  EXPECT_TRUE(rig.sim.distance().Visible());
+  EXPECT_TRUE(rig.sim.distanceAdjust().Visible());
   w.DistanceAdjust1Click();
   EXPECT_FALSE(w.DistanceAdjust1.Checked);
-  EXPECT_FALSE(rig.sim.distance().Visible());
+  EXPECT_FALSE(rig.sim.distanceAdjust().Visible());
 }
 
 TEST(SetupWindows, ExitClosesTheWindowAndEndsTheProgram) {
   Rig rig;
-  Tmenumain& w = rig.sim.setup();
+  Tmenumain& w = rig.sim.setupWindow();
   int quits = 0;
   w.onQuit = [&] { ++quits; };
   rig.sim.start();
@@ -680,24 +680,24 @@ TEST(SetupWindows, ExitClosesTheWindowAndEndsTheProgram) {
 // or the telegrams would go on reporting it with the new azimuth.
 TEST(SetupCounterStation, AResetPutsEveryLampOut) {
   Rig rig;
-  Tmobile& mobile = rig.sim.mobile();
+  Tmobile& mobile = rig.sim.mobilePanel();
   rig.state().FixAzimuth = rig.state().AntennaDirection = 120;
   mobile.MenuState = 1;
   mobile.Tracking.Timer3Timer();
   ASSERT_TRUE(mobile.Tracking.lockedForTelegrams());
-  SerialOutput& out = rig.sim.setup().Serial;
+  SerialOutput& out = rig.sim.setupWindow().Serial;
   out.telegramsChange(0);  // ASCII 16
   out.comportClick(true);
   rig.advance(250);
   ASSERT_EQ(rig.serial.writes.back().back() - 0, '\n');
   ASSERT_EQ(rig.serial.writes.back()[13], '1');
 
-  rig.sim.setup().SimulationParameters1Click();
-  rig.sim.setup().RadioButton3Click();  // Mk 4 beacon
+  rig.sim.setupWindow().SimulationParameters1Click();
+  rig.sim.setupWindow().RadioButton3Click();  // Mk 4 beacon
   EXPECT_FALSE(mobile.ApdStatusLight1.Lit);
   EXPECT_FALSE(mobile.Panel1Visible);
-  EXPECT_FALSE(rig.sim.fix().ApdStatusLight1.Lit);
-  EXPECT_FALSE(rig.sim.aid().ApdStatusLight1.Lit);
+  EXPECT_FALSE(rig.sim.fixPanel().ApdStatusLight1.Lit);
+  EXPECT_FALSE(rig.sim.aidDisplay().ApdStatusLight1.Lit);
   EXPECT_FALSE(mobile.Tracking.lockedForTelegrams());
   // The reset chose BCD(0.01) again, which sends nothing out of lock.
   const std::size_t before = rig.serial.writes.size();
@@ -707,10 +707,10 @@ TEST(SetupCounterStation, AResetPutsEveryLampOut) {
   rig.advance(250);
   EXPECT_EQ(rig.serial.writes.back(), "000000 00000 0\r\n");
 
-  rig.sim.setup().BitBtn1Click();
-  rig.sim.setup().RadioButton4Click();
+  rig.sim.setupWindow().BitBtn1Click();
+  rig.sim.setupWindow().RadioButton4Click();
   mobile.Tracking.Timer3Timer();
-  rig.sim.setup().ResetParameters1Click();
+  rig.sim.setupWindow().ResetParameters1Click();
   EXPECT_FALSE(mobile.ApdStatusLight1.Lit);
 }
 

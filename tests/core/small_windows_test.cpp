@@ -21,8 +21,8 @@ void resetParametersIfAvailable(Tmenumain& setup) {
 
 TEST(AboutBox, IconClickRevealsStatusItemForTheRestOfTheRun) {
   testing::Rig rig;
-  auto& setup = rig.sim.setup();
-  auto& about = rig.sim.about();
+  auto& setup = rig.sim.setupWindow();
+  auto& about = rig.sim.aboutBox();
   setup.Status1.Visible = false;  // hidden, as the menu starts out
 
   about.Show();
@@ -47,7 +47,7 @@ TEST(AboutBox, IconClickRevealsStatusItemForTheRestOfTheRun) {
 
 TEST(AboutBox, OkClosesAndTheBoxCanBeShownAgain) {
   testing::Rig rig;
-  auto& about = rig.sim.about();
+  auto& about = rig.sim.aboutBox();
   EXPECT_EQ(about.Caption(), "Kestrom MK4 Simulator Aboutbox");
   EXPECT_EQ(about.Version.Caption, "Version  No  ");
   EXPECT_EQ(about.VersionNumber.Caption, "3.00");
@@ -69,7 +69,7 @@ TEST(Prescreen, CarriesProductNameAndVersion) {
 
 TEST(Mk3Unit, FrontPanelHoldsEveryTextExactly) {
   testing::Rig rig;
-  const auto& mk3 = rig.sim.mk3();
+  const auto& mk3 = rig.sim.mk3Unit();
   EXPECT_EQ(mk3.Caption(), "Kestrom Mk 3 Fix Control Data Unit");
   EXPECT_EQ(mk3.Width, 556);
   EXPECT_EQ(mk3.Height, 192);
@@ -90,8 +90,8 @@ TEST(Mk3Unit, FrontPanelHoldsEveryTextExactly) {
   EXPECT_TRUE(mk3.Lamp.Lit);
   EXPECT_EQ(mk3.Lamp.shown(), clLime);
 
-  rig.sim.mk3().Show();
-  rig.sim.mk3().Close();
+  rig.sim.mk3Unit().Show();
+  rig.sim.mk3Unit().Close();
   EXPECT_FALSE(mk3.Visible());
 }
 

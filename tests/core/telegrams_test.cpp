@@ -87,7 +87,7 @@ TEST(Telegrams, ProductsJustBelowAnIntegerTruncate) {
 // any step is taken in double.
 TEST(Telegrams, SectorDrawsReachTheFieldsInExtendedPrecision) {
   testing::Rig rig;
-  Tmenumain& setup = rig.sim.setup();
+  Tmenumain& setup = rig.sim.setupWindow();
   int differingInDouble = 0;
   for (int sector = 1; sector <= 4; ++sector) {
     setup.ComboBox1.ItemIndex = sector - 1;

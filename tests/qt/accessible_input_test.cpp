@@ -20,18 +20,18 @@
 
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
-#include "platform/qt/about_box_view.h"
-#include "platform/qt/aid_display_view.h"
-#include "platform/qt/bearing_view.h"
-#include "platform/qt/config_view_view.h"
-#include "platform/qt/distance_adjust_view.h"
-#include "platform/qt/fix_panel_view.h"
-#include "platform/qt/help_window.h"
-#include "platform/qt/mk3_unit_view.h"
-#include "platform/qt/mobile_panel_view.h"
-#include "platform/qt/prescreen_view.h"
-#include "platform/qt/serial_output_view.h"
-#include "platform/qt/setup_window_view.h"
+#include "qt/about_box_view.h"
+#include "qt/aid_display_view.h"
+#include "qt/bearing_window_view.h"
+#include "qt/config_view_view.h"
+#include "qt/distance_adjust_view.h"
+#include "qt/fix_panel_view.h"
+#include "qt/help_window.h"
+#include "qt/mk3_unit_view.h"
+#include "qt/mobile_panel_view.h"
+#include "qt/prescreen_view.h"
+#include "qt/serial_output_view.h"
+#include "qt/setup_window_view.h"
 #include "setup/serial_output.h"
 #include "support/fakes.h"
 #include "windows/about_box.h"
@@ -104,7 +104,7 @@ class AccessibleInputTest : public QObject {
     if (!w) qFatal("no control %s", name);
     return w;
   }
-  Tmenumain& model() { return rig->sim.setup(); }
+  Tmenumain& model() { return rig->sim.setupWindow(); }
   SerialOutput& serial() { return model().Serial; }
   void enterSetup() {
     model().SimulationParameters1Click();
@@ -121,14 +121,14 @@ class AccessibleInputTest : public QObject {
     hub = std::make_unique<ViewHub>(rig->sim);
     setup = add<SetupWindowView>(rig->sim, *hub);
     new SerialOutputView(rig->sim, *hub, setup->rightHalf());
-    mobilePanel = add<MobilePanelView>(rig->sim.mobile(), *hub);
-    add<AboutBoxView>(rig->sim.about(), *hub);
-    fixPanel = add<FixPanelView>(rig->sim.fix(), *hub);
-    add<BearingView>(rig->sim.bearing(), *hub);
-    add<AidDisplayView>(rig->sim.aid(), *hub);
-    distance = add<DistanceAdjustView>(rig->sim.distance(), *hub);
-    config = add<ConfigViewView>(rig->sim.config(), *hub);
-    add<Mk3UnitView>(rig->sim.mk3(), *hub);
+    mobilePanel = add<MobilePanelView>(rig->sim.mobilePanel(), *hub);
+    add<AboutBoxView>(rig->sim.aboutBox(), *hub);
+    fixPanel = add<FixPanelView>(rig->sim.fixPanel(), *hub);
+    add<BearingWindowView>(rig->sim.bearingWindow(), *hub);
+    add<AidDisplayView>(rig->sim.aidDisplay(), *hub);
+    distance = add<DistanceAdjustView>(rig->sim.distanceAdjust(), *hub);
+    config = add<ConfigViewView>(rig->sim.configView(), *hub);
+    add<Mk3UnitView>(rig->sim.mk3Unit(), *hub);
     add<PrescreenView>(rig->sim.prescreen(), *hub);
     rig->sim.start();
     hub->refreshAll();
@@ -145,8 +145,8 @@ class AccessibleInputTest : public QObject {
   void everyControlShowsItsModelAfterItsAccessibleAction() {
     enterSetup();
     for (WindowModel* w : std::initializer_list<WindowModel*>{
-             &rig->sim.mobile(), &rig->sim.fix(), &rig->sim.about(), &rig->sim.bearing(),
-             &rig->sim.aid(), &rig->sim.distance(), &rig->sim.config(), &rig->sim.mk3()})
+             &rig->sim.mobilePanel(), &rig->sim.fixPanel(), &rig->sim.aboutBox(), &rig->sim.bearingWindow(),
+             &rig->sim.aidDisplay(), &rig->sim.distanceAdjust(), &rig->sim.configView(), &rig->sim.mk3Unit()})
       w->Show();
     hub->refreshAll();
     HelpWindow help;
@@ -366,7 +366,7 @@ class AccessibleInputTest : public QObject {
 
   // A tapped key acts at once; a tapped slew key turns its antenna one step.
   void panelKeysTapByTheirAccessibleAction() {
-    Tmobile& mobile = rig->sim.mobile();
+    Tmobile& mobile = rig->sim.mobilePanel();
     mobile.Show();
     hub->refreshAll();
     rig->state().AntennaDirection = 100;
@@ -378,16 +378,16 @@ class AccessibleInputTest : public QObject {
     act(mobilePanel->keyButton(PanelKey::Menu), kPress);
     QCOMPARE(mobile.MenuState, 0);
 
-    rig->sim.fix().Show();
+    rig->sim.fixPanel().Show();
     hub->refreshAll();
     rig->state().FixAzimuth = 50;
     act(fixPanel->keyButton(PanelKey::Left), kPress);
     QCOMPARE(rig->state().FixAzimuth, 50 - 0.4L);
-    QVERIFY(!rig->sim.aid().Timer1.Enabled());
+    QVERIFY(!rig->sim.aidDisplay().Timer1.Enabled());
   }
 
   void distanceAdjusterHearsEveryMeans() {
-    Tafstmenu& m = rig->sim.distance();
+    Tafstmenu& m = rig->sim.distanceAdjust();
     model().DistanceAdjust1Click();
     hub->refreshAll();
     QVERIFY(distance->isVisible());
@@ -436,10 +436,10 @@ class AccessibleInputTest : public QObject {
         item = menu->child(i);
     if (!item || !item->actionInterface()) QFAIL("no accessible Config View item");
     item->actionInterface()->doAction(kPress);
-    QVERIFY(rig->sim.config().Visible());
+    QVERIFY(rig->sim.configView().Visible());
     QVERIFY(config->isVisible());
 
-    Tconfigview& m = rig->sim.config();
+    Tconfigview& m = rig->sim.configView();
     act(config->box(2), kToggle);
     QCOMPARE(m.CheckBox2.Checked, config->box(2)->isChecked());
     config->activateWindow();

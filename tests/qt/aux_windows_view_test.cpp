@@ -4,10 +4,10 @@
 #include <QtTest>
 
 #include "panels/fix/fix_panel.h"
-#include "platform/qt/aid_display_view.h"
-#include "platform/qt/bearing_view.h"
-#include "platform/qt/config_view_view.h"
-#include "platform/qt/distance_adjust_view.h"
+#include "qt/aid_display_view.h"
+#include "qt/bearing_window_view.h"
+#include "qt/config_view_view.h"
+#include "qt/distance_adjust_view.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
 #include "windows/aid_display.h"
@@ -38,7 +38,7 @@ class AuxWindowsViewTest : public QObject {
   void aidDisplayDrawsTheCurrentPictureOnly() {
     testing::Rig rig;
     ViewHub hub(rig.sim);
-    Taiddisplay& aid = rig.sim.aid();
+    Taiddisplay& aid = rig.sim.aidDisplay();
     AidDisplayView view(aid, hub);
     rig.state().FixAzimuth = 0;
     QCOMPARE(view.windowTitle(), QStringLiteral("Fix AID Display"));
@@ -95,22 +95,22 @@ class AuxWindowsViewTest : public QObject {
     QCOMPARE(view.lamp()->accessibleDescription(), QStringLiteral("lit, lime"));
     QCOMPARE(view.lamp()->accessibleName(), QStringLiteral("Inlock Status LED"));
 
-    rig.sim.setup().FixAIDDisplay1.Checked = true;
+    rig.sim.setupWindow().FixAIDDisplay1.Checked = true;
     QTest::mouseClick(view.closeButton(), Qt::LeftButton);
     QVERIFY(!view.isVisible());
     QVERIFY(!aid.Visible());
-    QVERIFY(!rig.sim.setup().FixAIDDisplay1.Checked);
+    QVERIFY(!rig.sim.setupWindow().FixAIDDisplay1.Checked);
   }
 
   void bearingWindowShowsLastBearingAndClosesByFrame() {
     testing::Rig rig;
     ViewHub hub(rig.sim);
-    Tabw& abw = rig.sim.bearing();
-    BearingView view(abw, hub);
+    Tabw& abw = rig.sim.bearingWindow();
+    BearingWindowView view(abw, hub);
     QCOMPARE(view.bearingLabel()->text(), QStringLiteral("0.00"));
     abw.showBearing(245.5);
     abw.Show();
-    rig.sim.setup().Azimuthwindow1.Checked = true;
+    rig.sim.setupWindow().Azimuthwindow1.Checked = true;
     hub.refreshAll();
     QVERIFY(view.isVisible());
     QCOMPARE(view.bearingLabel()->text(), QStringLiteral("245.50"));
@@ -120,7 +120,7 @@ class AuxWindowsViewTest : public QObject {
     view.close();  // the frame's close box
     QVERIFY(!abw.Visible());
     QVERIFY(!view.isVisible());
-    QVERIFY(!rig.sim.setup().Azimuthwindow1.Checked);
+    QVERIFY(!rig.sim.setupWindow().Azimuthwindow1.Checked);
 
     abw.Show();
     hub.refreshAll();
@@ -131,9 +131,9 @@ class AuxWindowsViewTest : public QObject {
   void distanceSliderWritesTheRange() {
     testing::Rig rig;
     ViewHub hub(rig.sim);
-    Tafstmenu& dist = rig.sim.distance();
+    Tafstmenu& dist = rig.sim.distanceAdjust();
     DistanceAdjustView view(dist, hub);
-    rig.sim.setup().MaskEdit1.Text = "00126";
+    rig.sim.setupWindow().MaskEdit1.Text = "00126";
     rig.random.script({4});
     dist.Show();
     hub.refreshAll();
@@ -149,11 +149,11 @@ class AuxWindowsViewTest : public QObject {
 
     // Dragged (as the slider reports a move) and stepped by the buttons.
     view.slider()->setValue(1000);
-    QCOMPARE(rig.sim.setup().MaskEdit1.Text, std::string("02000"));
+    QCOMPARE(rig.sim.setupWindow().MaskEdit1.Text, std::string("02000"));
     QCOMPARE(view.distanceLabel()->text(), QStringLiteral("2000.00"));
     QTest::mouseClick(view.increaseButton(), Qt::LeftButton);
     QCOMPARE(view.slider()->value(), 990);
-    QCOMPARE(rig.sim.setup().MaskEdit1.Text, std::string("02010"));
+    QCOMPARE(rig.sim.setupWindow().MaskEdit1.Text, std::string("02010"));
     QTest::mouseClick(view.decreaseButton(), Qt::LeftButton);
     QCOMPARE(view.bar()->value(), 2000);
 
@@ -166,16 +166,16 @@ class AuxWindowsViewTest : public QObject {
     QTest::keyClick(view.slider(), Qt::Key_Up);
     QCOMPARE(dist.TrackBar1.Position, before - 2);
 
-    rig.sim.setup().DistanceAdjust1.Checked = true;
+    rig.sim.setupWindow().DistanceAdjust1.Checked = true;
     QTest::mouseClick(view.closeButton(), Qt::LeftButton);
     QVERIFY(!view.isVisible());
-    QVERIFY(!rig.sim.setup().DistanceAdjust1.Checked);
+    QVERIFY(!rig.sim.setupWindow().DistanceAdjust1.Checked);
   }
 
   void configViewTicksBoxesAndTakesClicks() {
     testing::Rig rig;
     ViewHub hub(rig.sim);
-    Tconfigview& cv = rig.sim.config();
+    Tconfigview& cv = rig.sim.configView();
     ConfigViewView view(cv, hub);
     cv.Show();
     hub.refreshAll();
@@ -195,10 +195,10 @@ class AuxWindowsViewTest : public QObject {
     hub.refreshAll();
     QVERIFY(!view.box(2)->isChecked());
 
-    rig.sim.setup().ConfigView1.Checked = true;
+    rig.sim.setupWindow().ConfigView1.Checked = true;
     view.close();
     QVERIFY(!cv.Visible());
-    QVERIFY(!rig.sim.setup().ConfigView1.Checked);
+    QVERIFY(!rig.sim.setupWindow().ConfigView1.Checked);
   }
 };
 

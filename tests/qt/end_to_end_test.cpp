@@ -9,9 +9,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/simulator.h"
+#include "simulator/simulator.h"
 #include "panels/mobile/mobile_panel.h"
-#include "platform/qt/qt_serial_port.h"
+#include "qt/qt_serial_port.h"
 #include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
@@ -74,8 +74,8 @@ class EndToEndTest : public QObject {
     QtSerialPort serial;
     Simulator sim{Services{random, clock, dialogs, tone, help, serial}};
     SimulationState& s = sim.state();
-    Tmenumain& setup = sim.setup();
-    Tmobile& mobile = sim.mobile();
+    Tmenumain& setup = sim.setupWindow();
+    Tmobile& mobile = sim.mobilePanel();
     auto run = [&](int ms) {
       for (int t = 0; t < ms; t += 50) {
         sim.scheduler().advance(50);

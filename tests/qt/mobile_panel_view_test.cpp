@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "panels/mobile/mobile_panel.h"
-#include "platform/qt/mobile_panel_view.h"
+#include "qt/mobile_panel_view.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
 
@@ -50,7 +50,7 @@ class MobilePanelViewTest : public QObject {
   std::unique_ptr<ViewHub> hub;
   std::unique_ptr<MobilePanelView> view;
 
-  Tmobile& mobile() { return rig->sim.mobile(); }
+  Tmobile& mobile() { return rig->sim.mobilePanel(); }
   SimulationState& state() { return rig->state(); }
   QImage shot() {
     hub->refreshAll();
@@ -86,7 +86,7 @@ class MobilePanelViewTest : public QObject {
     QCOMPARE(view->pos(), QPoint(340, 47));  // beside the Fix panel, not over it
 
     QVERIFY(view->isHidden());
-    rig->sim.setup().Mobile1Click();
+    rig->sim.setupWindow().Mobile1Click();
     hub->refreshAll();
     QVERIFY(view->isVisible());
     QCOMPARE(view->cellWidget(Cell::L1)->text(), QStringLiteral("     (MAIN MENU MOB)"));
@@ -95,7 +95,7 @@ class MobilePanelViewTest : public QObject {
     QVERIFY(!mobile().Visible());
     QVERIFY(view->isHidden());
 
-    rig->sim.setup().Mobile1Click();
+    rig->sim.setupWindow().Mobile1Click();
     hub->refreshAll();
     state().InLock = 1;
     view->keyButton(PanelKey::OnOff)->click();

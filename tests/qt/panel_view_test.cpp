@@ -11,8 +11,8 @@
 
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
-#include "platform/qt/fix_panel_view.h"
-#include "platform/qt/panel_view.h"
+#include "qt/fix_panel_view.h"
+#include "qt/panel_view.h"
 #include "support/fakes.h"
 
 using namespace kestrom;
@@ -355,7 +355,7 @@ class PanelViewTest : public QObject {
   }
 
   void fixPanelWindowFollowsTheFixModel() {
-    Tfix& fix = rig->sim.fix();
+    Tfix& fix = rig->sim.fixPanel();
     FixPanelView fixView(fix, *hub);
     QCOMPARE(fixView.windowTitle(), QStringLiteral("Kestrom Fix Basic Operating Panel (BOP)"));
     QCOMPARE(fixView.size(), QSize(338, 442));
@@ -382,7 +382,7 @@ class PanelViewTest : public QObject {
 
   void mobilePlateHasItsKeysAndDial() {
     const PanelGeometry g = mobilePanelGeometry();
-    PanelView mobile(rig->sim.mobile(), g, *hub);
+    PanelView mobile(rig->sim.mobilePanel(), g, *hub);
     QCOMPARE(mobile.size(), QSize(630, 438));
     QCOMPARE(g.keyRect(PanelKey::D7), QRect(396, 182, 38, 38));
     QCOMPARE(g.keyRect(PanelKey::D0), QRect(440, 314, 38, 38));

@@ -1,4 +1,4 @@
-#include "platform/qt/serial_output_view.h"
+#include "qt/serial_output_view.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,7 +20,7 @@ class SerialOutputViewTest : public QObject {
   std::unique_ptr<ViewHub> hub_;
   std::unique_ptr<SerialOutputView> view_;
 
-  SerialOutput& model() { return rig_->sim.setup().Serial; }
+  SerialOutput& model() { return rig_->sim.setupWindow().Serial; }
   template <class T>
   T* find(const char* name) {
     return view_->findChild<T*>(QString::fromLatin1(name));
@@ -31,7 +31,7 @@ class SerialOutputViewTest : public QObject {
  private slots:
   void init() {
     rig_ = std::make_unique<testing::Rig>();
-    rig_->sim.setup().MaskEdit1.Text = "00126";
+    rig_->sim.setupWindow().MaskEdit1.Text = "00126";
     hub_ = std::make_unique<ViewHub>(rig_->sim);
     view_ = std::make_unique<SerialOutputView>(rig_->sim, *hub_);
     view_->show();

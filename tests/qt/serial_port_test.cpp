@@ -7,9 +7,9 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "app/simulator.h"
-#include "platform/qt/qt_serial_port.h"
-#include "platform/qt/view_hub.h"
+#include "simulator/simulator.h"
+#include "qt/qt_serial_port.h"
+#include "qt/view_hub.h"
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
@@ -136,8 +136,8 @@ class SerialPortTest : public QObject {
     QtSerialPort serial;
     Simulator sim(Services{random, clock, dialogs, tone, help, serial});
     ViewHub hub(sim);
-    sim.setup().MaskEdit1.Text = "00126";
-    SerialOutput& out = sim.setup().Serial;
+    sim.setupWindow().MaskEdit1.Text = "00126";
+    SerialOutput& out = sim.setupWindow().Serial;
     int pending = 0;
     out.onMessagePending = [&] { ++pending; };
     out.telegramsChange(1);  // ASCII 17

@@ -1,4 +1,4 @@
-#include "platform/qt/setup_window_view.h"
+#include "qt/setup_window_view.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,7 +27,7 @@ class SetupWindowViewTest : public QObject {
   std::unique_ptr<ViewHub> hub;
   std::unique_ptr<SetupWindowView> view;
 
-  Tmenumain& model() { return rig->sim.setup(); }
+  Tmenumain& model() { return rig->sim.setupWindow(); }
   QAction* action(const char* name) {
     QAction* a = view->menuAction(name);
     if (!a) qFatal("no menu item %s", name);
@@ -101,9 +101,9 @@ class SetupWindowViewTest : public QObject {
 
     action("DistanceAdjust1")->trigger();
     QVERIFY(action("DistanceAdjust1")->isChecked());
-    QVERIFY(rig->sim.distance().Visible());
+    QVERIFY(rig->sim.distanceAdjust().Visible());
     model().DistanceAdjust1.Checked = false;  // as the window does when closed
-    rig->sim.distance().Close();
+    rig->sim.distanceAdjust().Close();
     hub->refreshAll();
     QVERIFY(!action("DistanceAdjust1")->isChecked());
 

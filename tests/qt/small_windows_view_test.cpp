@@ -13,11 +13,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/qt/about_box_view.h"
-#include "platform/qt/help_window.h"
-#include "platform/qt/mk3_unit_view.h"
-#include "platform/qt/prescreen_view.h"
-#include "platform/qt/view_hub.h"
+#include "qt/about_box_view.h"
+#include "qt/help_window.h"
+#include "qt/mk3_unit_view.h"
+#include "qt/prescreen_view.h"
+#include "qt/view_hub.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
 #include "windows/about_box.h"
@@ -91,7 +91,7 @@ class SmallWindowsViewTest : public QObject {
   }
 
   void aboutBoxOkAndCloseBoxHideItThroughTheModel() {
-    auto& model = rig_->sim.about();
+    auto& model = rig_->sim.aboutBox();
     AboutBoxView view(model, *hub_);
     QCOMPARE(view.windowTitle(), QString("Kestrom MK4 Simulator Aboutbox"));
     const QStringList texts = labelTexts(view);
@@ -115,10 +115,10 @@ class SmallWindowsViewTest : public QObject {
   }
 
   void aboutBoxIconClickRevealsStatusItem() {
-    auto& setup = rig_->sim.setup();
+    auto& setup = rig_->sim.setupWindow();
     setup.Status1.Visible = false;
-    AboutBoxView view(rig_->sim.about(), *hub_);
-    rig_->sim.about().Show();
+    AboutBoxView view(rig_->sim.aboutBox(), *hub_);
+    rig_->sim.aboutBox().Show();
     hub_->refreshAll();
     QCOMPARE(view.programIcon()->accessibleName(), QString("Program icon"));
     QTest::mouseClick(view.programIcon(), Qt::LeftButton);
@@ -127,7 +127,7 @@ class SmallWindowsViewTest : public QObject {
   }
 
   void mk3UnitShowsItsFrontPanelAndHidesOnClose() {
-    auto& model = rig_->sim.mk3();
+    auto& model = rig_->sim.mk3Unit();
     Mk3UnitView view(model, *hub_);
     QCOMPARE(view.size(), QSize(556, 192));
     QCOMPARE(view.windowTitle(), QString("Kestrom Mk 3 Fix Control Data Unit"));

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/qt/tone_player.h"
+#include "qt/tone_player.h"
 
 using namespace kestrom;
 

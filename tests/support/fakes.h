@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/simulator.h"
-#include "platform/seams.h"
+#include "simulator/simulator.h"
+#include "core/seams.h"
 
 namespace kestrom::testing {
 

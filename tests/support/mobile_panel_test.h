@@ -14,7 +14,7 @@ namespace kestrom::testing {
 class MobilePanelTest : public ::testing::Test {
  protected:
   Rig rig;
-  Tmobile& panel = rig.sim.mobile();
+  Tmobile& panel = rig.sim.mobilePanel();
   SimulationState& s = rig.state();
 
   // MENU, then the keys, with remote access open.

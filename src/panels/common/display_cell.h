@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/controls.h"
+#include "core/controls.h"
 
 namespace kestrom {
 

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "app/number_format.h"
+#include "core/number_format.h"
 
 #include "panels/common/station_panel.h"
-#include "platform/seams.h"
+#include "core/seams.h"
 #include "setup/link_evaluation.h"
 #include "setup/status_lines.h"
 #include "setup/string_to_float.h"

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "app/extended.h"
+#include "core/extended.h"
 #include "panels/common/display_cell.h"
 #include "panels/common/station_side.h"
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "panels/common/station_side.h"
-#include "platform/scheduler.h"
+#include "core/scheduler.h"
 
 namespace kestrom {
 

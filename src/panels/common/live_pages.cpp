@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "panels/common/station_panel.h"
-#include "platform/seams.h"
+#include "core/seams.h"
 
 namespace kestrom {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
+#include "core/controls.h"
 #include "panels/common/display_cell.h"
 
 namespace kestrom {

@@ -1,6 +1,6 @@
 #include "panels/common/screen.h"
 
-#include "app/simulator.h"
+#include "simulator/simulator.h"
 #include "panels/common/station_panel.h"
 
 namespace kestrom {

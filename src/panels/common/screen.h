@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/number_format.h"
+#include "core/number_format.h"
 #include "panels/common/display_cell.h"
 #include "setup/simulation_state.h"
 

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "app/simulator.h"
+#include "simulator/simulator.h"
 
 namespace kestrom {
 

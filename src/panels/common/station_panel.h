@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "app/controls.h"
-#include "app/window_model.h"
+#include "core/controls.h"
+#include "core/window_model.h"
 #include "panels/common/display_cell.h"
 #include "panels/common/panel_tables.h"
-#include "platform/scheduler.h"
+#include "core/scheduler.h"
 
 namespace kestrom {
 

@@ -1,6 +1,6 @@
 #include "panels/fix/fix_panel.h"
 
-#include "app/simulator.h"
+#include "simulator/simulator.h"
 #include "panels/fix/fix_screens.h"
 #include "panels/mobile/mobile_panel.h"
 #include "windows/aid_display.h"
@@ -19,11 +19,11 @@ void Tfix::FormShow() {
 }
 
 void Tfix::FormClose() {
-  sim_.aid().Timer2.start();
+  sim_.aidDisplay().Timer2.start();
 }
 
 void Tfix::SlewKeyDown(bool right) {
-  Taiddisplay& aid = sim_.aid();
+  Taiddisplay& aid = sim_.aidDisplay();
   aid.Timer2.stop();
   aid.Timer1.start();
   FixSlewCommand = right ? Slew::Right : Slew::Left;
@@ -32,13 +32,13 @@ void Tfix::SlewKeyDown(bool right) {
 void Tfix::SlewKeyUp(bool right) {
   (void)right;
   // With equal scan limits the Mobile's antenna turns on: so does the sweep.
-  if (sim_.mobile().Tracking.ScanState == Scan::Continuous) return;
-  sim_.aid().Timer1.stop();
+  if (sim_.mobilePanel().Tracking.ScanState == Scan::Continuous) return;
+  sim_.aidDisplay().Timer1.stop();
   FixSlewCommand = Slew::Stopped;
 }
 
 void Tfix::SlewStep() {
-  sim_.aid().Timer1Timer();
+  sim_.aidDisplay().Timer1Timer();
 }
 
 void Tfix::navigate(char digit) {

@@ -1,6 +1,6 @@
 #include "panels/mobile/mobile_panel.h"
 
-#include "app/simulator.h"
+#include "simulator/simulator.h"
 #include "panels/common/enter_steps.h"
 #include "panels/mobile/mobile_enter.h"
 #include "panels/mobile/mobile_key_in.h"
@@ -48,7 +48,7 @@ Tmobile::Tmobile(Simulator& sim)
       Tracking(sim, *this, timerOrder(1), timerOrder(3)),
       Ramp(sim.scheduler(), *this, timerOrder(5), {{7, 73}, 9}, kMobileSide, kFixSide) {
   enterScreen(0);
-  sim.setup().registerTrackingTimer(Tracking.Timer3);
+  sim.setupWindow().registerTrackingTimer(Tracking.Timer3);
 }
 
 void Tmobile::FormShow() {
@@ -89,12 +89,12 @@ void Tmobile::mk3MobileGainIsManual() {
 void Tmobile::perConnectionEntered() {
   SimulationState& s = state();
   // With "Output Controled by Sim." ticked the setup window's lists follow.
-  sim_.setup().Serial.followMobilePerConnection(s.MobilePerSendBaud, s.MobilePerBits,
+  sim_.setupWindow().Serial.followMobilePerConnection(s.MobilePerSendBaud, s.MobilePerBits,
                                                 s.MobilePerStop);
 }
 
 void Tmobile::perTelegramsEntered() {
-  sim_.setup().Serial.followMobileOutTelegram(state().MobileOutTelegram);
+  sim_.setupWindow().Serial.followMobileOutTelegram(state().MobileOutTelegram);
 }
 
 void Tmobile::configuredBearingEntered() {

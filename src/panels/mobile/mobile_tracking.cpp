@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/number_format.h"
-#include "app/simulator.h"
+#include "core/number_format.h"
+#include "simulator/simulator.h"
 #include "panels/common/station_panel.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_live_pages.h"
@@ -20,7 +20,7 @@ namespace {
 
 // Windows the cycle writes into besides its own panel.
 void tickConfigBoxes(Simulator& sim, const LinkConditions& c) {
-  Tconfigview& view = sim.config();
+  Tconfigview& view = sim.configView();
   view.setCondition(1, c.FrequencyBox);
   view.setCondition(2, c.AddressMatch != 0);
   view.setCondition(3, c.StationTypeMatch != 0);
@@ -28,10 +28,10 @@ void tickConfigBoxes(Simulator& sim, const LinkConditions& c) {
   view.setCondition(5, c.RangeModeMatch != 0);
 }
 void showBearingInWindow(Simulator& sim, Extended bearing) {
-  sim.bearing().showBearing(bearing);
+  sim.bearingWindow().showBearing(bearing);
 }
 StatusLight* aidLamp(Simulator& sim) {
-  return &sim.aid().ApdStatusLight1;
+  return &sim.aidDisplay().ApdStatusLight1;
 }
 
 }  // namespace
@@ -166,26 +166,26 @@ std::string MobileTracking::servoText(const char* step) const {
 
 void MobileTracking::setThreeLamps(bool lit) {
   panel_.ApdStatusLight1.Lit = lit;
-  sim_.fix().ApdStatusLight1.Lit = lit;
+  sim_.fixPanel().ApdStatusLight1.Lit = lit;
   if (StatusLight* aid = aidLamp(sim_)) aid->Lit = lit;
 }
 
 void MobileTracking::setThreeLampColours(std::uint32_t colour) {
   panel_.ApdStatusLight1.LitColor = colour;
-  sim_.fix().ApdStatusLight1.LitColor = colour;
+  sim_.fixPanel().ApdStatusLight1.LitColor = colour;
   if (StatusLight* aid = aidLamp(sim_)) aid->LitColor = colour;
 }
 
 void MobileTracking::showLampPanels(bool shown) {
   panel_.Panel1Visible = shown;
-  sim_.fix().Panel1Visible = shown;
+  sim_.fixPanel().Panel1Visible = shown;
 }
 
 void MobileTracking::Timer3Timer() {
   SimulationState& s = sim_.state();
   s.AntennaBearing = bearingOf(s.AntennaDirection);
   // A range that cannot be read counts as no distance; the range rule then decides.
-  MobileDistance = drawDistance(s, sim_.setup().RangeDigits(), sim_.services().random).value_or(0);
+  MobileDistance = drawDistance(s, sim_.setupWindow().RangeDigits(), sim_.services().random).value_or(0);
   writeBearing();
 
   if (applyAutomaticGain(s, MobileDistance)) {
@@ -198,7 +198,7 @@ void MobileTracking::Timer3Timer() {
   if (screen == 15 || screen == 49 || screen == 3) panel_.cell(Cell::R3).Caption = general;
   showBearingInWindow(sim_, s.AntennaBearing);
 
-  LinkConditions c = evaluateLink(s, sim_.setup().Level(), MobileDistance);
+  LinkConditions c = evaluateLink(s, sim_.setupWindow().Level(), MobileDistance);
   storeLinkConditions(s, c);
   tickConfigBoxes(sim_, c);
 
@@ -271,13 +271,13 @@ void MobileTracking::writePage(LinkState state, LiveReadings& readings) {
 LiveReadings MobileTracking::lockedReadings() {
   SimulationState& s = sim_.state();
   RandomSource& random = sim_.services().random;
-  int level = sim_.setup().Level();
+  int level = sim_.setupWindow().Level();
   Extended azimuth = reciprocalAzimuth(s.FixAzimuth);
   if (level == 3) azimuth += static_cast<Extended>(random.random(20)) / 100;
   if (level == 1) azimuth += static_cast<Extended>(random.random(3)) / 100;
   Extended expertAddition = level == 3 ? static_cast<Extended>(random.randomReal()) : 0;
   long range = 0;
-  readWholeNumber(sim_.setup().RangeDigits(), range);
+  readWholeNumber(sim_.setupWindow().RangeDigits(), range);
   Extended heading = 180 - s.AntennaBearing + azimuth;
   if (heading >= 360) heading -= 360;
 

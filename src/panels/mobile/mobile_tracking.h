@@ -6,7 +6,7 @@
 
 #include "panels/common/live_pages.h"
 #include "panels/mobile/mobile_dial.h"
-#include "platform/scheduler.h"
+#include "core/scheduler.h"
 #include "setup/link_evaluation.h"
 
 namespace kestrom {

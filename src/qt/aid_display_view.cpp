@@ -1,0 +1,135 @@
+#include "qt/aid_display_view.h"
+
+#include "qt/colours.h"
+
+#include <QPainter>
+
+#include "core/number_format.h"
+#include "windows/aid_display.h"
+
+namespace kestrom {
+
+namespace {
+
+QPointF at(Point p) {
+  return QPointF(p.x, p.y);
+}
+
+constexpr int kDialRadius = 59;
+
+}  // namespace
+
+AidDialWidget::AidDialWidget(const Taiddisplay& model, QWidget* parent)
+    : QWidget(parent), model_(model) {
+  setAccessibleName(QStringLiteral("Antenna dial"));
+}
+
+QString AidDialWidget::describe() const {
+  QString text = QStringLiteral("Antenna direction %1 degrees")
+                     .arg(QString::fromStdString(fixed2(model_.antennaDirection())));
+  if (model_.sectorArc()) text += QStringLiteral(", autosearch sector shown");
+  if (model_.InLockLinesShown) text += QStringLiteral(", in-lock lines shown");
+  return text;
+}
+
+void AidDialWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPen pen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+
+  const AidLines g = model_.lines();
+  const QPointF c = at(g.centre);
+  p.drawEllipse(c, kDialRadius, kDialRadius);
+  p.drawLine(c, at(g.pointer));
+  p.drawLine(c, at(g.baselineA));
+  p.drawLine(c, at(g.baselineB));
+  p.drawLine(c, at(g.beamLeft));
+  p.drawLine(c, at(g.beamRight));
+
+  if (auto arc = model_.sectorArc()) {
+    QPen wide = pen;
+    wide.setWidth(5);
+    wide.setCapStyle(Qt::FlatCap);
+    p.setPen(wide);
+    QRectF box(arc->left, arc->top, arc->right - arc->left, arc->bottom - arc->top);
+    p.drawArc(box, qRound(arc->startAngle * 16), qRound(arc->spanAngle * 16));
+    p.setPen(pen);
+  }
+
+  if (model_.InLockLinesShown) {
+    p.drawLine(c, at(g.inLockLeft));
+    p.drawLine(c, at(g.inLockRight));
+  }
+}
+
+AidLampWidget::AidLampWidget(const StatusLight& light, QWidget* parent)
+    : QWidget(parent), light_(light) {
+  setAccessibleName(QStringLiteral("Inlock Status LED"));
+  setToolTip(QStringLiteral("Inlock Status LED"));
+  refresh();
+}
+
+void AidLampWidget::refresh() {
+  QString state = light_.Lit ? QStringLiteral("lit") : QStringLiteral("unlit");
+  QString description = state + QStringLiteral(", ") + colourName(light_.shown());
+  if (accessibleDescription() != description) {
+    setAccessibleDescription(description);
+    update();
+  }
+}
+
+void AidLampWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+  QColor fill = toQColor(light_.shown());
+  QRadialGradient shine(r.center() - QPointF(r.width() / 5, r.height() / 5), r.width() / 1.5);
+  shine.setColorAt(0, fill.lighter(150));
+  shine.setColorAt(1, fill);
+  p.setBrush(shine);
+  p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1.5));
+  p.drawEllipse(r);
+}
+
+AidDisplayView::AidDisplayView(Taiddisplay& model, ViewHub& hub)
+    : AuxWindowBase(model, hub), model_(model) {
+  dial_ = new AidDialWidget(model, this);
+  dial_->setGeometry(0, 0, width(), 158);
+
+  addLabel("0", QRect(69, 4, 40, 15), Qt::AlignHCenter | Qt::AlignTop);
+  addLabel("90", QRect(149, 72, 22, 15), Qt::AlignLeft | Qt::AlignVCenter);
+  addLabel("180", QRect(69, 141, 40, 15), Qt::AlignHCenter | Qt::AlignTop);
+  addLabel("270", QRect(2, 72, 27, 15), Qt::AlignRight | Qt::AlignVCenter);
+  addLabel("Antenna", QRect(49, 160, 80, 16), Qt::AlignHCenter | Qt::AlignTop);
+
+  lamp_ = new AidLampWidget(model.ApdStatusLight1, this);
+  lamp_->setGeometry(30, 188, 20, 20);
+
+  close_ = new QPushButton(QStringLiteral("Close"), this);
+  close_->setGeometry(68, 185, 75, 25);
+  close_->setAccessibleName(close_->text());
+  close_->setAutoDefault(true);  // Return presses it when focused, as Space does
+  connect(close_, &QPushButton::clicked, this,
+          [this] { forward([this] { model_.BitBtn1Click(); }); });
+
+  AidDisplayView::refreshControls();
+}
+
+QLabel* AidDisplayView::addLabel(const char* text, QRect where, Qt::Alignment align) {
+  auto* label = new QLabel(QString::fromUtf8(text), this);
+  label->setGeometry(where);
+  label->setAlignment(align);
+  label->setAccessibleName(label->text());
+  return label;
+}
+
+void AidDisplayView::refreshControls() {
+  lamp_->refresh();
+  QString description = dial_->describe();
+  if (dial_->accessibleDescription() != description) dial_->setAccessibleDescription(description);
+  dial_->update();
+}
+
+}  // namespace kestrom

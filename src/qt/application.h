@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QPoint>
+#include <QWidget>
+
+#include "simulator/simulator.h"
+#include "qt/help_window.h"
+#include "qt/qt_serial_port.h"
+#include "qt/qt_services.h"
+#include "qt/tone_player.h"
+#include "qt/view_hub.h"
+
+namespace kestrom {
+
+// The running program: the real seams, the simulator and one view per window,
+// created in the simulator's window order.
+class Application {
+ public:
+  Application();
+  ~Application();
+
+  Simulator& simulator() { return sim_; }
+  ViewHub& hub() { return hub_; }
+  // Shows the main window (and through it the prescreen).
+  void start();
+
+ private:
+  void placed(std::unique_ptr<QWidget> view, QPoint topLeft);
+
+  StdRandom random_;
+  SystemClock clock_;
+  QtMessageBoxes dialogs_;
+  QtTonePlayer tone_;
+  QtHelpViewer help_;
+  QtSerialPort serial_;
+  Simulator sim_;
+  ViewHub hub_;
+  std::vector<std::unique_ptr<QWidget>> views_;
+};
+
+}  // namespace kestrom

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "core/seams.h"
+
+class QTextBrowser;
+class QToolButton;
+
+namespace kestrom {
+
+// A window of the program that shows the simulator's manual (HTML pages built
+// into the program) with Contents, Back and Forward.
+class HelpWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+
+  // Names the help file in the caption.
+  void setHelpFile(const QString& helpFile);
+  // Shows the contents page.
+  void showContents();
+  QTextBrowser* browser() const { return browser_; }
+
+  // Address of the contents page.
+  static QUrl contentsUrl();
+
+ private:
+  QTextBrowser* browser_;
+  QToolButton* contents_;
+  QToolButton* back_;
+  QToolButton* forward_;
+};
+
+// Opens the manual in the program's single help window, brought to the front
+// each time it is asked for.
+class QtHelpViewer : public HelpViewer {
+ public:
+  QtHelpViewer();
+  ~QtHelpViewer() override;
+
+  void openContents(const std::string& helpFile) override;
+
+  // The help window, once it has been opened.
+  HelpWindow* window() const { return window_.get(); }
+
+ private:
+  std::unique_ptr<HelpWindow> window_;
+};
+
+}  // namespace kestrom

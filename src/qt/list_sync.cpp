@@ -1,0 +1,44 @@
+#include "qt/list_sync.h"
+
+#include <QSignalBlocker>
+#include <QTimer>
+#include <memory>
+#include <utility>
+
+namespace kestrom {
+
+void showList(QComboBox* box, const ComboBox& model) {
+  const QSignalBlocker block(box);
+  if (box->count() != static_cast<int>(model.Items.size())) {
+    box->clear();
+    for (const std::string& item : model.Items) box->addItem(QString::fromStdString(item));
+  }
+  if (box->currentIndex() != model.ItemIndex) box->setCurrentIndex(model.ItemIndex);
+  box->setEnabled(model.Enabled);
+  box->setAccessibleName(box->currentText());
+}
+
+void forwardChoices(QComboBox* box, std::function<void(int)> choose, std::function<void()> redraw) {
+  auto take = [box, choose = std::move(choose), redraw = std::move(redraw)](int index) {
+    if (box->isEnabled()) {
+      choose(index);
+    } else {
+      redraw();
+    }
+  };
+  // A pick that changes the item emits currentIndexChanged and then, from the same
+  // call, activated: the second signal is the same choice.
+  auto heard = std::make_shared<bool>(false);
+  QObject::connect(box, &QComboBox::currentIndexChanged, box, [box, heard, take](int index) {
+    *heard = true;
+    take(index);
+    // Cleared once the signal that may follow has come, or has not.
+    QTimer::singleShot(0, box, [heard] { *heard = false; });  // NOLINT: Qt owns the call
+  });
+  QObject::connect(box, &QComboBox::activated, box, [heard, take](int index) {
+    if (std::exchange(*heard, false)) return;
+    take(index);
+  });
+}
+
+}  // namespace kestrom

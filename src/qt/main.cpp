@@ -1,0 +1,30 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "qt/application.h"
+
+namespace {
+
+// Without a display Qt would abort with a plugin error; say what to do instead.
+bool hasDisplay() {
+  return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (!hasDisplay()) {
+    std::fprintf(stderr,
+                 "No display found: run the simulator under a virtual display with "
+                 "'xvfb-run -a %s'.\n",
+                 argv[0]);
+    return 1;
+  }
+  QApplication app(argc, argv);
+  // The application's title (message boxes use it); window captions stay as they are.
+  QApplication::setApplicationName(QStringLiteral("Kestrm mk 4 Simulator"));
+  kestrom::Application simulator;
+  simulator.start();
+  return QApplication::exec();
+}

@@ -1,0 +1,280 @@
+#include "qt/panel_view.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <algorithm>
+
+#include "qt/panel_plate.h"
+
+namespace kestrom {
+
+namespace {
+
+std::optional<PanelKey> panelKeyFor(const QKeyEvent* event) {
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    return std::nullopt;
+  const int k = event->key();
+  if (k >= Qt::Key_0 && k <= Qt::Key_9) return static_cast<PanelKey>(k - Qt::Key_0);
+  switch (k) {
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+      return PanelKey::Del;
+    case Qt::Key_N:
+      return PanelKey::Next;
+    case Qt::Key_M:
+      return PanelKey::Menu;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return PanelKey::Enter;
+    case Qt::Key_Left:
+      return PanelKey::Left;
+    case Qt::Key_Right:
+      return PanelKey::Right;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool isSlew(PanelKey key) {
+  return key == PanelKey::Left || key == PanelKey::Right;
+}
+
+// Long enough for the press that follows an unflagged repeat's release, short
+// against the slew's 100 ms step.
+constexpr int kLetGoDelayMs = 30;
+
+bool contains(const std::vector<PanelKey>& keys, PanelKey key) {
+  return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
+}  // namespace
+
+PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      model_(model),
+      geometry_(std::move(geometry)),
+      hub_(hub) {
+  setAttribute(Qt::WA_QuitOnClose, false);  // closing a panel only hides it
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFixedSize(geometry_.client);
+  if (geometry_.windowPos) move(*geometry_.windowPos);
+  setWindowTitle(QString::fromStdString(model_.Caption()));
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+
+  if (geometry_.dial) {
+    QFont labelFont = displayFont();
+    labelFont.setBold(false);
+    labelFont.setPixelSize(11);
+    for (const DialLabel& d : geometry_.dial->labels) {
+      auto* label = new QLabel(d.text, this);
+      label->setFont(labelFont);
+      label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+      label->adjustSize();
+      QRect r(QPoint(0, 0), label->size());
+      if (d.align & Qt::AlignLeft)
+        r.moveLeft(d.anchor.x());
+      else if (d.align & Qt::AlignRight)
+        r.moveRight(d.anchor.x());
+      else
+        r.moveLeft(d.anchor.x() - r.width() / 2);
+      if (d.align & Qt::AlignTop)
+        r.moveTop(d.anchor.y());
+      else if (d.align & Qt::AlignBottom)
+        r.moveBottom(d.anchor.y());
+      else
+        r.moveTop(d.anchor.y() - r.height() / 2);
+      label->setGeometry(r);
+      dialLabels_.push_back(label);
+    }
+  }
+
+  // Left cells first, as their right neighbours lie on top where a line overlaps.
+  for (int i = 0; i < kCellCount; ++i) {
+    const Cell c = static_cast<Cell>(i);
+    const bool right = i >= static_cast<int>(Cell::R1);
+    cells_[i] = new DisplayCellWidget(c, right ? geometry_.cellRightX : geometry_.cellLeftX,
+                                      geometry_.lineTops[i % 4], this);
+  }
+
+  for (const KeyPlace& place : geometry_.keys) {
+    auto* button = new PanelKeyButton(place.key, this);
+    button->setGeometry(place.rect);
+    const PanelKey key = place.key;
+    if (button->actsWhileHeld()) {
+      connect(button, &QAbstractButton::pressed, this, [this, key] { hold(key, heldByMouse_); });
+      connect(button, &QAbstractButton::released, this, [this, key] { letGo(key, heldByMouse_); });
+    } else {
+      connect(button, &QAbstractButton::clicked, this, [this, key] { press(key); });
+    }
+    connect(button, &PanelKeyButton::tapped, this, [this, key] { tap(key); });
+    keys_.push_back(button);
+  }
+
+  letGoTimer_.setSingleShot(true);
+  letGoTimer_.setInterval(kLetGoDelayMs);
+  connect(&letGoTimer_, &QTimer::timeout, this, &PanelView::letGoPendingKeys);
+
+  lamp_ = new LampWidget(geometry_.lampSize, this);
+  lamp_->setGeometry(geometry_.lampPanel);
+
+  hub_.addView(this);
+  PanelView::refreshFromModel();
+}
+
+PanelView::~PanelView() {
+  hub_.removeView(this);
+}
+
+PanelKeyButton* PanelView::keyButton(PanelKey key) const {
+  for (PanelKeyButton* b : keys_)
+    if (b->key() == key) return b;
+  return nullptr;
+}
+
+void PanelView::refreshFromModel() {
+  for (int i = 0; i < kCellCount; ++i)
+    cells_[i]->setContent(model_.Cells[i].Caption, model_.Cells[i].FontColor);
+
+  lamp_->setLamp(model_.ApdStatusLight1.Lit, model_.ApdStatusLight1.shown());
+  if (lamp_->isVisibleTo(this) != model_.Panel1Visible) lamp_->setVisible(model_.Panel1Visible);
+
+  const QString caption = QString::fromStdString(model_.Caption());
+  if (windowTitle() != caption) setWindowTitle(caption);
+
+  if (model_.Visible() == isHidden()) setVisible(model_.Visible());
+}
+
+void PanelView::press(PanelKey key) {
+  model_.press(key);
+  hub_.refreshAll();
+}
+
+void PanelView::release(PanelKey key) {
+  model_.release(key);
+  hub_.refreshAll();
+}
+
+void PanelView::tap(PanelKey key) {
+  if (isHeld(key)) return;  // already down: the hold goes on until let go
+  model_.tap(key);
+  hub_.refreshAll();
+}
+
+bool PanelView::isHeld(PanelKey key) const {
+  return contains(heldByMouse_, key) || contains(heldByKeyboard_, key);
+}
+
+void PanelView::hold(PanelKey key, std::vector<PanelKey>& by) {
+  if (contains(by, key)) return;
+  const bool wasHeld = isHeld(key);
+  by.push_back(key);
+  if (!wasHeld) press(key);
+}
+
+void PanelView::letGo(PanelKey key, std::vector<PanelKey>& by) {
+  if (!contains(by, key)) return;  // already let go, e.g. when the window hid
+  std::erase(by, key);
+  if (!isHeld(key)) release(key);
+}
+
+void PanelView::letGoPendingKeys() {
+  letGoTimer_.stop();
+  std::vector<PanelKey> pending;
+  pending.swap(pendingLetGo_);
+  for (PanelKey k : pending) letGo(k, heldByKeyboard_);
+}
+
+void PanelView::releaseHeldKeys() {
+  letGoTimer_.stop();
+  pendingLetGo_.clear();
+  std::vector<PanelKey> held = heldByMouse_;
+  for (PanelKey k : heldByKeyboard_)
+    if (!contains(held, k)) held.push_back(k);
+  heldByMouse_.clear();
+  heldByKeyboard_.clear();
+  for (PanelKeyButton* b : keys_)
+    if (b->actsWhileHeld() && b->isDown()) b->setDown(false);
+  for (PanelKey k : held) release(k);
+}
+
+void PanelView::paintEvent(QPaintEvent*) {
+  const qreal dpr = devicePixelRatioF();
+  if (plate_.isNull() || plate_.devicePixelRatio() != dpr) {
+    plate_ = QPixmap(geometry_.client * dpr);
+    plate_.setDevicePixelRatio(dpr);
+    QPainter pp(&plate_);
+    paintPlate(pp, geometry_);
+  }
+  QPainter p(this);
+  p.drawPixmap(0, 0, plate_);
+  p.setRenderHint(QPainter::Antialiasing);
+  paintExtra(p);
+}
+
+void PanelView::keyPressEvent(QKeyEvent* event) {
+  const std::optional<PanelKey> key = panelKeyFor(event);
+  if (!key) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  if (event->isAutoRepeat()) return;
+  if (event->timestamp() != 0 && event->timestamp() == lastReleaseTime_ &&
+      event->key() == lastReleasedKey_)
+    return;  // the second half of an unflagged repeat
+  if (isSlew(*key)) {
+    if (contains(pendingLetGo_, *key)) {
+      std::erase(pendingLetGo_, *key);  // the key is still held
+      return;
+    }
+    hold(*key, heldByKeyboard_);
+    return;
+  }
+  press(*key);
+}
+
+void PanelView::keyReleaseEvent(QKeyEvent* event) {
+  const std::optional<PanelKey> key = panelKeyFor(event);
+  if (!key) {
+    QWidget::keyReleaseEvent(event);
+    return;
+  }
+  event->accept();
+  if (event->isAutoRepeat()) return;
+  lastReleasedKey_ = event->key();
+  lastReleaseTime_ = event->timestamp();
+  if (!contains(heldByKeyboard_, *key) || contains(pendingLetGo_, *key)) return;
+  pendingLetGo_.push_back(*key);
+  letGoTimer_.start();
+}
+
+void PanelView::mouseMoveEvent(QMouseEvent* event) {
+  panelMouseMove(event->position().toPoint());
+  QWidget::mouseMoveEvent(event);
+}
+
+void PanelView::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (model_.Visible()) model_.Close();
+  hub_.refreshAll();
+}
+
+void PanelView::hideEvent(QHideEvent* event) {
+  releaseHeldKeys();
+  QWidget::hideEvent(event);
+}
+
+void PanelView::focusOutEvent(QFocusEvent* event) {
+  // Key releases go elsewhere now; stop a keyboard slew here.
+  letGoTimer_.stop();
+  pendingLetGo_.clear();
+  std::vector<PanelKey> held = heldByKeyboard_;
+  for (PanelKey k : held) letGo(k, heldByKeyboard_);
+  QWidget::focusOutEvent(event);
+}
+
+}  // namespace kestrom

@@ -1,0 +1,353 @@
+#include "qt/panel_widgets.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
+
+namespace kestrom {
+
+namespace {
+
+constexpr QChar kSignalBar(0x7F);
+const QColor kButtonShadow(0x80, 0x80, 0x80);  // the cells' background
+constexpr int kMaxCellHeight = 19;             // lines are 20 pixels apart
+
+// A key of the front plate to assistive tools: a button whose press action taps
+// the key.
+class PanelKeyAccessible : public QAccessibleWidget {
+ public:
+  explicit PanelKeyAccessible(PanelKeyButton* key) : QAccessibleWidget(key, QAccessible::Button) {}
+
+  QStringList actionNames() const override {
+    return key()->isEnabled() ? QStringList{pressAction()} : QStringList{};
+  }
+  void doAction(const QString& actionName) override {
+    if (actionName == pressAction()) {
+      key()->tap();
+      return;
+    }
+    QAccessibleWidget::doAction(actionName);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.pressed = key()->isDown();
+    return s;
+  }
+
+ private:
+  PanelKeyButton* key() const { return static_cast<PanelKeyButton*>(widget()); }
+};
+
+// Cells read as static text, the lamp as an indicator, keys as buttons.
+QAccessibleInterface* panelAccessibleFactory(const QString& className, QObject* object) {
+  if (!object || !object->isWidgetType()) return nullptr;
+  auto* widget = static_cast<QWidget*>(object);
+  if (className == QLatin1String("kestrom::DisplayCellWidget"))
+    return new QAccessibleWidget(widget, QAccessible::StaticText);
+  if (className == QLatin1String("kestrom::LampWidget"))
+    return new QAccessibleWidget(widget, QAccessible::Indicator);
+  if (className == QLatin1String("kestrom::PanelKeyButton"))
+    return new PanelKeyAccessible(static_cast<PanelKeyButton*>(widget));
+  return nullptr;
+}
+
+void installAccessibleFactory() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  QAccessible::installFactory(panelAccessibleFactory);
+}
+
+int signalBarWidth(const QFontMetrics& fm) {
+  return fm.horizontalAdvance(QLatin1Char('0'));
+}
+
+// Calls run(text, x) for each stretch of ordinary characters and bar(x, width) for
+// each signal-bar segment, left to right; returns the total width.
+template <typename Run, typename Bar>
+int forEachRun(const QString& text, const QFontMetrics& fm, Run run, Bar bar) {
+  const int barWidth = signalBarWidth(fm);
+  int x = 0;
+  qsizetype start = 0;
+  auto flush = [&](qsizetype end) {
+    if (end > start) {
+      const QString part = text.mid(start, end - start);
+      run(part, x);
+      x += fm.horizontalAdvance(part);
+    }
+  };
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] != kSignalBar) continue;
+    flush(i);
+    bar(x, barWidth);
+    x += barWidth;
+    start = i + 1;
+  }
+  flush(text.size());
+  return x;
+}
+
+// ---- key caps ----
+
+struct CapColours {
+  QColor top, bottom, legend;
+};
+
+CapColours capColours(PanelKey key) {
+  switch (key) {
+    case PanelKey::Del:
+    case PanelKey::Next:
+    case PanelKey::Menu:
+    case PanelKey::Enter:
+    case PanelKey::Left:
+    case PanelKey::Right:
+      return {QColor(0xcf, 0xd8, 0xe0), QColor(0x93, 0xa0, 0xac), QColor(0x14, 0x1e, 0x28)};
+    case PanelKey::OnOff:
+      return {QColor(0xd2, 0x52, 0x46), QColor(0x8c, 0x24, 0x1e), Qt::white};
+    case PanelKey::Talk:
+      return {QColor(0x74, 0x80, 0x8a), QColor(0x3a, 0x43, 0x4b), Qt::white};
+    default:
+      return {QColor(0xef, 0xed, 0xe6), QColor(0xb9, 0xb6, 0xad), QColor(0x1a, 0x1a, 0x1a)};
+  }
+}
+
+QFont legendFont(int pixelSize) {
+  QFont f = displayFont();
+  f.setPixelSize(pixelSize);
+  return f;
+}
+
+void drawArrowHead(QPainter& p, QPointF tip, QPointF dir) {
+  const double len = std::hypot(dir.x(), dir.y());
+  if (len <= 0) return;
+  dir /= len;
+  const QPointF normal(-dir.y(), dir.x());
+  QPolygonF head;
+  head << tip + dir * 4.0 << tip - dir * 4.0 + normal * 5.0 << tip - dir * 4.0 - normal * 5.0;
+  p.setPen(Qt::NoPen);
+  p.drawPolygon(head);
+}
+
+// An arrow curving over the top of the key towards the side it slews to.
+void drawSlewArrow(QPainter& p, const QRectF& face, bool right, const QColor& colour) {
+  const QRectF arc(face.center().x() - 14, face.center().y() - 7, 28, 22);
+  const double startDeg = right ? 160.0 : 20.0;
+  const double sweep = right ? -130.0 : 130.0;
+  QPainterPath path;
+  path.arcMoveTo(arc, startDeg);
+  path.arcTo(arc, startDeg, sweep);
+  p.setPen(QPen(colour, 2.6, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(path);
+
+  const double end = (startDeg + sweep) * M_PI / 180.0;
+  const double rx = arc.width() / 2, ry = arc.height() / 2;
+  const QPointF tip(arc.center().x() + rx * std::cos(end), arc.center().y() - ry * std::sin(end));
+  // Direction of travel along the arc at its end, in screen coordinates.
+  QPointF dir(-rx * std::sin(end), -ry * std::cos(end));
+  if (sweep < 0) dir = -dir;
+  p.setBrush(colour);
+  drawArrowHead(p, tip, dir);
+}
+
+void drawLegend(QPainter& p, PanelKey key, const QRectF& face, const QColor& colour) {
+  p.setPen(colour);
+  switch (key) {
+    case PanelKey::Left:
+    case PanelKey::Right:
+      drawSlewArrow(p, face, key == PanelKey::Right, colour);
+      return;
+    case PanelKey::OnOff: {
+      p.setFont(legendFont(10));
+      const QRectF upper(face.left(), face.top(), face.width(), face.height() / 2 - 1);
+      const QRectF lower(face.left(), face.center().y() + 1, face.width(), face.height() / 2 - 1);
+      p.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("ON"));
+      p.drawText(lower, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("OFF"));
+      p.setPen(QPen(colour, 1));
+      p.drawLine(QPointF(face.center().x() - 9, face.center().y()),
+                 QPointF(face.center().x() + 9, face.center().y()));
+      return;
+    }
+    case PanelKey::Talk:
+    case PanelKey::Del:
+    case PanelKey::Next:
+    case PanelKey::Menu:
+    case PanelKey::Enter:
+      p.setFont(legendFont(10));
+      p.drawText(face, Qt::AlignCenter, QString::fromLatin1(keyLegend(key)));
+      return;
+    default:
+      p.setFont(legendFont(17));
+      p.drawText(face, Qt::AlignCenter, QString::fromLatin1(keyLegend(key)));
+      return;
+  }
+}
+
+}  // namespace
+
+QFont displayFont() {
+  QFont f;
+  f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                 QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
+                 QStringLiteral("DejaVu Sans")});
+  f.setStyleHint(QFont::SansSerif);
+  f.setPixelSize(13);
+  f.setBold(true);
+  return f;
+}
+
+// ---------------------------------------------------------------- DisplayCellWidget
+
+DisplayCellWidget::DisplayCellWidget(Cell cell, int anchorX, int top, QWidget* parent)
+    : QWidget(parent),
+      cell_(cell),
+      rightAligned_(static_cast<int>(cell) >= static_cast<int>(Cell::R1)),
+      anchorX_(anchorX),
+      top_(top) {
+  installAccessibleFactory();
+  setFont(displayFont());
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleDescription(QString::fromLatin1(cellName(cell)));
+  relayout();
+}
+
+int DisplayCellWidget::textWidth(const QString& text) {
+  const QFontMetrics fm(displayFont());
+  return forEachRun(
+      text, fm, [](const QString&, int) {}, [](int, int) {});
+}
+
+bool DisplayCellWidget::setContent(const std::string& caption, Color colour) {
+  // Display texts are single bytes: Latin-1 keeps every byte, 127 included.
+  const QString text = QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+  const QColor qcolour = toQColor(colour);
+  if (shown_ && text == text_ && qcolour == colour_) return false;
+  shown_ = true;
+  const bool textChanged = text != text_;
+  text_ = text;
+  colour_ = qcolour;
+  if (textChanged) {
+    setAccessibleName(text_);
+    relayout();
+  }
+  update();
+  return true;
+}
+
+void DisplayCellWidget::relayout() {
+  const QFontMetrics fm(font());
+  const int width = textWidth(text_);
+  const int height = std::min(fm.height(), kMaxCellHeight);
+  const int x = rightAligned_ ? anchorX_ - width : anchorX_;
+  setGeometry(x, top_, width, height);
+}
+
+void DisplayCellWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), kButtonShadow);
+  const QFontMetrics fm(font());
+  const int baseline = fm.ascent();
+  int capHeight = fm.capHeight();
+  if (capHeight <= 0) capHeight = qRound(font().pixelSize() * 0.72);
+  p.setPen(colour_);
+  forEachRun(
+      text_, fm, [&](const QString& part, int x) { p.drawText(x, baseline, part); },
+      [&](int x, int w) {
+        p.fillRect(x, baseline - capHeight, std::max(1, w - 1), capHeight, colour_);
+      });
+}
+
+// ---------------------------------------------------------------- PanelKeyButton
+
+PanelKeyButton::PanelKeyButton(PanelKey key, QWidget* parent) : QAbstractButton(parent), key_(key) {
+  installAccessibleFactory();
+  const QString legend = QString::fromLatin1(keyLegend(key));
+  setText(legend);
+  setAccessibleName(legend);
+  // The panel window itself takes the keyboard; keys never hold the focus.
+  setFocusPolicy(Qt::NoFocus);
+  setCursor(Qt::PointingHandCursor);
+}
+
+void PanelKeyButton::tap() {
+  if (isEnabled()) emit tapped();
+}
+
+void PanelKeyButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const CapColours colours = capColours(key_);
+  const bool round = key_ == PanelKey::OnOff || key_ == PanelKey::Talk;
+  const bool down = isDown();
+  const QRectF whole = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const double radius = round ? whole.width() / 2 : 5.0;
+
+  // The well the key sits in, then the key's skirt, then its face.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 150));
+  p.drawRoundedRect(whole, radius, radius);
+  const QRectF skirt = whole.adjusted(1, down ? 2 : 1, -1, -1);
+  p.setBrush(colours.bottom.darker(down ? 170 : 150));
+  p.drawRoundedRect(skirt, radius - 1, radius - 1);
+  const QRectF face =
+      down ? skirt.adjusted(1.5, 1, -1.5, -1.5) : skirt.adjusted(1.5, 0, -1.5, -3.5);
+  QLinearGradient g(face.topLeft(), face.bottomLeft());
+  g.setColorAt(0, down ? colours.top.darker(112) : colours.top);
+  g.setColorAt(1, down ? colours.bottom.darker(112) : colours.bottom);
+  p.setBrush(g);
+  p.setPen(QPen(colours.top.lighter(115), 0.8));
+  p.drawRoundedRect(face, radius - 2, radius - 2);
+
+  drawLegend(p, key_, face, colours.legend);
+}
+
+// ---------------------------------------------------------------- LampWidget
+
+LampWidget::LampWidget(QSize lampSize, QWidget* parent) : QWidget(parent), lampSize_(lampSize) {
+  installAccessibleFactory();
+  setAccessibleName(QStringLiteral("Inlock Status LED"));
+  setToolTip(QStringLiteral("Inlock Status LED"));
+  setLamp(false, clBlack);
+}
+
+bool LampWidget::setLamp(bool lit, Color shown) {
+  if (shown_ && lit == lit_ && shown == colour_) return false;
+  shown_ = true;
+  lit_ = lit;
+  colour_ = shown;
+  setAccessibleDescription((lit ? QStringLiteral("lit, ") : QStringLiteral("unlit, ")) +
+                           colourName(shown));
+  update();
+  return true;
+}
+
+void LampWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillRect(rect(), Qt::black);
+  p.setPen(QColor(0x30, 0x30, 0x30));
+  p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+
+  const QRectF lamp(
+      QPointF((width() - lampSize_.width()) / 2.0, (height() - lampSize_.height()) / 2.0),
+      QSizeF(lampSize_));
+  const QColor c = toQColor(colour_);
+  QRadialGradient glow(lamp.center() - QPointF(2, 2), lamp.width() * 0.7);
+  glow.setColorAt(0, lit_ ? c.lighter(160) : c.lighter(130));
+  glow.setColorAt(1, lit_ ? c : c.darker(130));
+  p.setBrush(glow);
+  p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1));
+  p.drawEllipse(lamp);
+  // A small reflection so that an unlit black lamp still reads as a lamp.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255, lit_ ? 150 : 60));
+  p.drawEllipse(QRectF(lamp.left() + 3, lamp.top() + 2.5, 4, 3));
+}
+
+}  // namespace kestrom

@@ -1,0 +1,420 @@
+#include "qt/setup_window_view.h"
+
+#include "qt/list_sync.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QToolTip>
+#include <QWindow>
+#include <algorithm>
+
+#include "simulator/simulator.h"
+
+namespace kestrom {
+
+namespace {
+
+QString qs(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+void showEdit(QLineEdit* edit, const Edit& model) {
+  if (edit->text() != qs(model.Text)) edit->setText(qs(model.Text));
+  edit->setEnabled(model.Enabled);
+}
+
+// Radio buttons are exclusive: checking the model's one unchecks the others.
+void showRadio(QRadioButton* radio, const CheckBox& model) {
+  if (model.Checked && !radio->isChecked()) radio->setChecked(true);
+  radio->setEnabled(model.Enabled);
+}
+
+QLabel* label(const char* text, QWidget* parent, int x, int y, int w = 0) {
+  auto* l = new QLabel(QString::fromUtf8(text), parent);
+  l->move(x, y);
+  if (w > 0) l->setFixedWidth(w);
+  return l;
+}
+
+// A plain window of the program (not a menu, list, tooltip or modal dialog).
+bool isOtherPlainWindow(QWindow* w) {
+  if (!w || w->modality() != Qt::NonModal) return false;
+  const Qt::WindowType type = w->type();
+  return type == Qt::Window || type == Qt::Dialog || type == Qt::Tool;
+}
+
+}  // namespace
+
+SetupWindowView::SetupWindowView(Simulator& sim, ViewHub& hub, QWidget* parent)
+    : QMainWindow(parent), model_(sim.setupWindow()), hub_(hub) {
+  setObjectName(QStringLiteral("menumain"));
+  setWindowTitle(qs(model_.Caption()));
+  buildMenus();
+  buildBody();
+  model_.onQuit = [this] { endProgram(); };
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &SetupWindowView::onFocusWindowChanged);
+  hub_.addView(this);
+  SetupWindowView::refreshFromModel();
+}
+
+SetupWindowView::~SetupWindowView() {
+  model_.onQuit = nullptr;
+  hub_.removeView(this);
+}
+
+QAction* SetupWindowView::menuAction(const char* name) const {
+  for (const MenuBinding& b : menus_) {
+    if (qstrcmp(b.entry->name, name) == 0) return b.action;
+  }
+  return nullptr;
+}
+
+void SetupWindowView::forward(void (Tmenumain::*event)()) {
+  if (refreshing_) return;
+  (model_.*event)();
+  hub_.refreshAll();
+}
+
+bool SetupWindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == menuBar() && event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    QAction* action = menuBar()->actionAt(help->pos());
+    if (action && !action->statusTip().isEmpty()) {
+      QToolTip::showText(help->globalPos(), action->statusTip(), menuBar());
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void SetupWindowView::buildMenus() {
+  menuBar()->setNativeMenuBar(false);
+  menuBar()->installEventFilter(this);
+  // Five menus share the 200 pixels of the bare window.
+  menuBar()->setStyleSheet(
+      QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }"));
+  const auto& table = Tmenumain::menuTable();
+  QMenu* openMenus[3] = {nullptr, nullptr, nullptr};
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const Tmenumain::MenuEntry& e = table[i];
+    const bool hasItems = i + 1 < table.size() && table[i + 1].depth > e.depth;
+    const QString caption = QString::fromUtf8(e.caption);
+    QAction* action = nullptr;
+    if (hasItems) {
+      auto* menu = new QMenu(caption, this);
+      menu->setObjectName(QString::fromUtf8(e.name));
+      if (e.depth == 0) {
+        menuBar()->addMenu(menu);
+      } else {
+        openMenus[e.depth - 1]->addMenu(menu);
+      }
+      openMenus[e.depth] = menu;
+      action = menu->menuAction();
+      if (*e.shortcut) {
+        // The shortcut of a menu opens it.
+        auto* sc = new QShortcut(QKeySequence(QString::fromUtf8(e.shortcut)), this);
+        connect(sc, &QShortcut::activated, this,
+                [this, action] { menuBar()->setActiveAction(action); });
+      }
+    } else {
+      action = new QAction(caption, this);
+      if (e.depth == 0) {
+        menuBar()->addAction(action);
+      } else {
+        openMenus[e.depth - 1]->addAction(action);
+      }
+      if (*e.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(e.shortcut)));
+      if (e.click) {
+        auto click = e.click;
+        connect(action, &QAction::triggered, this, [this, click] { forward(click); });
+      }
+    }
+    action->setObjectName(QString::fromUtf8(e.name));
+    action->setCheckable(e.checkable);
+    if (*e.hint) {
+      action->setStatusTip(QString::fromUtf8(e.hint));
+      action->setToolTip(QString::fromUtf8(e.hint));
+    }
+    menus_.push_back({&e, action});
+  }
+}
+
+void SetupWindowView::buildBody() {
+  body_ = new QWidget(this);
+  body_->setObjectName(QStringLiteral("body"));
+  QFont small = body_->font();
+  small.setPointSize(8);
+  body_->setFont(small);
+  setCentralWidget(body_);
+
+  auto* left = new QWidget(body_);
+  left->setGeometry(0, 0, Tmenumain::kMenuWidth, kBodyHeight);
+
+  // Counter station.
+  auto* stations = new QGroupBox(left);
+  stations->setGeometry(4, 2, 192, 92);
+  struct Radio {
+    QRadioButton*& widget;
+    const char* name;
+    const char* text;
+    void (Tmenumain::*click)();
+  };
+  const Radio radios[] = {
+      {radio4_, "RadioButton4", "Kestrom Mk 4 Fix Station", &Tmenumain::RadioButton4Click},
+      {radio2_, "RadioButton2", "Kestrom Mk 3 Fix Station", &Tmenumain::RadioButton2Click},
+      {radio3_, "RadioButton3", "Kestrom Mk 4 Beacon", &Tmenumain::RadioButton3Click},
+      {radio1_, "RadioButton1", "Kestrom Mk 3 Beacon", &Tmenumain::RadioButton1Click},
+  };
+  int y = 6;
+  for (const Radio& r : radios) {
+    r.widget = new QRadioButton(QString::fromUtf8(r.text), stations);
+    r.widget->setObjectName(QString::fromUtf8(r.name));
+    r.widget->setGeometry(8, y, 180, 20);
+    auto click = r.click;
+    connect(r.widget, &QRadioButton::toggled, this, [this, click](bool on) {
+      if (on) forward(click);
+    });
+    y += 21;
+  }
+
+  // Mk 3 settings.
+  label("Addr.", left, 6, 98);
+  label("Freq.", left, 74, 98);
+  label("Mob.", left, 114, 98);
+  addr_ = new QComboBox(left);
+  addr_->setObjectName(QStringLiteral("ComboBox3"));
+  addr_->setAccessibleName(QStringLiteral("Addr."));
+  addr_->setGeometry(4, 114, 66, 22);
+  showList(addr_, model_.ComboBox3);
+  forwardList(addr_, [this](int i) { model_.ComboBox3Change(i); });
+  freq_ = new QLineEdit(left);
+  freq_->setObjectName(QStringLiteral("MaskEdit2"));
+  freq_->setAccessibleName(QStringLiteral("Freq."));
+  freq_->setGeometry(72, 114, 38, 22);
+  freq_->setMaxLength(4);
+  freq_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), freq_));
+  forwardEdit(
+      freq_, model_.MaskEdit2, [this](const std::string& t) { model_.MaskEdit2Change(t); },
+      [this] { model_.MaskEdit2Exit(); });
+  offset_ = new QComboBox(left);
+  offset_->setObjectName(QStringLiteral("ComboBox5"));
+  offset_->setAccessibleName(QStringLiteral("Mob."));
+  offset_->setGeometry(112, 114, 84, 22);
+  showList(offset_, model_.ComboBox5);
+  forwardList(offset_, [this](int i) { model_.ComboBox5Change(i); });
+
+  // Software in the Mobile.
+  auto* software = new QGroupBox(QStringLiteral(" Software in Mobile Kestrom "), left);
+  software->setGeometry(4, 140, 192, 44);
+  shuttle_ = new QCheckBox(QStringLiteral("Shuttle Tanker Software"), software);
+  shuttle_->setObjectName(QStringLiteral("CheckBox2"));
+  shuttle_->setGeometry(8, 18, 180, 20);
+  // toggled, not clicked: an assistive tool's toggle action changes the box without
+  // a click.
+  connect(shuttle_, &QCheckBox::toggled, this, [this](bool on) {
+    if (refreshing_) return;
+    model_.CheckBox2Click(on);
+    hub_.refreshAll();
+  });
+
+  // Range to the station.
+  label("Range to station", left, 6, 190);
+  range_ = new QLineEdit(left);
+  range_->setObjectName(QStringLiteral("MaskEdit1"));
+  range_->setAccessibleName(QStringLiteral("Range to station"));
+  range_->setGeometry(4, 206, 56, 22);
+  range_->setMaxLength(5);
+  range_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), range_));
+  forwardEdit(
+      range_, model_.MaskEdit1, [this](const std::string& t) { model_.MaskEdit1Change(t); },
+      [this] { model_.MaskEdit1Exit(); });
+  label("Mtr.", left, 64, 210);
+
+  // Sector, with the quadrants it names.
+  label("Sector", left, 6, 236);
+  sector_ = new QComboBox(left);
+  sector_->setObjectName(QStringLiteral("ComboBox1"));
+  sector_->setAccessibleName(QStringLiteral("Sector"));
+  sector_->setGeometry(4, 252, 56, 22);
+  showList(sector_, model_.ComboBox1);
+  forwardList(sector_, [this](int i) { model_.ComboBox1Change(i); });
+  auto* quadrants = new QFrame(left);
+  quadrants->setObjectName(QStringLiteral("Sectors"));
+  quadrants->setGeometry(120, 228, 64, 64);
+  auto* grid = new QGridLayout(quadrants);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  const char* names[2][2] = {{"4", "1"}, {"3", "2"}};
+  for (int r = 0; r < 2; ++r) {
+    for (int c = 0; c < 2; ++c) {
+      auto* q = new QLabel(QString::fromUtf8(names[r][c]), quadrants);
+      q->setAlignment(Qt::AlignCenter);
+      q->setFrameShape(QFrame::Box);
+      grid->addWidget(q, r, c);
+    }
+  }
+
+  // Simulation level.
+  label("Level", left, 6, 286);
+  level_ = new QComboBox(left);
+  level_->setObjectName(QStringLiteral("ComboBox2"));
+  level_->setAccessibleName(QStringLiteral("Level"));
+  level_->setGeometry(4, 302, 112, 22);
+  showList(level_, model_.ComboBox2);
+  forwardList(level_, [this](int i) { model_.ComboBox2Change(i); });
+
+  exitSetup_ = new QPushButton(QStringLiteral("Exit Setup"), left);
+  exitSetup_->setObjectName(QStringLiteral("BitBtn1"));
+  exitSetup_->setGeometry(4, 336, 192, 28);
+  exitSetup_->setAutoDefault(true);  // Return presses it when focused, as Space does
+  connect(exitSetup_, &QPushButton::clicked, this, [this] { forward(&Tmenumain::BitBtn1Click); });
+
+  auto* peripheral = new QGroupBox(QStringLiteral(" Peripheral Output "), left);
+  peripheral->setGeometry(4, 372, 192, 62);
+  setupTelegrams_ = new QPushButton(QStringLiteral("Setup Telegrams"), peripheral);
+  setupTelegrams_->setObjectName(QStringLiteral("BitBtn2"));
+  setupTelegrams_->setGeometry(8, 22, 176, 28);
+  setupTelegrams_->setAutoDefault(true);
+  connect(setupTelegrams_, &QPushButton::clicked, this,
+          [this] { forward(&Tmenumain::BitBtn2Click); });
+
+  rightHalf_ = new QWidget(body_);
+  rightHalf_->setObjectName(QStringLiteral("rightHalf"));
+  rightHalf_->setGeometry(Tmenumain::kMenuWidth, 0,
+                          Tmenumain::kTelegramWidth - Tmenumain::kMenuWidth, kBodyHeight);
+}
+
+void SetupWindowView::forwardList(QComboBox* list, std::function<void(int)> change) {
+  forwardChoices(
+      list,
+      [this, change = std::move(change)](int index) {
+        if (refreshing_) return;
+        change(index);
+        hub_.refreshAll();
+      },
+      [this] { hub_.refreshAll(); });
+}
+
+void SetupWindowView::forwardEdit(QLineEdit* edit, const Edit& shown,
+                                  const std::function<void(const std::string&)>& type,
+                                  const std::function<void()>& finish) {
+  connect(edit, &QLineEdit::textEdited, this, [this, type](const QString& t) {
+    if (refreshing_) return;
+    type(t.toStdString());
+    hub_.refreshAll();
+  });
+  connect(edit, &QLineEdit::editingFinished, this, [this, finish] {
+    if (refreshing_) return;
+    finish();
+    hub_.refreshAll();
+  });
+  // Typing has been handed on by textEdited, which comes first; a text the model
+  // refused is already replaced, so its textChanged is stale. What is left is a
+  // change made by other means (an assistive tool writing the text): a whole entry.
+  connect(edit, &QLineEdit::textChanged, this,
+          [this, edit, &shown, type, finish](const QString& t) {
+            if (refreshing_ || t != edit->text() || t == qs(shown.Text)) return;
+            type(t.toStdString());
+            finish();
+            hub_.refreshAll();
+          });
+}
+
+void SetupWindowView::refreshFromModel() {
+  refreshing_ = true;
+  const QList<QWidget*> controls = body_->findChildren<QWidget*>();
+  for (QWidget* w : controls) w->blockSignals(true);
+
+  for (const MenuBinding& b : menus_) {
+    const MenuItem& item = model_.*(b.entry->item);
+    b.action->setEnabled(item.Enabled);
+    b.action->setVisible(item.Visible);
+    if (b.entry->checkable) b.action->setChecked(item.Checked);
+  }
+  showRadio(radio4_, model_.RadioButton4);
+  showRadio(radio2_, model_.RadioButton2);
+  showRadio(radio3_, model_.RadioButton3);
+  showRadio(radio1_, model_.RadioButton1);
+  showList(addr_, model_.ComboBox3);
+  showEdit(freq_, model_.MaskEdit2);
+  showList(offset_, model_.ComboBox5);
+  shuttle_->setChecked(model_.CheckBox2.Checked);
+  shuttle_->setEnabled(model_.CheckBox2.Enabled);
+  showEdit(range_, model_.MaskEdit1);
+  showList(sector_, model_.ComboBox1);
+  showList(level_, model_.ComboBox2);
+
+  for (QWidget* w : controls) w->blockSignals(false);
+
+  // The height counts the menu bar and the frame as the window always has: the
+  // bare menu height shows the menu bar alone.
+  const int bodyHeight = std::max(0, model_.Height - Tmenumain::kMenuHeight);
+  const QSize size(model_.Width, menuBar()->sizeHint().height() + bodyHeight);
+  if (size != this->size() || minimumSize() != size) {
+    const bool grows = size.height() > this->size().height() || size.width() > this->size().width();
+    setFixedSize(size);
+    // Grown for editing: bring the controls in front of the panels they overlap.
+    if (grows && isVisible()) raise();
+  }
+
+  if (model_.Visible() && !isVisible()) {
+    move(0, 0);
+    show();
+  } else if (!model_.Visible() && isVisible()) {
+    hide();
+  }
+  refreshing_ = false;
+}
+
+void SetupWindowView::onFocusWindowChanged(QWindow* now) {
+  // The window collapses to its menu bar when the operator comes back to it from
+  // another window of the program; not on its first showing, not on return from a
+  // menu, a list or a message box, and not from another program.
+  const bool fromOtherWindow = lastFocusWasOtherWindow_;
+  QWindow* own = windowHandle();
+  lastFocusWasOtherWindow_ = now && now != own && isOtherPlainWindow(now);
+  if (now && now == own && fromOtherWindow && !ending_) {
+    model_.FormActivate();
+    hub_.refreshAll();
+  }
+}
+
+void SetupWindowView::closeEvent(QCloseEvent* event) {
+  if (model_.Visible() && !ending_) {
+    model_.Close();  // ends the program
+    hub_.refreshAll();
+  }
+  event->accept();
+}
+
+void SetupWindowView::endProgram() {
+  if (ending_) return;
+  ending_ = true;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w == this || !w->isVisible()) continue;
+    w->close();
+    if (w->isVisible()) w->hide();
+  }
+  hide();
+  QCoreApplication::quit();
+}
+
+}  // namespace kestrom

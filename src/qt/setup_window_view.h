@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "qt/view_hub.h"
+#include "setup/setup_window.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QWindow;
+
+namespace kestrom {
+
+class Simulator;
+
+// The setup window on screen: the menu bar and, in setup mode, the scenario
+// controls below it. The right-hand half (x 200..400) is a container for the
+// serial output settings. Every control forwards to the model's event and then
+// has all views re-read their models; the window's size, enabled states and
+// check marks come from the model.
+class SetupWindowView : public QMainWindow, public ModelView {
+ public:
+  SetupWindowView(Simulator& sim, ViewHub& hub, QWidget* parent = nullptr);
+  ~SetupWindowView() override;
+
+  void refreshFromModel() override;
+
+  // The empty right-hand half, for the serial output settings.
+  QWidget* rightHalf() const { return rightHalf_; }
+  // The action of a menu or menu item by its component name ("Exit1", "Setup1"...).
+  QAction* menuAction(const char* name) const;
+
+  // Height of the area below the menu bar in setup mode.
+  static constexpr int kBodyHeight = Tmenumain::kSetupHeight - Tmenumain::kMenuHeight;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  // Shows a menu's hint when the pointer rests on it in the menu bar.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct MenuBinding {
+    const Tmenumain::MenuEntry* entry;
+    QAction* action;
+  };
+
+  void buildMenus();
+  void buildBody();
+  // Hands each choice in a list to `change`, then has every view re-read its model.
+  void forwardList(QComboBox* list, std::function<void(int)> change);
+  // Typing in an edit goes to `type` key by key and `finish` ends the entry (Return,
+  // the focus leaving). Any other change of its text is a whole entry: `type` and
+  // then `finish`. `shown` is the model's edit.
+  void forwardEdit(QLineEdit* edit, const Edit& shown,
+                   const std::function<void(const std::string&)>& type,
+                   const std::function<void()>& finish);
+  void forward(void (Tmenumain::*event)());
+  void onFocusWindowChanged(QWindow* now);
+  void endProgram();
+
+  Tmenumain& model_;
+  ViewHub& hub_;
+  std::vector<MenuBinding> menus_;
+  bool refreshing_ = false;
+  bool lastFocusWasOtherWindow_ = false;
+  bool ending_ = false;
+
+  QRadioButton* radio4_ = nullptr;
+  QRadioButton* radio2_ = nullptr;
+  QRadioButton* radio3_ = nullptr;
+  QRadioButton* radio1_ = nullptr;
+  QComboBox* addr_ = nullptr;              // ComboBox3
+  QLineEdit* freq_ = nullptr;              // MaskEdit2
+  QComboBox* offset_ = nullptr;            // ComboBox5
+  QCheckBox* shuttle_ = nullptr;           // CheckBox2
+  QLineEdit* range_ = nullptr;             // MaskEdit1
+  QComboBox* sector_ = nullptr;            // ComboBox1
+  QComboBox* level_ = nullptr;             // ComboBox2
+  QPushButton* exitSetup_ = nullptr;       // BitBtn1
+  QPushButton* setupTelegrams_ = nullptr;  // BitBtn2
+  QWidget* body_ = nullptr;
+  QWidget* rightHalf_ = nullptr;
+};
+
+}  // namespace kestrom

@@ -1,0 +1,106 @@
+#include "qt/view_hub.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
+#include "simulator/simulator.h"
+
+namespace kestrom {
+
+namespace {
+qint64 monotonicNs() {
+  static QElapsedTimer clock = [] {
+    QElapsedTimer t;
+    t.start();
+    return t;
+  }();
+  return clock.nsecsElapsed();
+}
+
+// The QTimer counts whole milliseconds and wakes the thread whenever the system
+// gets round to it. It is therefore armed this much before a timer falls due, and
+// the last stretch is waited out precisely on the spot.
+constexpr qint64 kWakeEarlyNs = 2'000'000;
+// The QTimer may end up to a whole millisecond before the instant asked for.
+constexpr qint64 kTimerGrainNs = 1'000'000;
+// The final part of that wait is spent awake, so that a late wake-up from a
+// second sleep cannot delay the tick.
+constexpr qint64 kSpinNs = 300'000;
+
+void waitUntilNs(qint64 targetNs) {
+  const qint64 sleepUntil = targetNs - kSpinNs;
+  const qint64 now = monotonicNs();
+  if (sleepUntil > now) std::this_thread::sleep_for(std::chrono::nanoseconds(sleepUntil - now));
+  while (monotonicNs() < targetNs) {
+  }
+}
+}  // namespace
+
+ViewHub::ViewHub(Simulator& sim, QObject* parent) : QObject(parent), sim_(sim) {
+  startNs_ = monotonicNs() - sim_.scheduler().now() * 1000000;
+  timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);
+#ifdef __linux__
+  // Sleeps of this (the user-interface) thread end when asked, not up to 50 us later.
+  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
+  connect(&timer_, &QTimer::timeout, this, &ViewHub::onTimer);
+  sim_.scheduler().onScheduleChanged = [this] { rearm(); };
+  rearm();
+}
+
+ViewHub::~ViewHub() {
+  sim_.scheduler().onScheduleChanged = nullptr;
+}
+
+qint64 ViewHub::elapsed() const {
+  return (monotonicNs() - startNs_) / 1000000;
+}
+
+void ViewHub::addView(ModelView* view) {
+  views_.push_back(view);
+}
+
+void ViewHub::removeView(ModelView* view) {
+  std::erase(views_, view);
+}
+
+void ViewHub::refreshAll() {
+  if (refreshing_) return;
+  refreshing_ = true;
+  for (ModelView* v : views_) v->refreshFromModel();
+  refreshing_ = false;
+}
+
+qint64 ViewHub::dueNs(std::int64_t dueMs) const {
+  return startNs_ + dueMs * 1000000;
+}
+
+void ViewHub::rearm() {
+  auto due = sim_.scheduler().nextDue();
+  if (!due) {
+    timer_.stop();
+    return;
+  }
+  const qint64 waitNs = std::max<qint64>(0, dueNs(*due) - kWakeEarlyNs - monotonicNs());
+  timer_.start(static_cast<int>(std::min<qint64>(waitNs / 1000000, 1 << 30)));
+}
+
+void ViewHub::onTimer() {
+  if (auto due = sim_.scheduler().nextDue()) {
+    // Woken a little early on purpose (rearm): wait for the exact instant.
+    const qint64 target = dueNs(*due);
+    if (target - monotonicNs() <= kWakeEarlyNs + kTimerGrainNs) waitUntilNs(target);
+  }
+  sim_.scheduler().catchUpTo(elapsed());
+  refreshAll();
+  rearm();
+}
+
+}  // namespace kestrom
