@@ -1,16 +1,15 @@
 #include "core/window_model.h"
 
-#include "simulator/simulator.h"
 
 namespace kestrom {
 
-WindowModel::WindowModel(Simulator& sim, WindowIndex index, std::string caption, int width,
+WindowModel::WindowModel(Scheduler& scheduler, WindowIndex index, std::string caption, int width,
                          int height)
-    : Width(width), Height(height), sim_(sim), index_(index), caption_(std::move(caption)) {}
-
-Scheduler& WindowModel::scheduler() const {
-  return sim_.scheduler();
-}
+    : Width(width),
+      Height(height),
+      scheduler_(scheduler),
+      index_(index),
+      caption_(std::move(caption)) {}
 
 void WindowModel::Show() {
   if (visible_) return;

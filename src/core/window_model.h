@@ -4,7 +4,6 @@
 
 namespace kestrom {
 
-class Simulator;
 class Scheduler;
 
 // Creation order of the windows; it also orders timers due at the same instant.
@@ -27,7 +26,8 @@ enum class WindowIndex {
 // show/close events. Closing a window hides it; it lives for the whole run.
 class WindowModel {
  public:
-  WindowModel(Simulator& sim, WindowIndex index, std::string caption, int width, int height);
+  WindowModel(Scheduler& scheduler, WindowIndex index, std::string caption, int width,
+              int height);
   virtual ~WindowModel() = default;
   WindowModel(const WindowModel&) = delete;
   WindowModel& operator=(const WindowModel&) = delete;
@@ -48,10 +48,10 @@ class WindowModel {
  protected:
   // Order key of this window's timer number n.
   int timerOrder(int n) const { return static_cast<int>(index_) * 100 + n; }
-  Scheduler& scheduler() const;
-  Simulator& sim_;
+  Scheduler& scheduler() const { return scheduler_; }
 
  private:
+  Scheduler& scheduler_;
   WindowIndex index_;
   std::string caption_;
   bool visible_ = false;

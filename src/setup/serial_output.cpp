@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "simulator/simulator.h"
-#include "panels/mobile/mobile_panel.h"
+#include "setup/context.h"
 #include "setup/setup_window.h"
 #include "setup/telegrams.h"
 
@@ -57,8 +56,8 @@ constexpr OutTelegramChoice kOutTelegramChoices[] = {
 
 }  // namespace
 
-SerialOutput::SerialOutput(Simulator& sim, int timerOrder)
-    : Timer4(sim.scheduler(), timerOrder, 250, false, [this] { Timer4Timer(); }), sim_(sim) {
+SerialOutput::SerialOutput(Context& ctx, int timerOrder)
+    : Timer4(ctx.scheduler(), timerOrder, 250, false, [this] { Timer4Timer(); }), ctx_(ctx) {
   for (int n = 1; n <= 12; ++n) coms.Items.push_back("COM PORT " + std::to_string(n));
   coms.ItemIndex = 0;
   baudrate.Items = {"1200 Baud", "2400 Baud", "4800 Baud", "9600 Baud"};
@@ -85,7 +84,7 @@ SerialOutput::~SerialOutput() {
 }
 
 SerialPort& SerialOutput::port() const {
-  return sim_.services().serial;
+  return ctx_.services().serial;
 }
 
 bool SerialOutput::Sending() const {
@@ -114,7 +113,7 @@ void SerialOutput::baudrateChange(int index) {
   if (!baudrate.Enabled || !validIndex(baudrate, index)) return;
   baudrate.ItemIndex = index;
   settings_.baudRate = kBaudRates[index];
-  sim_.state().MobilePerSendBaud = kBaudTexts[index];
+  ctx_.state().MobilePerSendBaud = kBaudTexts[index];
   applySettings();
 }
 
@@ -138,7 +137,7 @@ void SerialOutput::stopbitsChange(int index) {
   if (!stopbits.Enabled || !validIndex(stopbits, index)) return;
   stopbits.ItemIndex = index;
   settings_.stopBits = index + 1;
-  sim_.state().MobilePerStop = index == 0 ? "STOP : 1    " : "STOP : 2    ";
+  ctx_.state().MobilePerStop = index == 0 ? "STOP : 1    " : "STOP : 2    ";
   applySettings();
 }
 
@@ -151,7 +150,7 @@ void SerialOutput::updaterateChange(int index) {
 void SerialOutput::telegramsChange(int index) {
   if (!telegrams.Enabled || !validIndex(telegrams, index)) return;
   telegrams.ItemIndex = index;
-  sim_.state().OutputTelegramType = index + 1;
+  ctx_.state().OutputTelegramType = index + 1;
   TransmittingText.Caption = telegram::transmittingText(index + 1);
 }
 
@@ -159,7 +158,7 @@ void SerialOutput::telegramsChange(int index) {
 void SerialOutput::writeMobilePerBits() {
   const char bits = databits.ItemIndex == 0 ? '7' : '8';
   const char letter = validIndex(parity, parity.ItemIndex) ? kParityLetters[parity.ItemIndex] : 'N';
-  sim_.state().MobilePerBits = std::string("BITS : ") + bits + " - " + letter;
+  ctx_.state().MobilePerBits = std::string("BITS : ") + bits + " - " + letter;
 }
 
 void SerialOutput::applySettings() {
@@ -235,7 +234,7 @@ void SerialOutput::switchOff() {
 
 void SerialOutput::openFailed() {
   switchOff();
-  sim_.services().dialogs.error(kNotAvailable);
+  ctx_.services().dialogs.error(kNotAvailable);
 }
 
 void SerialOutput::portFailed() {
@@ -248,15 +247,15 @@ void SerialOutput::portFailed() {
 // ---- Telegram timer ------------------------------------------------------------
 
 void SerialOutput::Timer4Timer() {
-  SimulationState& st = sim_.state();
+  SimulationState& st = ctx_.state();
   const std::optional<Extended> distance =
-      drawDistance(st, sim_.setupWindow().RangeDigits(), sim_.services().random);
+      drawDistance(st, ctx_.links().setupWindow().RangeDigits(), ctx_.services().random);
   if (!distance) return;  // no distance to send: skip this slot quietly
   st.Distance = *distance;
 
   telegram::Input in;
   in.type = st.OutputTelegramType;
-  in.inLock = sim_.mobilePanel().Tracking.lockedForTelegrams();
+  in.inLock = ctx_.links().mobileLockedForTelegrams();
   in.distance = st.Distance;
   in.fixAzimuth = st.FixAzimuth;
   in.antennaBearing = st.AntennaBearing;

@@ -10,7 +10,7 @@
 
 namespace kestrom {
 
-class Simulator;
+class Context;
 
 // The setup window's right-hand half: serial port, line settings, telegram type
 // and rate, the two output switches and the telegram timer.
@@ -20,7 +20,7 @@ class Simulator;
 // themselves, kept apart from ItemIndex.
 class SerialOutput {
  public:
-  SerialOutput(Simulator& sim, int timerOrder);
+  SerialOutput(Context& ctx, int timerOrder);
   ~SerialOutput();
   SerialOutput(const SerialOutput&) = delete;
   SerialOutput& operator=(const SerialOutput&) = delete;
@@ -103,7 +103,7 @@ class SerialOutput {
   void applySettings();
   void writeMobilePerBits();
 
-  Simulator& sim_;
+  Context& ctx_;
   int portNumber_ = 1;
   SerialSettings settings_;
   std::optional<std::string> pending_;

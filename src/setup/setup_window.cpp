@@ -3,18 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "simulator/simulator.h"
-#include "panels/fix/fix_panel.h"
-#include "panels/mobile/mobile_panel.h"
+#include "setup/context.h"
 #include "setup/link_evaluation.h"
 #include "setup/telegrams.h"
-#include "windows/about_box.h"
-#include "windows/aid_display.h"
-#include "windows/bearing_window.h"
-#include "windows/config_view.h"
-#include "windows/distance_adjust.h"
-#include "windows/mk3_unit.h"
-#include "windows/prescreen.h"
 
 namespace kestrom {
 
@@ -44,12 +35,12 @@ bool allDigits(const std::string& s) {
 
 }  // namespace
 
-Tmenumain::Tmenumain(Simulator& sim)
-    : WindowModel(sim, WindowIndex::Setup, "Kestrom Simulation", kMenuWidth, kMenuHeight),
-      Timer2(sim.scheduler(), timerOrder(2), 2000, false),
-      Timer3(sim.scheduler(), timerOrder(3), 5000, false),
-      Timer5(sim.scheduler(), timerOrder(5), 5000, true),
-      Serial(sim, timerOrder(4)) {
+Tmenumain::Tmenumain(Context& ctx)
+    : SimulatedWindow(ctx, WindowIndex::Setup, "Kestrom Simulation", kMenuWidth, kMenuHeight),
+      Timer2(ctx.scheduler(), timerOrder(2), 2000, false),
+      Timer3(ctx.scheduler(), timerOrder(3), 5000, false),
+      Timer5(ctx.scheduler(), timerOrder(5), 5000, true),
+      Serial(ctx, timerOrder(4)) {
   Timer2.setHandler([this] { Timer2Timer(); });
   Timer3.setHandler([this] { Timer3Timer(); });
   Timer5.setHandler([this] { Timer5Timer(); });
@@ -85,7 +76,7 @@ int Tmenumain::Level() const {
 
 void Tmenumain::attachBeaconPanel(std::function<void()> show) {
   showBeacon_ = std::move(show);
-  Beacon1.Enabled = showBeacon_ && sim_.state().CounterStationKind == CounterKind::Mk4Beacon &&
+  Beacon1.Enabled = showBeacon_ && ctx_.state().CounterStationKind == CounterKind::Mk4Beacon &&
                     RadioButton3.Checked;
 }
 
@@ -97,7 +88,7 @@ void Tmenumain::attachAlignmentWindow(std::function<void()> show) {
 // ---- Reset ----
 
 void Tmenumain::FormCreate() {
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   Beacon1.Enabled = false;
   s.resetFlagsAndCycles();
   // The telegram list shows the type the reset chose, so it shows what is sent.
@@ -105,13 +96,13 @@ void Tmenumain::FormCreate() {
   Serial.TransmittingText.Caption = telegram::transmittingText(s.OutputTelegramType);
   // Only the list's selection: the timers and menus of a level chosen before stay.
   ComboBox2.ItemIndex = 0;
-  s.resetTexts(sim_.services().clock.timeOfDay());
+  s.resetTexts(ctx_.services().clock.timeOfDay());
   drawSectorAzimuthAtReset();
 }
 
 void Tmenumain::drawSectorAzimuthAtReset() {
-  SimulationState& s = sim_.state();
-  RandomSource& r = sim_.services().random;
+  SimulationState& s = ctx_.state();
+  RandomSource& r = ctx_.services().random;
   Extended azimuth = 0;
   const std::string sector = ComboBox1.Text();
   if (sector.size() == 1 && sector[0] >= '1' && sector[0] <= '4') {
@@ -130,12 +121,12 @@ void Tmenumain::drawSectorAzimuthAtReset() {
 // stays lit (the telegrams read their lock from the Mobile's lamp).
 void Tmenumain::resetAfterStart() {
   FormCreate();
-  for (StationPanel* panel :
-       {static_cast<StationPanel*>(&sim_.mobilePanel()), static_cast<StationPanel*>(&sim_.fixPanel())}) {
-    panel->ApdStatusLight1.Lit = false;
-    panel->Panel1Visible = false;
+  Links& links = ctx_.links();
+  for (WindowIndex panel : {WindowIndex::Mobile, WindowIndex::Fix}) {
+    links.lamp(panel).Lit = false;
+    links.showLampPanel(panel, false);
   }
-  sim_.aidDisplay().ApdStatusLight1.Lit = false;
+  links.lamp(WindowIndex::AidDisplay).Lit = false;
 }
 
 void Tmenumain::ResetParameters1Click() {
@@ -156,7 +147,7 @@ CounterKind Tmenumain::checkedCounterStation() const {
 }
 
 void Tmenumain::applyCounterStation(CounterKind kind) {
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   s.CounterStationKind = kind;
   switch (kind) {
     case CounterKind::Mk3Fix:
@@ -182,7 +173,7 @@ void Tmenumain::chooseCounterStation(CheckBox& button, CounterKind kind) {
   for (CheckBox* b : {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4}) {
     b->Checked = b == &button;
   }
-  if (kind != CounterKind::Mk4Fix) sim_.fixPanel().Close();
+  if (kind != CounterKind::Mk4Fix) window(WindowIndex::Fix).Close();
   resetAfterStart();
   applyCounterStation(kind);
   FixAIDDisplay1.Enabled = kind == CounterKind::Mk4Fix;
@@ -210,7 +201,7 @@ void Tmenumain::RadioButton1Click() {
 void Tmenumain::ComboBox3Change(int index) {
   if (index < 0 || index >= static_cast<int>(ComboBox3.Items.size())) return;
   ComboBox3.ItemIndex = index;
-  sim_.state().CounterMk3Addr = ComboBox3.Text();
+  ctx_.state().CounterMk3Addr = ComboBox3.Text();
 }
 
 bool Tmenumain::MaskEdit2Change(const std::string& text) {
@@ -221,7 +212,7 @@ bool Tmenumain::MaskEdit2Change(const std::string& text) {
 
 void Tmenumain::MaskEdit2Exit() {
   if (!MaskEdit2.Enabled) return;
-  std::string& counterFreq = sim_.state().CounterFreq;
+  std::string& counterFreq = ctx_.state().CounterFreq;
   const std::string entry = MaskEdit2.Text;
   if (entry.size() == 4 && allDigits(entry)) {
     int mhz = 0;
@@ -236,18 +227,18 @@ void Tmenumain::MaskEdit2Exit() {
   MaskEdit2.Text = counterFreq;
   const std::string what =
       entry.empty() ? "No frequency was entered" : "The frequency \"" + entry + "\" is not valid";
-  sim_.services().dialogs.error(what + ": enter four digits from 9200 to 9399.");
+  ctx_.services().dialogs.error(what + ": enter four digits from 9200 to 9399.");
 }
 
 void Tmenumain::ComboBox5Change(int index) {
   if (index < 0 || index >= static_cast<int>(ComboBox5.Items.size())) return;
   ComboBox5.ItemIndex = index;
-  sim_.state().CounterMk3FreqOffset = ComboBox5.Text();
+  ctx_.state().CounterMk3FreqOffset = ComboBox5.Text();
 }
 
 void Tmenumain::CheckBox2Click(bool checked) {
   CheckBox2.Checked = checked;
-  sim_.state().ShuttleTankerSoftware = checked ? 1 : 0;
+  ctx_.state().ShuttleTankerSoftware = checked ? 1 : 0;
 }
 
 // ---- Range, sector, level ----
@@ -266,8 +257,8 @@ void Tmenumain::MaskEdit1Exit() {
 void Tmenumain::ComboBox1Change(int index) {
   if (index < 0 || index >= static_cast<int>(ComboBox1.Items.size())) return;
   ComboBox1.ItemIndex = index;
-  SimulationState& s = sim_.state();
-  RandomSource& r = sim_.services().random;
+  SimulationState& s = ctx_.state();
+  RandomSource& r = ctx_.services().random;
   switch (index + 1) {
     case 1:
       setFixAzimuth(s, r.random(91) + static_cast<Extended>(r.randomReal()));
@@ -295,7 +286,7 @@ void Tmenumain::ComboBox2Change(int index) {
   }
   Azimuthwindow1.Enabled = false;
   Azimuthwindow1.Checked = false;
-  sim_.bearingWindow().Close();
+  window(WindowIndex::Bearing).Close();
   FixAIDDisplay1.Enabled = false;
   Timer3.start();
   Timer2.setInterval(index == 1 ? kLevel2AlarmMs : kLevel3AlarmMs);
@@ -310,7 +301,7 @@ void Tmenumain::setTrackingTimers(bool on) {
 void Tmenumain::SimulationParameters1Click() {
   setTrackingTimers(false);
   FixAIDDisplay1.Checked = false;
-  sim_.aidDisplay().Close();
+  window(WindowIndex::AidDisplay).Close();
   FixAIDDisplay1.Enabled = false;
   Height = kSetupHeight;
 }
@@ -319,7 +310,7 @@ void Tmenumain::BitBtn1Click() {
   Height = kMenuHeight;
   Width = kMenuWidth;
   setTrackingTimers(true);
-  FixAIDDisplay1.Enabled = sim_.state().CounterStationKind == CounterKind::Mk4Fix && Level() == 1;
+  FixAIDDisplay1.Enabled = ctx_.state().CounterStationKind == CounterKind::Mk4Fix && Level() == 1;
 }
 
 void Tmenumain::BitBtn2Click() {
@@ -334,11 +325,11 @@ void Tmenumain::FormActivate() {
 // ---- Start and end ----
 
 void Tmenumain::FormShow() {
-  sim_.prescreen().Show();
+  window(WindowIndex::Prescreen).Show();
 }
 
 void Tmenumain::Timer5Timer() {
-  sim_.prescreen().Close();
+  window(WindowIndex::Prescreen).Close();
   Timer5.stop();
 }
 
@@ -367,27 +358,27 @@ void Tmenumain::AcceptAlarm1Click() {
 }
 
 void Tmenumain::Timer3Timer() {
-  if (sim_.state().InLock == 1) Timer2.start();
+  if (ctx_.state().InLock == 1) Timer2.start();
 }
 
 void Tmenumain::Timer2Timer() {
-  Tmobile& mobile = sim_.mobilePanel();
-  // Written over whatever screen is on show; the screen's values stay underneath.
-  if (AzimuthFrozenAlarm1.Checked) mobile.overlay(Cell::L4, kAzimuthFreezeText);
-  if (LowBatteryAlarm1.Checked) mobile.overlay(Cell::L4, kLowBatteryText);
-  mobile.overlay(Cell::R4, "");
+  // Written over whatever screen the Mobile shows; its values stay underneath.
+  const char* alarm = LowBatteryAlarm1.Checked     ? kLowBatteryText
+                      : AzimuthFrozenAlarm1.Checked ? kAzimuthFreezeText
+                                                    : "";
+  ctx_.links().showAlarm(alarm);
   // Both rounds of beeps in one go: the tone player sounds them without holding
   // up the simulation.
-  sim_.services().tone.play(alarmBeeps());
+  ctx_.services().tone.play(alarmBeeps());
 }
 
 // ---- Windows opened from the menus ----
 
 void Tmenumain::Fix1Click() {
-  sim_.fixPanel().Show();
+  window(WindowIndex::Fix).Show();
 }
 void Tmenumain::Mobile1Click() {
-  sim_.mobilePanel().Show();
+  window(WindowIndex::Mobile).Show();
 }
 
 void Tmenumain::Beacon1Click() {
@@ -411,28 +402,28 @@ void toggle(MenuItem& item, WindowModel& window) {
 }  // namespace
 
 void Tmenumain::Azimuthwindow1Click() {
-  toggle(Azimuthwindow1, sim_.bearingWindow());
+  toggle(Azimuthwindow1, window(WindowIndex::Bearing));
 }
 void Tmenumain::DistanceAdjust1Click() {
-  toggle(DistanceAdjust1, sim_.distanceAdjust());
+  toggle(DistanceAdjust1, window(WindowIndex::DistanceAdjust));
 }
 void Tmenumain::ConfigView1Click() {
-  toggle(ConfigView1, sim_.configView());
+  toggle(ConfigView1, window(WindowIndex::ConfigView));
 }
 
 void Tmenumain::FixAIDDisplay1Click() {
-  if (!FixAIDDisplay1.Checked) sim_.aidDisplay().startIdleRedraw();
-  toggle(FixAIDDisplay1, sim_.aidDisplay());
+  if (!FixAIDDisplay1.Checked) ctx_.links().runAidIdleRedraw(true);
+  toggle(FixAIDDisplay1, window(WindowIndex::AidDisplay));
 }
 
 void Tmenumain::History1Click() {
-  sim_.mk3Unit().Show();
+  window(WindowIndex::Mk3Unit).Show();
 }
 void Tmenumain::About1Click() {
-  sim_.aboutBox().Show();
+  window(WindowIndex::About).Show();
 }
 void Tmenumain::Manual1Click() {
-  sim_.services().help.openContents(kHelpFile);
+  ctx_.services().help.openContents(kHelpFile);
 }
 
 // ---- The menu bar as data ----

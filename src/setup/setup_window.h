@@ -6,6 +6,7 @@
 
 #include "core/controls.h"
 #include "core/window_model.h"
+#include "setup/context.h"
 #include "core/scheduler.h"
 #include "setup/serial_output.h"
 #include "setup/simulation_state.h"
@@ -15,9 +16,9 @@ namespace kestrom {
 // The setup window: the main window with the menu bar, the scenario settings,
 // the reset of the shared record and the alarms. Its right-hand half is the
 // serial output (SerialOutput).
-class Tmenumain : public WindowModel {
+class Tmenumain : public SimulatedWindow {
  public:
-  explicit Tmenumain(Simulator& sim);
+  explicit Tmenumain(Context& ctx);
 
   // Counter station radio buttons: 4 Mk 4 fix, 2 Mk 3 fix, 3 Mk 4 beacon, 1 Mk 3 beacon.
   CheckBox RadioButton1, RadioButton2, RadioButton3, RadioButton4;
@@ -138,6 +139,7 @@ class Tmenumain : public WindowModel {
   static const std::vector<MenuEntry>& menuTable();
 
  private:
+  WindowModel& window(WindowIndex index) { return ctx_.links().window(index); }
   void drawSectorAzimuthAtReset();
   void resetAfterStart();
   void applyCounterStation(CounterKind kind);

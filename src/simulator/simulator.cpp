@@ -2,6 +2,7 @@
 
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
+#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 #include "windows/about_box.h"
 #include "windows/aid_display.h"
@@ -14,22 +15,99 @@
 namespace kestrom {
 
 Simulator::Simulator(Services services) : services_(services) {
-  setup_ = std::make_unique<Tmenumain>(*this);
-  mobile_ = std::make_unique<Tmobile>(*this);
-  about_ = std::make_unique<TAboutBox>(*this);
-  fix_ = std::make_unique<Tfix>(*this);
-  bearing_ = std::make_unique<Tabw>(*this);
-  aid_ = std::make_unique<Taiddisplay>(*this);
-  distance_ = std::make_unique<Tafstmenu>(*this);
-  config_ = std::make_unique<Tconfigview>(*this);
-  mk3_ = std::make_unique<Tfix3>(*this);
-  prescreen_ = std::make_unique<TPreForm>(*this);
+  setup_ = std::make_unique<Tmenumain>(context_);
+  mobile_ = std::make_unique<Tmobile>(context_);
+  about_ = std::make_unique<TAboutBox>(context_);
+  fix_ = std::make_unique<Tfix>(context_);
+  bearing_ = std::make_unique<Tabw>(context_);
+  aid_ = std::make_unique<Taiddisplay>(context_, *fix_);
+  distance_ = std::make_unique<Tafstmenu>(context_);
+  config_ = std::make_unique<Tconfigview>(context_);
+  mk3_ = std::make_unique<Tfix3>(context_);
+  prescreen_ = std::make_unique<TPreForm>(context_);
 }
 
 Simulator::~Simulator() = default;
 
 void Simulator::start() {
   setup_->Show();
+}
+
+WindowModel& Simulator::window(WindowIndex index) {
+  switch (index) {
+    case WindowIndex::Setup:
+      return *setup_;
+    case WindowIndex::Mobile:
+      return *mobile_;
+    case WindowIndex::About:
+      return *about_;
+    case WindowIndex::Fix:
+      return *fix_;
+    case WindowIndex::Bearing:
+      return *bearing_;
+    case WindowIndex::AidDisplay:
+      return *aid_;
+    case WindowIndex::DistanceAdjust:
+      return *distance_;
+    case WindowIndex::ConfigView:
+      return *config_;
+    case WindowIndex::Mk3Unit:
+      return *mk3_;
+    default:
+      return *prescreen_;
+  }
+}
+
+void Simulator::showAlarm(const std::string& text) {
+  if (!text.empty()) mobile_->overlay(Cell::L4, text);
+  mobile_->overlay(Cell::R4, "");
+}
+
+bool Simulator::mobileLockedForTelegrams() {
+  return mobile_->Tracking.lockedForTelegrams();
+}
+
+StatusLight& Simulator::lamp(WindowIndex index) {
+  if (index == WindowIndex::AidDisplay) return aid_->ApdStatusLight1;
+  if (index == WindowIndex::Fix) return fix_->ApdStatusLight1;
+  return mobile_->ApdStatusLight1;
+}
+
+void Simulator::showLampPanel(WindowIndex index, bool shown) {
+  if (index == WindowIndex::Fix) fix_->Panel1Visible = shown;
+  if (index == WindowIndex::Mobile) mobile_->Panel1Visible = shown;
+}
+
+void Simulator::showAntennaBearing(Extended bearing) {
+  bearing_->showBearing(bearing);
+}
+
+void Simulator::tickConfigView(const LinkConditions& c) {
+  config_->setCondition(1, c.FrequencyBox);
+  config_->setCondition(2, c.AddressMatch != 0);
+  config_->setCondition(3, c.StationTypeMatch != 0);
+  config_->setCondition(4, c.StandbyMatch != 0);
+  config_->setCondition(5, c.RangeModeMatch != 0);
+}
+
+void Simulator::runAidSweep(bool on) {
+  aid_->Timer1.setEnabled(on);
+}
+
+void Simulator::stepAidSweep() {
+  aid_->Timer1Timer();
+}
+
+void Simulator::runAidIdleRedraw(bool on) {
+  aid_->Timer2.setEnabled(on);
+}
+
+void Simulator::drawAidInLockLines(bool shown) {
+  aid_->drawinlocklines(shown ? 1 : 0);
+}
+
+bool Simulator::mobileScansContinuously() {
+  return mobile_->Tracking.ScanState == Scan::Continuous;
 }
 
 }  // namespace kestrom

@@ -4,6 +4,7 @@
 
 #include "core/scheduler.h"
 #include "core/seams.h"
+#include "setup/context.h"
 #include "setup/simulation_state.h"
 
 namespace kestrom {
@@ -20,19 +21,22 @@ class Tfix3;
 class TPreForm;
 
 // The whole simulator without its views: the scheduler, the shared record and
-// every window model, created once in the order the program has always used.
-class Simulator {
+// every window model, created once in the order the program has always used. It
+// alone knows every window, so it carries out the writes one window makes into
+// another (Links).
+class Simulator : private Links {
  public:
   explicit Simulator(Services services);
-  ~Simulator();
+  ~Simulator() override;
   Simulator(const Simulator&) = delete;
   Simulator& operator=(const Simulator&) = delete;
 
   Scheduler& scheduler() { return scheduler_; }
   SimulationState& state() { return state_; }
   Services& services() { return services_; }
+  Context& context() { return context_; }
 
-  Tmenumain& setupWindow() { return *setup_; }
+  Tmenumain& setupWindow() override { return *setup_; }
   Tmobile& mobilePanel() { return *mobile_; }
   TAboutBox& aboutBox() { return *about_; }
   Tfix& fixPanel() { return *fix_; }
@@ -43,13 +47,30 @@ class Simulator {
   Tfix3& mk3Unit() { return *mk3_; }
   TPreForm& prescreen() { return *prescreen_; }
 
+  // Any window by its place in the creation order.
+  WindowModel& window(WindowIndex index) override;
+
   // Shows the main window, which brings up the prescreen.
   void start();
 
  private:
+  // Links
+  void showAlarm(const std::string& text) override;
+  bool mobileLockedForTelegrams() override;
+  StatusLight& lamp(WindowIndex index) override;
+  void showLampPanel(WindowIndex index, bool shown) override;
+  void showAntennaBearing(Extended bearing) override;
+  void tickConfigView(const LinkConditions& conditions) override;
+  void runAidSweep(bool on) override;
+  void stepAidSweep() override;
+  void runAidIdleRedraw(bool on) override;
+  void drawAidInLockLines(bool shown) override;
+  bool mobileScansContinuously() override;
+
   Scheduler scheduler_;
   SimulationState state_;
   Services services_;
+  Context context_{scheduler_, state_, services_, *this};
   std::unique_ptr<Tmenumain> setup_;
   std::unique_ptr<Tmobile> mobile_;
   std::unique_ptr<TAboutBox> about_;

@@ -2,14 +2,15 @@
 
 #include "core/controls.h"
 #include "core/window_model.h"
+#include "setup/context.h"
 
 namespace kestrom {
 
 // About box shown from Help > About. Clicking the program icon reveals the
 // setup window's hidden View menu item "Status " for the rest of the run.
-class TAboutBox : public WindowModel {
+class TAboutBox : public SimulatedWindow {
  public:
-  explicit TAboutBox(Simulator& sim);
+  explicit TAboutBox(Context& ctx);
 
   Label ProductName{"Product Name"};
   Label ProductTitle{"Kestrom Sim."};

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "simulator/simulator.h"
+#include "setup/context.h"
 #include "panels/fix/fix_panel.h"
 #include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
@@ -15,35 +15,35 @@ constexpr Extended kLimitWindow = 2.0L;     // reversal this close to a scan lim
 constexpr Extended kSetpointWindow = 1.5L;  // set-point turn ends this close
 }  // namespace
 
-Taiddisplay::Taiddisplay(Simulator& sim)
-    : WindowModel(sim, WindowIndex::AidDisplay, "Fix AID Display", 172, 222),
-      Timer1(sim.scheduler(), timerOrder(1), 100, false, [this] { Timer1Timer(); }),
-      Timer2(sim.scheduler(), timerOrder(2), 500, true, [this] { Timer2Timer(); }) {}
+Taiddisplay::Taiddisplay(Context& ctx, Tfix& fix)
+    : SimulatedWindow(ctx, WindowIndex::AidDisplay, "Fix AID Display", 172, 222),
+      Timer1(ctx.scheduler(), timerOrder(1), 100, false, [this] { Timer1Timer(); }),
+      Timer2(ctx.scheduler(), timerOrder(2), 500, true, [this] { Timer2Timer(); }),
+      fix_(fix) {}
 
 void Taiddisplay::FormShow() {
   Centre = {89, 80};
 }
 
 void Taiddisplay::FormClose() {
-  sim_.setupWindow().FixAIDDisplay1.Checked = false;
-  repaintMobilePanel();
+  ctx_.links().setupWindow().FixAIDDisplay1.Checked = false;
 }
 
 void Taiddisplay::bringAzimuthIntoRange() {
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   setFixAzimuth(s, s.FixAzimuth);
 }
 
 Extended Taiddisplay::antennaDirection() const {
-  return bearingOf(sim_.state().FixAzimuth + 180);
+  return bearingOf(ctx_.state().FixAzimuth + 180);
 }
 
 AidLines Taiddisplay::lines() const {
-  return aidLines(Centre, static_cast<double>(sim_.state().FixAzimuth + 180));
+  return aidLines(Centre, static_cast<double>(ctx_.state().FixAzimuth + 180));
 }
 
 std::optional<ScanArc> Taiddisplay::sectorArc() const {
-  const SimulationState& s = sim_.state();
+  const SimulationState& s = ctx_.state();
   if (s.FixAutosearchDisplay != 1) return std::nullopt;
   auto left = scanLimitDegrees(s.FixScanLimitLeft);
   auto right = scanLimitDegrees(s.FixScanLimitRight);
@@ -54,9 +54,9 @@ std::optional<ScanArc> Taiddisplay::sectorArc() const {
 // Ends a set-point turn when the antenna points at the set point. Returns true
 // when it stopped the antenna.
 bool Taiddisplay::stopAtSetpoint() {
-  Tfix& fix = sim_.fixPanel();
+  Tfix& fix = fix_;
   if (fix.FixAutoTurn != 1) return false;
-  Extended d = directionDifference(Setpoint, sim_.state().FixAzimuth + 180);
+  Extended d = directionDifference(Setpoint, ctx_.state().FixAzimuth + 180);
   if (std::fabs(d) >= kSetpointWindow) return false;
   Timer1.stop();
   fix.FixSlewCommand = Slew::Stopped;
@@ -68,8 +68,8 @@ bool Taiddisplay::stopAtSetpoint() {
 // each time stepping one degree back into the sector. Limits are compared as
 // directions, so any sector is scanned, also one across north or below 180.
 void Taiddisplay::reverseAtScanLimits() {
-  const SimulationState& s = sim_.state();
-  Tfix& fix = sim_.fixPanel();
+  const SimulationState& s = ctx_.state();
+  Tfix& fix = fix_;
   Extended theta = s.FixAzimuth + 180;
   auto near = [&](const std::string& limitText) {
     auto limit = scanLimitDegrees(limitText);
@@ -77,7 +77,7 @@ void Taiddisplay::reverseAtScanLimits() {
   };
   bool wantLeft = near(s.FixScanLimitRight);
   bool wantRight = !wantLeft && near(s.FixScanLimitLeft);
-  SimulationState& st = sim_.state();
+  SimulationState& st = ctx_.state();
   if (wantLeft && fix.FixSlewCommand != Slew::Left) {
     fix.FixSlewCommand = Slew::Left;
     setFixAzimuth(st, st.FixAzimuth - 1);
@@ -90,10 +90,10 @@ void Taiddisplay::reverseAtScanLimits() {
 void Taiddisplay::Timer1Timer() {
   bringAzimuthIntoRange();
   if (stopAtSetpoint()) return;
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   if (s.FixAidScanMode == Scan::BetweenLimits) reverseAtScanLimits();
   if (s.FixAidScanMode == Scan::Continuous) Timer1.start();
-  setFixAzimuth(s, s.FixAzimuth + (sim_.fixPanel().FixSlewCommand != Slew::Left ? kStep : -kStep));
+  setFixAzimuth(s, s.FixAzimuth + (fix_.FixSlewCommand != Slew::Left ? kStep : -kStep));
 }
 
 void Taiddisplay::Timer2Timer() {

@@ -5,18 +5,22 @@
 #include "core/controls.h"
 #include "core/extended.h"
 #include "core/window_model.h"
+#include "setup/context.h"
 #include "core/scheduler.h"
 #include "windows/aid_geometry.h"
 
 namespace kestrom {
 
+class Tfix;
+
 // Dial of the Fix antenna, its beam and the autosearch sector. Its sweep timer is
 // what turns the Fix antenna: it moves FixAzimuth in the direction of the Fix
 // panel's FixSlewCommand, reverses at the autosearch limits and ends a set-point
 // turn. The picture is drawn from the current state on every paint.
-class Taiddisplay : public WindowModel {
+class Taiddisplay : public SimulatedWindow {
  public:
-  explicit Taiddisplay(Simulator& sim);
+  // The Fix panel gives the direction its sweep turns the antenna.
+  Taiddisplay(Context& ctx, Tfix& fix);
 
   // In-lock lamp (hint "Inlock Status LED"), switched by the panels' tracking.
   StatusLight ApdStatusLight1{false, clLime, clSilver};
@@ -56,9 +60,7 @@ class Taiddisplay : public WindowModel {
   void bringAzimuthIntoRange();
   bool stopAtSetpoint();
   void reverseAtScanLimits();
-  // The Mobile panel draws its antenna from state on every paint, so it needs no
-  // prompt when this window goes away.
-  void repaintMobilePanel() {}
+  Tfix& fix_;
 };
 
 }  // namespace kestrom

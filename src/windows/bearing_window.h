@@ -3,13 +3,14 @@
 #include "core/controls.h"
 #include "core/extended.h"
 #include "core/window_model.h"
+#include "setup/context.h"
 
 namespace kestrom {
 
 // Antenna bearing read-out in large digits.
-class Tabw : public WindowModel {
+class Tabw : public SimulatedWindow {
  public:
-  explicit Tabw(Simulator& sim);
+  explicit Tabw(Context& ctx);
 
   Label Label1{"0.00"};  // the bearing, fixed with 2 decimals
 

@@ -1,6 +1,6 @@
 #include "windows/config_view.h"
 
-#include "simulator/simulator.h"
+#include "setup/context.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
@@ -8,8 +8,8 @@ namespace kestrom {
 const std::array<const char*, Tconfigview::kRows> Tconfigview::RowLabels = {
     "Frequencies ", "Address Selection", "ABU configuration", "Operating Mode", "Power Mode"};
 
-Tconfigview::Tconfigview(Simulator& sim)
-    : WindowModel(sim, WindowIndex::ConfigView, "Config View", 220, 210) {}
+Tconfigview::Tconfigview(Context& ctx)
+    : SimulatedWindow(ctx, WindowIndex::ConfigView, "Config View", 220, 210) {}
 
 CheckBox* Tconfigview::checkBox(int row) {
   switch (row) {
@@ -37,7 +37,7 @@ void Tconfigview::CheckBoxClick(int row, bool checked) {
 }
 
 void Tconfigview::FormClose() {
-  sim_.setupWindow().ConfigView1.Checked = false;
+  ctx_.links().setupWindow().ConfigView1.Checked = false;
 }
 
 }  // namespace kestrom

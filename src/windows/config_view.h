@@ -4,14 +4,15 @@
 
 #include "core/controls.h"
 #include "core/window_model.h"
+#include "setup/context.h"
 
 namespace kestrom {
 
 // The five lock conditions with their OK boxes. The Mobile panel's tracking ticks
 // the boxes; a click by the trainee changes a box only until the next evaluation.
-class Tconfigview : public WindowModel {
+class Tconfigview : public SimulatedWindow {
  public:
-  explicit Tconfigview(Simulator& sim);
+  explicit Tconfigview(Context& ctx);
 
   static constexpr int kRows = 5;
   // Row labels, top to bottom: frequencies, address, unit roles, operating mode,

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/number_format.h"
-#include "simulator/simulator.h"
+#include "setup/context.h"
 #include "setup/distance_draw.h"
 #include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
@@ -29,14 +29,14 @@ std::string fiveDigits(Extended metres) {
 
 }  // namespace
 
-Tafstmenu::Tafstmenu(Simulator& sim)
-    : WindowModel(sim, WindowIndex::DistanceAdjust, "Distance Adjust", 260, 330) {}
+Tafstmenu::Tafstmenu(Context& ctx)
+    : SimulatedWindow(ctx, WindowIndex::DistanceAdjust, "Distance Adjust", 260, 330) {}
 
 void Tafstmenu::FormShow() {
   // The distance shown first carries two jitter digits (30..39 hundredths).
-  const std::string range = sim_.setupWindow().MaskEdit1.Text;
-  SimulationState& s = sim_.state();
-  s.Distance = drawDistance(s, range, sim_.services().random).value_or(0);
+  const std::string range = ctx_.links().setupWindow().MaskEdit1.Text;
+  SimulationState& s = ctx_.state();
+  s.Distance = drawDistance(s, range, ctx_.services().random).value_or(0);
   Label2.Caption = fixed2(s.Distance);
   CapturedRange = range;
   // Opening never changes the range: the slider only shows it. A range beyond
@@ -58,15 +58,14 @@ void Tafstmenu::TrackBar1Change(int position) {
 // moves the range by itself.
 void Tafstmenu::applyPosition() {
   ProgressBar1.Position = kMaxDistance - TrackBar1.Position;
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   s.Distance = ProgressBar1.Position;
   Label2.Caption = fixed2(s.Distance);
-  sim_.setupWindow().MaskEdit1.Text = fiveDigits(s.Distance);
+  ctx_.links().setupWindow().MaskEdit1.Text = fiveDigits(s.Distance);
 }
 
 void Tafstmenu::FormClose() {
-  sim_.setupWindow().DistanceAdjust1.Checked = false;
-  repaintAidDisplay();
+  ctx_.links().setupWindow().DistanceAdjust1.Checked = false;
 }
 
 }  // namespace kestrom

@@ -4,15 +4,16 @@
 
 #include "core/controls.h"
 #include "core/window_model.h"
+#include "setup/context.h"
 
 namespace kestrom {
 
 // Slider that sets the range between the stations: it rewrites the setup
 // window's "Range to station" edit, which the panels and the telegram sender read.
 // The slider's top end (position 0) is 3000 m, its bottom end (3000) is 0 m.
-class Tafstmenu : public WindowModel {
+class Tafstmenu : public SimulatedWindow {
  public:
-  explicit Tafstmenu(Simulator& sim);
+  explicit Tafstmenu(Context& ctx);
 
   static constexpr int kMaxDistance = 3000;
 
@@ -48,8 +49,6 @@ class Tafstmenu : public WindowModel {
 
  private:
   void applyPosition();
-  // The AID display draws from state on every paint; nothing to prompt.
-  void repaintAidDisplay() {}
 };
 
 }  // namespace kestrom

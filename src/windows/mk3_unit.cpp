@@ -2,8 +2,8 @@
 
 namespace kestrom {
 
-Tfix3::Tfix3(Simulator& sim)
-    : WindowModel(sim, WindowIndex::Mk3Unit, "Kestrom Mk 3 Fix Control Data Unit", 556, 192) {}
+Tfix3::Tfix3(Context& ctx)
+    : SimulatedWindow(ctx, WindowIndex::Mk3Unit, "Kestrom Mk 3 Fix Control Data Unit", 556, 192) {}
 
 std::vector<std::string> Tfix3::allTexts() const {
   std::vector<std::string> texts(ControlTexts.begin(), ControlTexts.end());

@@ -6,15 +6,16 @@
 
 #include "core/controls.h"
 #include "core/window_model.h"
+#include "setup/context.h"
 
 namespace kestrom {
 
 // Static picture of the front panel of the Mk 3 fix station's control data unit,
 // kept on screen for reference while a Mk 3 counter station is simulated. Every
 // text is fixed and nothing changes it; the only behaviour is the close box.
-class Tfix3 : public WindowModel {
+class Tfix3 : public SimulatedWindow {
  public:
-  explicit Tfix3(Simulator& sim);
+  explicit Tfix3(Context& ctx);
 
   // Legends of the push buttons, the lock lamp, the slew keys, the volume knob
   // and the power switch.

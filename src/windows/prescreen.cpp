@@ -2,6 +2,6 @@
 
 namespace kestrom {
 
-TPreForm::TPreForm(Simulator& sim) : WindowModel(sim, WindowIndex::Prescreen, "", 420, 300) {}
+TPreForm::TPreForm(Context& ctx) : SimulatedWindow(ctx, WindowIndex::Prescreen, "", 420, 300) {}
 
 }  // namespace kestrom

@@ -23,7 +23,7 @@ namespace {
 class RecordingPanel : public StationPanel {
  public:
   explicit RecordingPanel(Simulator& sim)
-      : StationPanel(sim, WindowIndex::Fix, "Recording panel", 338, 442, 750, false) {}
+      : StationPanel(sim.context(), WindowIndex::Fix, "Recording panel", 338, 442, 750, false) {}
   std::vector<std::string> events;
   void DigitKey(char digit) override { events.push_back(std::string("digit ") + digit); }
   void DelKey() override { events.push_back("DEL"); }

@@ -1,6 +1,6 @@
 #include "panels/common/screen.h"
 
-#include "simulator/simulator.h"
+#include "setup/context.h"
 #include "panels/common/station_panel.h"
 
 namespace kestrom {

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "simulator/simulator.h"
+#include "setup/context.h"
 
 namespace kestrom {
 
@@ -19,21 +19,21 @@ const char* keyLegend(PanelKey k) {
   return legends[static_cast<int>(k)];
 }
 
-StationPanel::StationPanel(Simulator& sim, WindowIndex index, std::string caption, int width,
+StationPanel::StationPanel(Context& ctx, WindowIndex index, std::string caption, int width,
                            int height, int blinkIntervalMs, bool blinkRunning,
                            const PanelTables& tables)
-    : WindowModel(sim, index, std::move(caption), width, height),
+    : SimulatedWindow(ctx, index, std::move(caption), width, height),
       Timer4(scheduler(), timerOrder(4), blinkIntervalMs, blinkRunning),
       tables_(tables) {
   Timer4.setHandler([this] { Timer4Timer(); });
 }
 
 SimulationState& StationPanel::state() {
-  return sim_.state();
+  return ctx_.state();
 }
 
 Services& StationPanel::services() {
-  return sim_.services();
+  return ctx_.services();
 }
 
 void StationPanel::press(PanelKey key) {

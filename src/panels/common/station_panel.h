@@ -7,6 +7,7 @@
 
 #include "core/controls.h"
 #include "core/window_model.h"
+#include "setup/context.h"
 #include "panels/common/display_cell.h"
 #include "panels/common/panel_tables.h"
 #include "core/scheduler.h"
@@ -33,9 +34,9 @@ const char* keyLegend(PanelKey k);
 // screens, key-in routines, menu keys, NEXT, DEL, ENTER and blink rows are data
 // (PanelTables); the key handlers here run the steps common to all panels and look
 // the current screen up in those tables.
-class StationPanel : public WindowModel {
+class StationPanel : public SimulatedWindow {
  public:
-  StationPanel(Simulator& sim, WindowIndex index, std::string caption, int width, int height,
+  StationPanel(Context& ctx, WindowIndex index, std::string caption, int width, int height,
                int blinkIntervalMs, bool blinkRunning,
                const PanelTables& tables = PanelTables::none());
 

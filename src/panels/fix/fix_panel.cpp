@@ -1,14 +1,12 @@
 #include "panels/fix/fix_panel.h"
 
-#include "simulator/simulator.h"
+#include "setup/context.h"
 #include "panels/fix/fix_screens.h"
-#include "panels/mobile/mobile_panel.h"
-#include "windows/aid_display.h"
 
 namespace kestrom {
 
-Tfix::Tfix(Simulator& sim)
-    : StationPanel(sim, WindowIndex::Fix, "Kestrom Fix Basic Operating Panel (BOP)", 338, 442, 750,
+Tfix::Tfix(Context& ctx)
+    : StationPanel(ctx, WindowIndex::Fix, "Kestrom Fix Basic Operating Panel (BOP)", 338, 442, 750,
                    false, fixPanelTables()) {
   enterScreen(0);
 }
@@ -19,26 +17,25 @@ void Tfix::FormShow() {
 }
 
 void Tfix::FormClose() {
-  sim_.aidDisplay().Timer2.start();
+  ctx_.links().runAidIdleRedraw(true);
 }
 
 void Tfix::SlewKeyDown(bool right) {
-  Taiddisplay& aid = sim_.aidDisplay();
-  aid.Timer2.stop();
-  aid.Timer1.start();
+  ctx_.links().runAidIdleRedraw(false);
+  ctx_.links().runAidSweep(true);
   FixSlewCommand = right ? Slew::Right : Slew::Left;
 }
 
 void Tfix::SlewKeyUp(bool right) {
   (void)right;
   // With equal scan limits the Mobile's antenna turns on: so does the sweep.
-  if (sim_.mobilePanel().Tracking.ScanState == Scan::Continuous) return;
-  sim_.aidDisplay().Timer1.stop();
+  if (ctx_.links().mobileScansContinuously()) return;
+  ctx_.links().runAidSweep(false);
   FixSlewCommand = Slew::Stopped;
 }
 
 void Tfix::SlewStep() {
-  sim_.aidDisplay().Timer1Timer();
+  ctx_.links().stepAidSweep();
 }
 
 void Tfix::navigate(char digit) {

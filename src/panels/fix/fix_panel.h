@@ -9,7 +9,7 @@ namespace kestrom {
 // The Fix station's basic operating panel.
 class Tfix : public StationPanel {
  public:
-  explicit Tfix(Simulator& sim);
+  explicit Tfix(Context& ctx);
 
   // Direction in which the Fix AID display's sweep turns the antenna.
   Slew FixSlewCommand = Slew::Stopped;

@@ -1,6 +1,6 @@
 #include "panels/mobile/mobile_panel.h"
 
-#include "simulator/simulator.h"
+#include "setup/context.h"
 #include "panels/common/enter_steps.h"
 #include "panels/mobile/mobile_enter.h"
 #include "panels/mobile/mobile_key_in.h"
@@ -42,13 +42,13 @@ const PanelTables& mobilePanelTables() {
   return tables;
 }
 
-Tmobile::Tmobile(Simulator& sim)
-    : StationPanel(sim, WindowIndex::Mobile, "Kestrom Mobile Extended Operating Panel (EOP)", 630,
+Tmobile::Tmobile(Context& ctx)
+    : StationPanel(ctx, WindowIndex::Mobile, "Kestrom Mobile Extended Operating Panel (EOP)", 630,
                    438, 500, true, mobilePanelTables()),
-      Tracking(sim, *this, timerOrder(1), timerOrder(3)),
-      Ramp(sim.scheduler(), *this, timerOrder(5), {{7, 73}, 9}, kMobileSide, kFixSide) {
+      Tracking(ctx, *this, timerOrder(1), timerOrder(3)),
+      Ramp(ctx.scheduler(), *this, timerOrder(5), {{7, 73}, 9}, kMobileSide, kFixSide) {
   enterScreen(0);
-  sim.setupWindow().registerTrackingTimer(Tracking.Timer3);
+  ctx.links().setupWindow().registerTrackingTimer(Tracking.Timer3);
 }
 
 void Tmobile::FormShow() {
@@ -89,12 +89,12 @@ void Tmobile::mk3MobileGainIsManual() {
 void Tmobile::perConnectionEntered() {
   SimulationState& s = state();
   // With "Output Controled by Sim." ticked the setup window's lists follow.
-  sim_.setupWindow().Serial.followMobilePerConnection(s.MobilePerSendBaud, s.MobilePerBits,
+  ctx_.links().setupWindow().Serial.followMobilePerConnection(s.MobilePerSendBaud, s.MobilePerBits,
                                                 s.MobilePerStop);
 }
 
 void Tmobile::perTelegramsEntered() {
-  sim_.setupWindow().Serial.followMobileOutTelegram(state().MobileOutTelegram);
+  ctx_.links().setupWindow().Serial.followMobileOutTelegram(state().MobileOutTelegram);
 }
 
 void Tmobile::configuredBearingEntered() {

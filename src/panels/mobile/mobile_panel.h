@@ -11,7 +11,7 @@ namespace kestrom {
 // steps that are the Mobile's own.
 class Tmobile : public StationPanel {
  public:
-  explicit Tmobile(Simulator& sim);
+  explicit Tmobile(Context& ctx);
 
   MobileTracking Tracking;  // Timer1 antenna slew, Timer3 link and measurement cycle
   FrequencyRamp Ramp;       // Timer5 frequency ramp

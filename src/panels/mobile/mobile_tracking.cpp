@@ -3,44 +3,20 @@
 #include <cmath>
 
 #include "core/number_format.h"
-#include "simulator/simulator.h"
+#include "setup/context.h"
 #include "panels/common/station_panel.h"
-#include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_live_pages.h"
 #include "setup/distance_draw.h"
 #include "setup/setup_window.h"
 #include "setup/status_lines.h"
-#include "windows/aid_display.h"
-#include "windows/bearing_window.h"
-#include "windows/config_view.h"
 
 namespace kestrom {
 
-namespace {
-
-// Windows the cycle writes into besides its own panel.
-void tickConfigBoxes(Simulator& sim, const LinkConditions& c) {
-  Tconfigview& view = sim.configView();
-  view.setCondition(1, c.FrequencyBox);
-  view.setCondition(2, c.AddressMatch != 0);
-  view.setCondition(3, c.StationTypeMatch != 0);
-  view.setCondition(4, c.StandbyMatch != 0);
-  view.setCondition(5, c.RangeModeMatch != 0);
-}
-void showBearingInWindow(Simulator& sim, Extended bearing) {
-  sim.bearingWindow().showBearing(bearing);
-}
-StatusLight* aidLamp(Simulator& sim) {
-  return &sim.aidDisplay().ApdStatusLight1;
-}
-
-}  // namespace
-
-MobileTracking::MobileTracking(Simulator& sim, StationPanel& panel, int timer1Order,
+MobileTracking::MobileTracking(Context& ctx, StationPanel& panel, int timer1Order,
                                int timer3Order)
-    : Timer1(sim.scheduler(), timer1Order, 100, false),
-      Timer3(sim.scheduler(), timer3Order, 500, true),
-      sim_(sim),
+    : Timer1(ctx.scheduler(), timer1Order, 100, false),
+      Timer3(ctx.scheduler(), timer3Order, 500, true),
+      ctx_(ctx),
       panel_(panel) {
   Timer1.setHandler([this] { Timer1Timer(); });
   Timer3.setHandler([this] { Timer3Timer(); });
@@ -51,7 +27,7 @@ bool MobileTracking::lockedForTelegrams() const {
 }
 
 MobileDialPicture MobileTracking::dialPicture() const {
-  const SimulationState& s = sim_.state();
+  const SimulationState& s = ctx_.state();
   std::optional<int> l;
   std::optional<int> r;
   if (s.MobileScanDrawPhase == 1) {
@@ -78,7 +54,7 @@ void MobileTracking::FormShow() {
 }
 
 Slew MobileTracking::directionToward(Extended target) const {
-  Extended b = sim_.state().AntennaBearing;
+  Extended b = ctx_.state().AntennaBearing;
   if (target <= b) return b - target > 180 ? Slew::Right : Slew::Left;
   return target - b > 180 ? Slew::Left : Slew::Right;
 }
@@ -92,7 +68,7 @@ void MobileTracking::startSetpointTurn(Extended setpoint) {
 }
 
 void MobileTracking::operatingModeEntered(bool autosearch, bool onModePage) {
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   if (!autosearch) {
     ScanState = Scan::Idle;
     s.MobileScanDrawPhase = 0;
@@ -116,7 +92,7 @@ void MobileTracking::Timer1Timer() {
 }
 
 void MobileTracking::slewStep() {
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   s.AntennaBearing = bearingOf(s.AntennaDirection);
   if (AutoTurn && std::fabs(directionDifference(Setpoint, s.AntennaBearing)) < 1.5) {
     Timer1.stop();
@@ -152,7 +128,7 @@ void MobileTracking::slewStep() {
 }
 
 void MobileTracking::writeBearing() {
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   std::string fixed = fixed2(s.AntennaBearing);
   if (panel_.MenuState == 11) panel_.cell(Cell::L3).Caption = std::string(16, ' ') + fixed;
   if (panel_.MenuState == 14) panel_.cell(Cell::L2).Caption = "BEARING " + fixed;
@@ -164,28 +140,29 @@ std::string MobileTracking::servoText(const char* step) const {
   return "0";
 }
 
+// The Mobile's cycle drives its own lamp, the Fix panel's and the AID display's.
 void MobileTracking::setThreeLamps(bool lit) {
   panel_.ApdStatusLight1.Lit = lit;
-  sim_.fixPanel().ApdStatusLight1.Lit = lit;
-  if (StatusLight* aid = aidLamp(sim_)) aid->Lit = lit;
+  ctx_.links().lamp(WindowIndex::Fix).Lit = lit;
+  ctx_.links().lamp(WindowIndex::AidDisplay).Lit = lit;
 }
 
 void MobileTracking::setThreeLampColours(std::uint32_t colour) {
   panel_.ApdStatusLight1.LitColor = colour;
-  sim_.fixPanel().ApdStatusLight1.LitColor = colour;
-  if (StatusLight* aid = aidLamp(sim_)) aid->LitColor = colour;
+  ctx_.links().lamp(WindowIndex::Fix).LitColor = colour;
+  ctx_.links().lamp(WindowIndex::AidDisplay).LitColor = colour;
 }
 
 void MobileTracking::showLampPanels(bool shown) {
   panel_.Panel1Visible = shown;
-  sim_.fixPanel().Panel1Visible = shown;
+  ctx_.links().showLampPanel(WindowIndex::Fix, shown);
 }
 
 void MobileTracking::Timer3Timer() {
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   s.AntennaBearing = bearingOf(s.AntennaDirection);
   // A range that cannot be read counts as no distance; the range rule then decides.
-  MobileDistance = drawDistance(s, sim_.setupWindow().RangeDigits(), sim_.services().random).value_or(0);
+  MobileDistance = drawDistance(s, ctx_.links().setupWindow().RangeDigits(), ctx_.services().random).value_or(0);
   writeBearing();
 
   if (applyAutomaticGain(s, MobileDistance)) {
@@ -196,11 +173,11 @@ void MobileTracking::Timer3Timer() {
   std::string general = generalFormat(s.AntennaBearing);
   int screen = panel_.MenuState;
   if (screen == 15 || screen == 49 || screen == 3) panel_.cell(Cell::R3).Caption = general;
-  showBearingInWindow(sim_, s.AntennaBearing);
+  ctx_.links().showAntennaBearing(s.AntennaBearing);
 
-  LinkConditions c = evaluateLink(s, sim_.setupWindow().Level(), MobileDistance);
+  LinkConditions c = evaluateLink(s, ctx_.links().setupWindow().Level(), MobileDistance);
   storeLinkConditions(s, c);
-  tickConfigBoxes(sim_, c);
+  ctx_.links().tickConfigView(c);
 
   if (c.linked()) {
     linkedCycle(directionDifference(s.FixAzimuth, s.AntennaBearing));
@@ -210,7 +187,7 @@ void MobileTracking::Timer3Timer() {
 }
 
 void MobileTracking::linkedCycle(Extended d) {
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   if (d >= -2 && d < 2) {
     SlowSlew = 1;
     s.ServoText = servoText("25");
@@ -245,39 +222,39 @@ void MobileTracking::linkedCycle(Extended d) {
   panel_.ApdStatusLight1.Lit = InBeam != 0;
   panel_.ApdStatusLight1.LitColor = clRed;
   s.InLock = 0;
-  LiveReadings readings{sim_.services().random, s.ServoText};
+  LiveReadings readings{ctx_.services().random, s.ServoText};
   writePage(InBeam ? LinkState::InBeam : LinkState::OutOfBeam, readings);
 }
 
 void MobileTracking::notLinkedCycle() {
-  SimulationState& s = sim_.state();
+  SimulationState& s = ctx_.state();
   SlowSlew = 0;
   InBeam = 0;
   s.InLock = 0;
   setThreeLamps(false);
   showLampPanels(false);
-  LiveReadings readings{sim_.services().random, s.ServoText};
+  LiveReadings readings{ctx_.services().random, s.ServoText};
   writePage(LinkState::NotLinked, readings);
 }
 
 void MobileTracking::writePage(LinkState state, LiveReadings& readings) {
   LivePageEffects effects = writeLivePage(panel_, mobileLivePages(), state, readings);
   if (effects.lamps) setThreeLampColours(*effects.lamps);
-  if (effects.setsInLock) sim_.state().InLock = 1;
+  if (effects.setsInLock) ctx_.state().InLock = 1;
 }
 
 // The readings of a locked cycle. The azimuth jitters by the level (Expert up to
 // 0.19, Beginner up to 0.02 degrees) and at Expert the distance by up to 1 m.
 LiveReadings MobileTracking::lockedReadings() {
-  SimulationState& s = sim_.state();
-  RandomSource& random = sim_.services().random;
-  int level = sim_.setupWindow().Level();
+  SimulationState& s = ctx_.state();
+  RandomSource& random = ctx_.services().random;
+  int level = ctx_.links().setupWindow().Level();
   Extended azimuth = reciprocalAzimuth(s.FixAzimuth);
   if (level == 3) azimuth += static_cast<Extended>(random.random(20)) / 100;
   if (level == 1) azimuth += static_cast<Extended>(random.random(3)) / 100;
   Extended expertAddition = level == 3 ? static_cast<Extended>(random.randomReal()) : 0;
   long range = 0;
-  readWholeNumber(sim_.setupWindow().RangeDigits(), range);
+  readWholeNumber(ctx_.links().setupWindow().RangeDigits(), range);
   Extended heading = 180 - s.AntennaBearing + azimuth;
   if (heading >= 360) heading -= 360;
 

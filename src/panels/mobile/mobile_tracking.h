@@ -11,7 +11,7 @@
 
 namespace kestrom {
 
-class Simulator;
+class Context;
 class StationPanel;
 
 // The Mobile station's tracking: the antenna slew (held L/R keys, a bearing set
@@ -21,7 +21,7 @@ class StationPanel;
 class MobileTracking {
  public:
   // `timerOrder(n)` of the Mobile window orders Timer1 and Timer3.
-  MobileTracking(Simulator& sim, StationPanel& panel, int timer1Order, int timer3Order);
+  MobileTracking(Context& ctx, StationPanel& panel, int timer1Order, int timer3Order);
 
   Timer Timer1;  // slew step, 100 ms
   Timer Timer3;  // link and measurement cycle, 500 ms
@@ -69,7 +69,7 @@ class MobileTracking {
   std::string servoText(const char* step) const;
   Slew directionToward(Extended target) const;
 
-  Simulator& sim_;
+  Context& ctx_;
   StationPanel& panel_;
 };
 
