@@ -80,7 +80,6 @@ void Scheduler::catchUpTo(std::int64_t target) {
 void Scheduler::run(std::int64_t target, bool coalesce) {
   if (running_) return;  // a handler that pumps events must not re-enter the timers
   running_ = true;
-  bool fired = false;
   while (Timer* t = nextTimerDueBy(target)) {
     now_ = std::max(now_, t->due_);
     std::int64_t next = t->due_ + t->interval_;
@@ -89,12 +88,10 @@ void Scheduler::run(std::int64_t target, bool coalesce) {
       next += ((target - next) / t->interval_ + 1) * t->interval_;
     }
     t->due_ = next;
-    fired = true;
     if (t->handler_) t->handler_();
   }
   now_ = std::max(now_, target);
   running_ = false;
-  if (fired && afterTimers) afterTimers();
   changed();
 }
 

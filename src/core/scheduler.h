@@ -61,9 +61,8 @@ class Scheduler {
   std::optional<std::int64_t> nextDue() const;
 
   // Called whenever a timer is enabled, disabled or re-timed (the application
-  // re-arms its real timer), and after each batch of fired timers.
+  // re-arms its real timer).
   std::function<void()> onScheduleChanged;
-  std::function<void()> afterTimers;
 
  private:
   friend class Timer;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/controls.h"
@@ -23,6 +24,7 @@ enum class LinkState {
 // The values the readings of one cycle are made of. Readings that jitter draw
 // from `random` as they are written, in the order the rows list them.
 struct LiveReadings {
+  LiveReadings(RandomSource& r, std::string servoText) : random(r), servo(std::move(servoText)) {}
   RandomSource& random;
   std::string servo;     // ServoText
   std::string distance;  // fixed with 2 decimals

@@ -76,16 +76,6 @@ class StationPanel : public SimulatedWindow {
   virtual void OnOffKey() { Close(); }
   virtual void TalkKey() {}
 
-  // The same events under the names of the front plate's components.
-  void Image17Click() { DelKey(); }
-  void Image18Click() { NextKey(); }
-  void Image19Click() { MenuKey(); }
-  void Image20Click() { EnterKey(); }
-  void Image3Click() { OnOffKey(); }
-  void Image22MouseDown() { SlewKeyDown(false); }
-  void Image22MouseUp() { SlewKeyUp(false); }
-  void Image23MouseDown() { SlewKeyDown(true); }
-  void Image23MouseUp() { SlewKeyUp(true); }
   // The blink tick.
   void Timer4Timer();
 

@@ -28,17 +28,6 @@ class Tfix : public StationPanel {
   void SlewKeyDown(bool right) override;
   void SlewKeyUp(bool right) override;
 
-  // Digit keys under the names of their buttons.
-  void ZeroBtnClick() { DigitKey('0'); }
-  void OneBtnClick() { DigitKey('1'); }
-  void TwoBtnClick() { DigitKey('2'); }
-  void ThreeBtnClick() { DigitKey('3'); }
-  void FourBtnClick() { DigitKey('4'); }
-  void FiveBtnClick() { DigitKey('5'); }
-  void SixBtnClick() { DigitKey('6'); }
-  void SevenBtnClick() { DigitKey('7'); }
-  void EightBtnClick() { DigitKey('8'); }
-  void NineBtnClick() { DigitKey('9'); }
 
  protected:
   // Keys 0 and 7 never change the Fix's screen.
