@@ -4,8 +4,8 @@
 
 #include "core/number_format.h"
 
-#include "panels/common/station_panel.h"
 #include "core/seams.h"
+#include "panels/common/station_panel.h"
 #include "setup/link_evaluation.h"
 #include "setup/status_lines.h"
 #include "setup/string_to_float.h"
@@ -29,6 +29,8 @@ std::string addressStatus(const std::string& typed, long code, AddressForm form)
       return code < 10 ? " " + std::to_string(code) : typed;
     case AddressForm::ZeroBelowTen:
       return code < 10 ? "0" + std::to_string(code) : std::to_string(code);
+    case AddressForm::ZeroBeforeOneChar:
+      return typed.size() == 1 ? "0" + typed : typed;
   }
   return typed;
 }

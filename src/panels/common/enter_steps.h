@@ -61,6 +61,7 @@ enum class AddressForm {
   BlankBeforeOneChar,  // "5" -> " 5", "05" -> "05"
   BlankBelowTen,       // 5 -> " 5", whatever was typed
   ZeroBelowTen,        // 5 -> "05", whatever was typed
+  ZeroBeforeOneChar,   // "7" -> "07", "19" -> "19"
 };
 
 // Store steps. Each takes the cells of the screen shape that shows the setting and

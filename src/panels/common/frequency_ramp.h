@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "panels/common/station_side.h"
 #include "core/scheduler.h"
+#include "panels/common/station_side.h"
 
 namespace kestrom {
 

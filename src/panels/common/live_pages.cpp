@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "panels/common/station_panel.h"
 #include "core/seams.h"
+#include "panels/common/station_panel.h"
 
 namespace kestrom {
 

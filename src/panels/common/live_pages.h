@@ -81,7 +81,7 @@ std::string distance(LiveReadings&);
 std::string azimuth(LiveReadings&);  // empty for a beacon
 std::string range(LiveReadings&);
 std::string bearing(LiveReadings&);
-std::string heading(LiveReadings&);     // empty for a beacon
+std::string heading(LiveReadings&);         // empty for a beacon
 std::string strongSignalDb(LiveReadings&);  // "-40DB " .. "-42DB " with 5 or 6 bars
 }  // namespace reading
 

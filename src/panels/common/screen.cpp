@@ -1,7 +1,7 @@
 #include "panels/common/screen.h"
 
-#include "setup/context.h"
 #include "panels/common/station_panel.h"
+#include "setup/context.h"
 
 namespace kestrom {
 

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "core/controls.h"
+#include "core/scheduler.h"
 #include "core/window_model.h"
-#include "setup/context.h"
 #include "panels/common/display_cell.h"
 #include "panels/common/panel_tables.h"
-#include "core/scheduler.h"
+#include "setup/context.h"
 
 namespace kestrom {
 

@@ -1,13 +1,16 @@
 #include "panels/fix/fix_panel.h"
 
-#include "setup/context.h"
+#include "panels/common/enter_steps.h"
 #include "panels/fix/fix_screens.h"
+#include "setup/context.h"
+#include "setup/link_evaluation.h"
 
 namespace kestrom {
 
 Tfix::Tfix(Context& ctx)
     : StationPanel(ctx, WindowIndex::Fix, "Kestrom Fix Basic Operating Panel (BOP)", 338, 442, 750,
-                   false, fixPanelTables()) {
+                   false, fixPanelTables()),
+      Ramp(ctx.scheduler(), *this, timerOrder(5), {{6, 73}, 8}, kFixSide, kMobileSide) {
   enterScreen(0);
 }
 
@@ -36,6 +39,27 @@ void Tfix::SlewKeyUp(bool right) {
 
 void Tfix::SlewStep() {
   ctx_.links().stepAidSweep();
+}
+
+namespace {
+
+// The Fix frequency of pair n: 9230, 9270, 9200, 9300.
+int pairFixFrequency(int n) {
+  static const int freqs[] = {9230, 9270, 9200, 9300};
+  return freqs[n];
+}
+
+}  // namespace
+
+void Tfix::startPairRamp() {
+  int n = entry::pairDigit(state().CounterFreqPairText);
+  if (n >= 0) Ramp.startPairRamp(pairFixFrequency(n));
+}
+
+void Tfix::startAdjustRamp() {
+  FixFreqTarget = value(Cell::R3);
+  long target = 0;
+  if (readWholeNumber(FixFreqTarget, target)) Ramp.startAdjustRamp(static_cast<int>(target));
 }
 
 void Tfix::navigate(char digit) {

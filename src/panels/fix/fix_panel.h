@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include <string>
+
+#include "panels/common/frequency_ramp.h"
 #include "panels/common/station_panel.h"
 
 namespace kestrom {
@@ -20,6 +23,10 @@ class Tfix : public StationPanel {
   Extended FixSetpoint = 0;
   // 0 after a lock; 1 once the AID display has been repainted after losing it.
   std::int32_t AidRepaintDone = 0;
+  // The frequency the ramp of FREQ ADJUST MK3 moves the Fix's frequency to.
+  std::string FixFreqTarget;
+
+  FrequencyRamp Ramp;  // Timer5 frequency ramp
 
   void FormShow() override;
   // Closing the panel leaves the AID display to its idle redraw.
@@ -28,6 +35,9 @@ class Tfix : public StationPanel {
   void SlewKeyDown(bool right) override;
   void SlewKeyUp(bool right) override;
 
+  // ENTER steps of the Fix's own pages.
+  void startPairRamp();    // FREQ: to the pair's Fix frequency
+  void startAdjustRamp();  // FREQ ADJUST MK3: to the keyed frequency
 
  protected:
   // Keys 0 and 7 never change the Fix's screen.

@@ -1,26 +1,69 @@
 #include "panels/fix/fix_screens.h"
 
+#include "panels/common/screen_shapes.h"
 #include "panels/fix/fix_menus.h"
+#include "panels/fix/fix_panel.h"
 
 namespace kestrom {
 namespace {
 
 using enum Cell;
 
+using namespace shape;
+constexpr const StationSide& kOwn = kFixSide;
+constexpr const StationSide& kRemote = kMobileSide;
+
+// The Fix's own tree.
 std::vector<Screen> screens() {
   return {
-      {0,
-       0,
-       {{"     (MAIN MENU FIX)", {}},
-        {"OPERATE", "WAKE-UP"},
-        {"MODIFY", "MOBILE"},
-        {"MONITOR", "CONFIG"}}},
+      page(0, {"     (MAIN MENU FIX)", {}}, {"OPERATE", "WAKE-UP"}, {"MODIFY", "MOBILE"},
+           {"MONITOR", "CONFIG"}),
+      // MODIFY FIX and its F/A SELECT branch.
+      modifyMenu(4, "     (MODIFY FIX)", "FRQ / ADDR", "LOCATION"),
+      faSelectMenu(5, "   (F/A  SELECT)", "FIX"),
+      frequencyPair(6, "FIX", "         MOB   FIX", kOwn, "ACTUAL FREQ:", kOwn.freq),
+      addressCodes(7, "FIX", "RECVD FR MOB:", "SENT TO  MOB:", kOwn),
+      frequencyAdjust(8, "MOB FREQ :", "FIX FREQ :", kOwn),
   };
 }
 
-// DEL on screens without a row (the main menu among them) does nothing more.
+// keys[d] is where digit d leads; keys 0 and 7 never change the screen.
+std::vector<MenuRow> menuRows() {
+  const Move none;
+  return {
+      {0, {none, none, 4}},
+      {4, {none, 5}},
+      {5, {none, 6, 7, 8}},
+  };
+}
+
+std::vector<FieldCycleRow> fieldCycles() {
+  return {{{8}, 3}};
+}
+
+// DEL replays the key that leads to the parent screen. DEL on screens without a
+// row (the main menu among them) does nothing more.
 std::vector<DelRow> delRows() {
-  return {};
+  return {
+      {{4}, DelRule::asMenu()},
+      {{5}, DelRule::replay(0, '2')},
+      {{6, 7, 8}, DelRule::replay(4, '1')},
+  };
+}
+
+template <void (Tfix::*M)()>
+EnterStep own() {
+  return memberStep<Tfix, M>;
+}
+
+std::vector<EnterRow> enterRows() {
+  return {
+      {{6}, {fieldAfter(FieldAfter::Zero), storeFrequencyPair(kOwn), own<&Tfix::startPairRamp>()}},
+      {{7}, {storeAddress(kOwn, kRemote, AddressForm::ZeroBeforeOneChar)}},
+      {{8},
+       {checkFrequency(), storeCell(Cell::R2, kOwn.mk3FreqOffset), own<&Tfix::startAdjustRamp>(),
+        fieldAfter(FieldAfter::Toggle)}},
+  };
 }
 
 // The edited field blinks; the field before it is held black.
@@ -46,7 +89,10 @@ const PanelTables& fixPanelTables() {
     PanelTables t;
     t.screens = screens();
     t.keyIn = FixMenus();
+    t.menus = menuRows();
+    t.fieldCycles = fieldCycles();
     t.del = delRows();
+    t.enter = enterRows();
     t.blink = blinkRows();
     return t;
   }();

@@ -1,0 +1,117 @@
+// Every row of every panel's tables names screens that exist: a key, a NEXT page,
+// a DEL parent, a key-in routine, a blink row or an ENTER row that points at no
+// screen is a fault of the tables, found here rather than by a trainee.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "panels/fix/fix_screens.h"
+#include "panels/mobile/mobile_panel.h"
+#include "support/fakes.h"
+
+namespace kestrom {
+namespace {
+
+struct PanelUnderTest {
+  const char* name;
+  const PanelTables& tables;
+  // Screens the panel's rows already name but whose screens are still to be
+  // built; each is listed by number so that none is skipped silently.
+  std::set<int> toCome;
+};
+
+bool exists(const PanelTables& t, int screen) {
+  return t.findScreen(screen, 0) != nullptr;
+}
+
+// Every screen a row names: the pending ones are skipped by name, the others must exist.
+void expectScreens(const PanelUnderTest& p, const std::vector<int>& screens, const char* what,
+                   std::set<int>& pendingSeen) {
+  for (int n : screens) {
+    if (p.toCome.count(n)) {
+      pendingSeen.insert(n);
+      continue;
+    }
+    EXPECT_TRUE(exists(p.tables, n)) << p.name << ": " << what << " names screen " << n;
+  }
+}
+
+std::vector<PanelUnderTest> panels() {
+  // The Fix's key-in and blink rows cover its whole tree; of its screens the main
+  // menu and MODIFY FIX with the F/A SELECT branch (0, 4-8) are built, 9-82 come
+  // with the Fix's menu tree.
+  std::set<int> fixToCome;
+  for (int n = 9; n <= 82; ++n) fixToCome.insert(n);
+  return {{"Mobile", mobilePanelTables(), {}}, {"Fix", fixPanelTables(), fixToCome}};
+}
+
+TEST(PanelTables, EveryRowNamesScreensThatExist) {
+  for (const PanelUnderTest& p : panels()) {
+    const PanelTables& t = p.tables;
+    std::set<int> pendingSeen;
+    for (const Screen& s : t.screens) {
+      EXPECT_EQ(p.toCome.count(s.number), 0u)
+          << p.name << ": screen " << s.number << " exists; take it off the list to come";
+    }
+    for (const MenuRow& m : t.menus) {
+      expectScreens(p, {m.screen}, "a menu row", pendingSeen);
+      for (const Move& k : m.keys) {
+        if (k.screen >= 0) {
+          expectScreens(p, {k.screen}, "a menu key", pendingSeen);
+          if (!p.toCome.count(k.screen))
+            EXPECT_NE(t.findScreen(k.screen, k.variant), nullptr) << p.name << " " << k.screen;
+        }
+      }
+    }
+    for (const PageRow& r : t.pages) {
+      expectScreens(p, {r.screen}, "a NEXT row", pendingSeen);
+      if (r.next.screen >= 0) {
+        expectScreens(p, {r.next.screen}, "a NEXT page", pendingSeen);
+        if (!p.toCome.count(r.next.screen))
+          EXPECT_NE(t.findScreen(r.next.screen, r.next.variant), nullptr)
+              << p.name << " NEXT to " << r.next.screen << " variant " << r.next.variant;
+      }
+    }
+    for (const DelRow& r : t.del) {
+      expectScreens(p, r.screens, "a DEL row", pendingSeen);
+      if (r.rule.kind == DelRule::Kind::AsMenu) continue;
+      expectScreens(p, {r.rule.parent}, "a DEL parent", pendingSeen);
+      if (r.rule.kind != DelRule::Kind::Replay) continue;
+      // The replayed key leads somewhere from the parent.
+      EXPECT_FALSE(t.findMenuKey(r.rule.parent, r.rule.key).none())
+          << p.name << ": DEL replays key " << r.rule.key << " on " << r.rule.parent;
+    }
+    for (const KeyInBinding& b : t.keyIn) expectScreens(p, b.screens, b.routine.name, pendingSeen);
+    for (const BlinkRow& b : t.blink) expectScreens(p, b.screens, "a blink row", pendingSeen);
+    for (const EnterRow& e : t.enter) expectScreens(p, e.screens, "an ENTER row", pendingSeen);
+    for (const FieldCycleRow& f : t.fieldCycles)
+      expectScreens(p, f.screens, "a NEXT field row", pendingSeen);
+    EXPECT_EQ(pendingSeen.empty(), p.toCome.empty()) << p.name;
+  }
+}
+
+// A screen is named by at most one row of a kind, so the first match is the only one.
+TEST(PanelTables, NoScreenHasTwoRowsOfOneKind) {
+  for (const PanelUnderTest& p : panels()) {
+    const PanelTables& t = p.tables;
+    auto once = [&](const char* what, auto rows, auto screensOf) {
+      std::set<int> seen;
+      for (const auto& r : rows)
+        for (int n : screensOf(r))
+          EXPECT_TRUE(seen.insert(n).second) << p.name << ": two " << what << " rows for " << n;
+    };
+    once("key-in", t.keyIn, [](const KeyInBinding& b) { return b.screens; });
+    once("ENTER", t.enter, [](const EnterRow& e) { return e.screens; });
+    once("DEL", t.del, [](const DelRow& d) { return d.screens; });
+    once("NEXT field", t.fieldCycles, [](const FieldCycleRow& f) { return f.screens; });
+    std::set<std::pair<int, int>> screens;
+    for (const Screen& s : t.screens)
+      EXPECT_TRUE(screens.insert({s.number, s.variant}).second)
+          << p.name << ": screen " << s.number << " twice";
+  }
+}
+
+}  // namespace
+}  // namespace kestrom
