@@ -1,5 +1,11 @@
 #pragma once
 
+// src/core: the lowest layer, standard library only. A window as a model
+// (caption, size, visibility, show and close), the state of its controls
+// (controls.h), the virtual-time scheduler of every window timer (scheduler.h),
+// the seams to the outside world (seams.h: randomness, clock, message boxes,
+// serial port, tone, help) and number formatting that ignores the locale.
+
 #include <string>
 
 namespace kestrom {

@@ -1,5 +1,9 @@
 #pragma once
 
+// src/qt: the Qt views, one per window model, drawn from their models after
+// every event (view_hub.h); the real serial port, tone player and help window;
+// and the application that drives the scheduler from a precise timer (main.cpp).
+
 #include <memory>
 #include <vector>
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// src/simulator: the top of the simulation, which creates every window in order
+// and carries out the writes one window makes into another.
+
 #include <memory>
 
 #include "core/scheduler.h"

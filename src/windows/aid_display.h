@@ -1,5 +1,9 @@
 #pragma once
 
+// src/windows: the auxiliary windows as models: the Fix AID display, the antenna
+// bearing window, the distance adjuster, the config view, the Mk 3 unit, the
+// about box and the prescreen.
+
 #include <optional>
 
 #include "core/controls.h"

@@ -1,5 +1,11 @@
 #pragma once
 
+// src/panels: the station panels. common/ holds the panel model every station
+// shares: display cells, key handlers, typing and option routines
+// (key_in_catalogue.h), screen shapes, ENTER store steps bound to a station side
+// (station_side.h, enter_steps.h), live pages and the frequency ramp. A panel
+// (mobile/, fix/) is its tables (PanelTables) on this model plus what is truly its own.
+
 #include <array>
 #include <cstdint>
 #include <optional>

@@ -51,18 +51,15 @@ std::vector<DelRow> delRows() {
   };
 }
 
-template <void (Tfix::*M)()>
-EnterStep own() {
-  return memberStep<Tfix, M>;
-}
-
 std::vector<EnterRow> enterRows() {
   return {
-      {{6}, {fieldAfter(FieldAfter::Zero), storeFrequencyPair(kOwn), own<&Tfix::startPairRamp>()}},
+      {{6},
+       {fieldAfter(FieldAfter::Zero), storeFrequencyPair(kOwn),
+        memberStep<Tfix, &Tfix::startPairRamp>}},
       {{7}, {storeAddress(kOwn, kRemote, AddressForm::ZeroBeforeOneChar)}},
       {{8},
-       {checkFrequency(), storeCell(Cell::R2, kOwn.mk3FreqOffset), own<&Tfix::startAdjustRamp>(),
-        fieldAfter(FieldAfter::Toggle)}},
+       {checkFrequency(), storeCell(Cell::R2, kOwn.mk3FreqOffset),
+        memberStep<Tfix, &Tfix::startAdjustRamp>, fieldAfter(FieldAfter::Toggle)}},
   };
 }
 

@@ -21,11 +21,6 @@ void keepSetpoint(StationPanel& panel, Extended setpoint) {
   static_cast<Tmobile&>(panel).Tracking.Setpoint = setpoint;
 }
 
-template <void (Tmobile::*M)()>
-EnterStep own() {
-  return memberStep<Tmobile, M>;
-}
-
 }  // namespace
 
 std::vector<EnterRow> mobileEnterRows() {
@@ -34,13 +29,13 @@ std::vector<EnterRow> mobileEnterRows() {
   const EnterStep cycle4 = fieldAfter(FieldAfter::Cycle4);
   return {
       // F/A SELECT: frequency pair, address codes, Mk 3 frequency.
-      {{7, 73}, {storeFrequencyPair(kOwn), own<&Tmobile::startPairRamp>()}},
+      {{7, 73}, {storeFrequencyPair(kOwn), memberStep<Tmobile, &Tmobile::startPairRamp>}},
       {{42}, {storeFrequencyPair(kRemote)}},
       {{8}, {storeAddress(kOwn, kRemote, AddressForm::BlankBeforeOneChar)}},
       {{43}, {storeAddress(kRemote, kOwn, AddressForm::BlankBelowTen)}},
       {{9},
-       {checkFrequency(), storeCell(R2, kOwn.mk3FreqOffset), own<&Tmobile::startAdjustRamp>(),
-        toggle}},
+       {checkFrequency(), storeCell(R2, kOwn.mk3FreqOffset),
+        memberStep<Tmobile, &Tmobile::startAdjustRamp>, toggle}},
       {{44}, {storeFrequencyAdjust(kRemote), toggle}},
 
       // LOCATION.
@@ -60,10 +55,11 @@ std::vector<EnterRow> mobileEnterRows() {
       // CLOCK, OPR MODE, EXTRA MODES.
       {{16, 76}, {storeClock(kOwn), zero}},
       {{50}, {storeClock(kRemote), zero}},
-      {{17, 77}, {storeOperatingMode(kOwn), zero, own<&Tmobile::operatingModeEntered>()}},
+      {{17, 77},
+       {storeOperatingMode(kOwn), zero, memberStep<Tmobile, &Tmobile::operatingModeEntered>}},
       {{51}, {storeOperatingMode(kRemote)}},
       {{19},
-       {storeGainPower(kOwn), own<&Tmobile::mk3FixFollowsTransmitter>(),
+       {storeGainPower(kOwn), memberStep<Tmobile, &Tmobile::mk3FixFollowsTransmitter>,
         fieldAfter(FieldAfter::Cycle3)}},
       {{53}, {storeGainPower(kRemote), fieldAfter(FieldAfter::One)}},
       {{20}, {storeRemoteModify(kOwn), zero}},
@@ -73,9 +69,10 @@ std::vector<EnterRow> mobileEnterRows() {
       // COMM SET-UP.
       {{22}, {storeConnection(kOwn.host()), cycle4}},
       {{57}, {storeConnection(kRemote.host()), cycle4}},
-      {{23}, {storeConnection(kOwn.per()), cycle4, own<&Tmobile::perConnectionEntered>()}},
+      {{23},
+       {storeConnection(kOwn.per()), cycle4, memberStep<Tmobile, &Tmobile::perConnectionEntered>}},
       {{58}, {storeConnection(kRemote.per()), cycle4}},
-      {{24}, {storeTelegrams(kOwn), toggle, own<&Tmobile::perTelegramsEntered>()}},
+      {{24}, {storeTelegrams(kOwn), toggle, memberStep<Tmobile, &Tmobile::perTelegramsEntered>}},
       {{59}, {storeTelegrams(kRemote), toggle}},
       {{25}, {storeAlarmSimulation(kOwn), toggle}},
       {{60}, {storeAlarmSimulation(kRemote), toggle}},
@@ -89,9 +86,9 @@ std::vector<EnterRow> mobileEnterRows() {
       {{69}, {storeWakeUp(kRemote), zero}},
       {{35, 70}, {zero, closePanel()}},
       {{71}, {storeUnitRole(kRemote), zero}},
-      {{72}, {storeUnitRole(kOwn), own<&Tmobile::mk3MobileGainIsManual>(), zero}},
+      {{72}, {storeUnitRole(kOwn), memberStep<Tmobile, &Tmobile::mk3MobileGainIsManual>, zero}},
       {{74}, {storeSelectiveAddress(kOwn, AddressForm::ZeroBelowTen), zero}},
-      {{75}, {own<&Tmobile::configuredBearingEntered>(), zero}},
+      {{75}, {memberStep<Tmobile, &Tmobile::configuredBearingEntered>, zero}},
       {{85}, {memberCheck<Tmobile, &Tmobile::stationCodeEntered>}},
   };
 }
