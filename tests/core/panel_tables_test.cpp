@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "panels/fix/fix_screens.h"
+#include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "support/fakes.h"
 

@@ -1,11 +1,30 @@
 #include "panels/fix/fix_panel.h"
 
 #include "panels/common/enter_steps.h"
+#include "panels/fix/fix_enter.h"
+#include "panels/fix/fix_menus.h"
+#include "panels/fix/fix_navigation.h"
 #include "panels/fix/fix_screens.h"
 #include "setup/context.h"
 #include "setup/link_evaluation.h"
 
 namespace kestrom {
+
+const PanelTables& fixPanelTables() {
+  static const PanelTables tables = [] {
+    PanelTables t;
+    t.screens = fixScreens();
+    t.keyIn = FixMenus();
+    t.menus = fixMenus();
+    t.fieldCycles = fixFieldCycles();
+    t.pages = fixPages();
+    t.del = fixDelRows();
+    t.enter = fixEnterRows();
+    t.blink = fixBlinkRows();
+    return t;
+  }();
+  return tables;
+}
 
 Tfix::Tfix(Context& ctx)
     : StationPanel(ctx, WindowIndex::Fix, "Kestrom Fix Basic Operating Panel (BOP)", 338, 442, 750,

@@ -46,4 +46,7 @@ class Tfix : public StationPanel {
   void SlewStep() override;
 };
 
+// The Fix panel's menu tree as data.
+const PanelTables& fixPanelTables();
+
 }  // namespace kestrom

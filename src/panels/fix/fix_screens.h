@@ -1,11 +1,13 @@
 #pragma once
 
-#include "panels/common/panel_tables.h"
+#include <vector>
+
+#include "panels/common/screen.h"
 
 namespace kestrom {
 
-// The Fix panel's menu tree: screens, menu keys, NEXT, DEL, ENTER and blink rows,
-// with the key-in routines of FixMenus.
-const PanelTables& fixPanelTables();
+// Every screen of the Fix panel: its own tree (0-36, 72-81) and the remote
+// Mobile tree (37-71, 82).
+std::vector<Screen> fixScreens();
 
 }  // namespace kestrom
