@@ -52,8 +52,8 @@ class Links {
   virtual void stepAidSweep() = 0;
   virtual void runAidIdleRedraw(bool on) = 0;
   virtual void drawAidInLockLines(bool shown) = 0;
-  // True while the Mobile's antenna scans on with equal limits.
-  virtual bool mobileScansContinuously() = 0;
+  // A turn of the Fix antenna to `setpoint` (its direction), ended by the sweep.
+  virtual void beginAidSetpointTurn(Extended setpoint) = 0;
 };
 
 // What every window model works in: the timers' clock, the shared record, the
@@ -78,10 +78,8 @@ class Context {
 // A window of the simulator: a window model in the simulator's context.
 class SimulatedWindow : public WindowModel {
  public:
-  SimulatedWindow(Context& context, WindowIndex index, std::string caption, int width,
-                  int height)
-      : WindowModel(context.scheduler(), index, std::move(caption), width, height),
-        ctx_(context) {}
+  SimulatedWindow(Context& context, WindowIndex index, std::string caption, int width, int height)
+      : WindowModel(context.scheduler(), index, std::move(caption), width, height), ctx_(context) {}
 
  protected:
   Context& ctx_;

@@ -132,6 +132,11 @@ std::optional<int> scanLimitDegrees(const std::string& text) {
   return static_cast<int>(std::lround(value));
 }
 
+Slew shorterTurn(Extended from, Extended to) {
+  if (to <= from) return from - to > 180 ? Slew::Right : Slew::Left;
+  return to - from > 180 ? Slew::Left : Slew::Right;
+}
+
 Extended reciprocalAzimuth(Extended fixAzimuth) {
   return fixAzimuth > 180 ? fixAzimuth - 180 : fixAzimuth + 180;
 }

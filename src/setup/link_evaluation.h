@@ -55,6 +55,17 @@ inline void setFixAzimuth(SimulationState& state, Extended azimuth) {
   state.FixAzimuth = bearingOf(azimuth);
 }
 
+// The Fix antenna's direction: it points at the Mobile, the reverse of the
+// azimuth that links the stations, FixAzimuth + 180 on the circle. Its scan
+// limits, set point and turns are all taken in this one frame.
+inline Extended fixAntennaDirection(const SimulationState& state) {
+  return bearingOf(state.FixAzimuth + 180);
+}
+
+// Which way an antenna at `from` turns to reach `to` the shorter way (left at
+// equal values).
+Slew shorterTurn(Extended from, Extended to);
+
 // The reciprocal azimuth the telegrams and the OPERATE pages report.
 Extended reciprocalAzimuth(Extended fixAzimuth);
 

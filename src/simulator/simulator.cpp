@@ -106,8 +106,8 @@ void Simulator::drawAidInLockLines(bool shown) {
   aid_->drawinlocklines(shown ? 1 : 0);
 }
 
-bool Simulator::mobileScansContinuously() {
-  return mobile_->Tracking.ScanState == Scan::Continuous;
+void Simulator::beginAidSetpointTurn(Extended setpoint) {
+  aid_->beginSetpointTurn(setpoint);
 }
 
 }  // namespace kestrom

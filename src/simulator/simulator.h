@@ -68,7 +68,7 @@ class Simulator : private Links {
   void stepAidSweep() override;
   void runAidIdleRedraw(bool on) override;
   void drawAidInLockLines(bool shown) override;
-  bool mobileScansContinuously() override;
+  void beginAidSetpointTurn(Extended setpoint) override;
 
   Scheduler scheduler_;
   SimulationState state_;

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "setup/context.h"
 #include "panels/fix/fix_panel.h"
+#include "setup/context.h"
 #include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 
@@ -35,7 +35,7 @@ void Taiddisplay::bringAzimuthIntoRange() {
 }
 
 Extended Taiddisplay::antennaDirection() const {
-  return bearingOf(ctx_.state().FixAzimuth + 180);
+  return fixAntennaDirection(ctx_.state());
 }
 
 AidLines Taiddisplay::lines() const {
@@ -88,6 +88,12 @@ void Taiddisplay::reverseAtScanLimits() {
 }
 
 void Taiddisplay::Timer1Timer() {
+  // Only a Mk 4 fix station has this antenna; in the other scenarios the sweep
+  // never turns the azimuth.
+  if (ctx_.state().CounterStationKind != CounterKind::Mk4Fix) {
+    Timer1.stop();
+    return;
+  }
   bringAzimuthIntoRange();
   if (stopAtSetpoint()) return;
   SimulationState& s = ctx_.state();

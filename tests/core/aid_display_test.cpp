@@ -79,6 +79,11 @@ class AidSweep : public ::testing::Test {
   testing::Rig rig;
   Taiddisplay& aid = rig.sim.aidDisplay();
   Tfix& fix = rig.sim.fixPanel();
+  // The sweep alone: the Fix's link cycles, which stop it on lock, stand still.
+  void SetUp() override {
+    fix.Tracking.Timer1.stop();
+    fix.Tracking.Timer3.stop();
+  }
   SimulationState& s = rig.state();
 
   void autosearch(const char* left, const char* right, double direction, Slew slew) {

@@ -115,9 +115,9 @@ TEST_F(FixBlink, FunctionKeysStartTheBlinkAndTypingStopsIt) {
   EXPECT_EQ(fix.cell(R2).FontColor, clBlack);
   rig.advance(3000);
   EXPECT_EQ(fix.cell(R2).FontColor, clBlack);
-  fix.press(PanelKey::Enter);
+  fix.press(PanelKey::Enter);  // stores the clock and moves on to the date
   rig.advance(750);
-  EXPECT_EQ(fix.cell(R2).FontColor, clWhite);
+  EXPECT_EQ(fix.cell(R4).FontColor, clWhite);
 }
 
 TEST_F(FixBlink, StartingARunningBlinkKeepsItsBeat) {
@@ -131,9 +131,9 @@ TEST_F(FixBlink, StartingARunningBlinkKeepsItsBeat) {
 
 TEST_F(FixBlink, EnterAndMenuLeaveNoFieldWhite) {
   fix.MenuState = 16;
-  fix.press(PanelKey::Enter);
+  fix.press(PanelKey::Enter);  // the date field next
   rig.advance(750);
-  ASSERT_EQ(fix.cell(R2).FontColor, clWhite);
+  ASSERT_EQ(fix.cell(R4).FontColor, clWhite);
   fix.press(PanelKey::Enter);
   for (const DisplayCell& c : fix.Cells) EXPECT_EQ(c.FontColor, clBlack);
 

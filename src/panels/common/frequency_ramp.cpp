@@ -40,8 +40,16 @@ void FrequencyRamp::Timer5Timer() {
   const int screen = panel_.MenuState;
   const bool onPairPage =
       std::find(pages_.pair.begin(), pages_.pair.end(), screen) != pages_.pair.end();
-  if (kind_ == Kind::Pair && onPairPage) pairTick();
-  if (kind_ == Kind::Adjust && screen == pages_.adjust) adjustTick();
+  const bool onItsPage = kind_ == Kind::Pair ? onPairPage : screen == pages_.adjust;
+  if (!onItsPage) {
+    // Its page was left: the station is on its new frequency at once, so the
+    // stored frequency never stays stale while another screen is shown.
+    panel_.state().*own_.freq = std::to_string(Target);
+    Timer5.stop();
+    return;
+  }
+  if (kind_ == Kind::Pair) pairTick();
+  if (kind_ == Kind::Adjust) adjustTick();
 }
 
 void FrequencyRamp::pairTick() {

@@ -14,8 +14,9 @@ class StationPanel;
 // frequency of this station, which is stored when reached; on FREQ ADJUST MK3 this
 // station's frequency itself moves 1 MHz a tick toward the keyed target, shown in
 // 3R, while the signal bars in 4L follow the antenna and the other station's
-// frequency. The last step is shortened so that every ramp ends on its target.
-// On other screens a tick does nothing and the ramp waits.
+// frequency. The last step is shortened so that every ramp ends on its target,
+// and a frequency already there does not move. A ramp whose page is left ends at
+// once on its target.
 class FrequencyRamp {
  public:
   struct Pages {

@@ -29,6 +29,7 @@ struct LiveReadings {
   std::string servo;     // ServoText
   std::string distance;  // fixed with 2 decimals
   std::string azimuth;   // the reported azimuth, fixed with 2 decimals
+  std::string pageFourAzimuth;  // the same with the jitter of a remote OPERATE page 4
   std::string range;     // the range to the station, fixed with 2 decimals
   std::string bearing;   // AntennaBearing, fixed with 2 decimals
   std::string heading;   // fixed with 2 decimals

@@ -7,6 +7,7 @@
 #include "panels/fix/fix_screens.h"
 #include "setup/context.h"
 #include "setup/link_evaluation.h"
+#include "setup/setup_window.h"
 
 namespace kestrom {
 
@@ -29,8 +30,10 @@ const PanelTables& fixPanelTables() {
 Tfix::Tfix(Context& ctx)
     : StationPanel(ctx, WindowIndex::Fix, "Kestrom Fix Basic Operating Panel (BOP)", 338, 442, 750,
                    false, fixPanelTables()),
+      Tracking(ctx, *this, timerOrder(1), timerOrder(3)),
       Ramp(ctx.scheduler(), *this, timerOrder(5), {{6, 73}, 8}, kFixSide, kMobileSide) {
   enterScreen(0);
+  ctx.links().setupWindow().registerTrackingTimer(Tracking.Timer3);
 }
 
 void Tfix::FormShow() {
@@ -50,8 +53,8 @@ void Tfix::SlewKeyDown(bool right) {
 
 void Tfix::SlewKeyUp(bool right) {
   (void)right;
-  // With equal scan limits the Mobile's antenna turns on: so does the sweep.
-  if (ctx_.links().mobileScansContinuously()) return;
+  // Scanning with equal limits the Fix antenna turns on.
+  if (state().FixAidScanMode == Scan::Continuous) return;
   ctx_.links().runAidSweep(false);
   FixSlewCommand = Slew::Stopped;
 }
@@ -79,6 +82,51 @@ void Tfix::startAdjustRamp() {
   FixFreqTarget = value(Cell::R3);
   long target = 0;
   if (readWholeNumber(FixFreqTarget, target)) Ramp.startAdjustRamp(static_cast<int>(target));
+}
+
+std::string Tfix::servoText(const char* step) const {
+  if (FixSlewCommand == Slew::Right) return step;
+  if (FixSlewCommand == Slew::Left) return std::string("-") + step;
+  return "0";
+}
+
+void Tfix::aimedWithTelescope() {
+  SimulationState& s = state();
+  s.AntennaBearing = bearingOf(s.AntennaDirection);
+  enterScreen(14);
+}
+
+void Tfix::turnToSetpoint(Extended setpoint) {
+  while (setpoint >= 360) setpoint -= 360;
+  FixSetpoint = setpoint;
+  FixSlewCommand = shorterTurn(fixAntennaDirection(state()), setpoint);
+  FixAutoTurn = 1;
+  ctx_.links().beginAidSetpointTurn(setpoint);
+  ctx_.links().runAidSweep(true);
+}
+
+void Tfix::operatingModeEntered() {
+  SimulationState& s = state();
+  Links& links = ctx_.links();
+  const bool autosearch = s.CounterOperatingMode == text::AutoSearch;
+  s.FixAutosearchDisplay = autosearch ? 1 : 0;
+  s.FixAidScanMode = autosearch ? Scan::BetweenLimits : Scan::Idle;
+  links.runAidIdleRedraw(!autosearch);
+  if (!autosearch) {
+    links.runAidSweep(false);
+    return;
+  }
+  if (MenuState != 17) return;
+  std::optional<int> left = scanLimitDegrees(s.FixScanLimitLeft);
+  std::optional<int> right = scanLimitDegrees(s.FixScanLimitRight);
+  if (left && right && *left == *right) s.FixAidScanMode = Scan::Continuous;
+  if (s.InLock == 1 || !left) return;
+  FixSlewCommand = shorterTurn(fixAntennaDirection(s), *left);
+  links.runAidSweep(true);
+}
+
+void Tfix::mk3GainIsManual() {
+  if (state().CounterUnitRole == text::AsMk3M) state().CounterGainMode = text::Manual;
 }
 
 void Tfix::navigate(char digit) {

@@ -6,6 +6,7 @@
 
 #include "panels/common/frequency_ramp.h"
 #include "panels/common/station_panel.h"
+#include "panels/fix/fix_tracking.h"
 
 namespace kestrom {
 
@@ -26,7 +27,8 @@ class Tfix : public StationPanel {
   // The frequency the ramp of FREQ ADJUST MK3 moves the Fix's frequency to.
   std::string FixFreqTarget;
 
-  FrequencyRamp Ramp;  // Timer5 frequency ramp
+  FixTracking Tracking;  // Timer1 alignment refresh, Timer3 link supervision
+  FrequencyRamp Ramp;    // Timer5 frequency ramp
 
   void FormShow() override;
   // Closing the panel leaves the AID display to its idle redraw.
@@ -35,9 +37,17 @@ class Tfix : public StationPanel {
   void SlewKeyDown(bool right) override;
   void SlewKeyUp(bool right) override;
 
+  // The SERVO reading for a turn step: "25" right, "-25" left, "0" stopped.
+  std::string servoText(const char* step) const;
+
   // ENTER steps of the Fix's own pages.
-  void startPairRamp();    // FREQ: to the pair's Fix frequency
-  void startAdjustRamp();  // FREQ ADJUST MK3: to the keyed frequency
+  void startPairRamp();         // FREQ: to the pair's Fix frequency
+  void startAdjustRamp();       // FREQ ADJUST MK3: to the keyed frequency
+  void aimedWithTelescope();    // AIM ANTENNA WITH TELESCOPE: key in the reference
+  void operatingModeEntered();  // OPR MODE: the autosearch sector and sweep
+  void mk3GainIsManual();       // UNIT CONFIGURED: a Mk 3 mobile role has manual gain
+  // AZIMUTH SETPOINT: the antenna turns the shorter way to the set point.
+  void turnToSetpoint(Extended setpoint);
 
  protected:
   // Keys 0 and 7 never change the Fix's screen.

@@ -54,9 +54,7 @@ void MobileTracking::FormShow() {
 }
 
 Slew MobileTracking::directionToward(Extended target) const {
-  Extended b = ctx_.state().AntennaBearing;
-  if (target <= b) return b - target > 180 ? Slew::Right : Slew::Left;
-  return target - b > 180 ? Slew::Left : Slew::Right;
+  return shorterTurn(ctx_.state().AntennaBearing, target);
 }
 
 void MobileTracking::startSetpointTurn(Extended setpoint) {

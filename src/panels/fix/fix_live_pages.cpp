@@ -1,0 +1,98 @@
+#include "panels/fix/fix_live_pages.h"
+
+#include "core/seams.h"
+
+namespace kestrom {
+
+using enum Cell;
+using enum LinkState;
+using namespace reading;
+
+namespace {
+
+std::string jitteredBars(LiveReadings& r) {
+  return lockedBars(r) + std::string(static_cast<std::size_t>(r.random.random(2)), '\x7f');
+}
+std::string strongLevel(LiveReadings& r) {
+  return "-" + std::to_string(42 - r.random.random(3));
+}
+std::string pageFourAzimuth(LiveReadings& r) {
+  return r.pageFourAzimuth;
+}
+std::string refreshLevel(LiveReadings&) {
+  return "-84";
+}
+
+constexpr auto kOperate = {1, 2, 38, 39};
+
+// Rows both cycles write.
+std::vector<LivePageRow> commonRows() {
+  const std::vector<int> operate = kOperate;
+  return {
+      // On target.
+      {{OnTarget}, {8}, {{L4, fullSignal}}},
+      {{OnTarget}, {32}, {{R4, servoPrompt}}},
+      {{OnTarget},
+       operate,
+       {{L1, distanceCaption}, {L2, azimuthCaption}, {L3, jitteredBars}, {R3, strongLevel}},
+       std::nullopt,
+       true},
+      {{OnTarget},
+       {40},
+       {{L1, distanceCaption}, {L2, azimuthCaption}, {R3, bearing}, {R4, heading}},
+       std::nullopt,
+       true},
+      {{OnTarget}, {3}, {{L1, distance}, {L2, azimuth}, {L3, strongSignalDb}}, std::nullopt, true},
+      {{OnTarget}, {41}, {{L1, distance}, {L2, pageFourAzimuth}}, std::nullopt, true},
+
+      // Linked, off target.
+      {{InBeam, OutOfBeam}, {8}, {{L4, twoBarSignal}}},
+      {{InBeam, OutOfBeam}, {32}, {{R4, servoPrompt}}},
+      {{InBeam, OutOfBeam}, {3}, {{L1, empty}, {L3, noSignalDb}, {L2, azimuth}}},
+      {{InBeam, OutOfBeam},
+       {40},
+       {{L1, starredDistance}, {L2, azimuthCaption}, {R3, empty}, {R4, empty}}},
+      {{InBeam, OutOfBeam}, {41}, {{L1, empty}, {L2, azimuth}}},
+      {{InBeam},
+       operate,
+       {{L1, starredDistance}, {L2, azimuthCaption}, {L3, weakBars}, {R3, weakSignal}},
+       clRed},
+  };
+}
+
+}  // namespace
+
+const std::vector<LivePageRow>& fixSupervisionPages() {
+  static const std::vector<LivePageRow> rows = [] {
+    std::vector<LivePageRow> r = commonRows();
+    const std::vector<int> operate = kOperate;
+    r.push_back({{OutOfBeam}, operate, {{L1, starredDistance}, {L2, azimuthCaption}}});
+    // Not linked.
+    r.push_back(
+        {{NotLinked}, {1, 2}, {{L1, starredDistance}, {L3, signalCaption}, {R3, noSignal}}});
+    r.push_back({{NotLinked}, {3}, {{L1, empty}, {L3, noSignalDb}}});
+    r.push_back(
+        {{NotLinked},
+         {38, 39},
+         {{L1, starredDistance}, {L2, starredAzimuth}, {L3, signalCaption}, {R3, noSignal}}});
+    r.push_back({{NotLinked}, {40}, {{L1, starredDistance}, {L2, starredAzimuth}}});
+    r.push_back({{NotLinked}, {41}, {{L1, empty}, {L2, empty}}});
+    return r;
+  }();
+  return rows;
+}
+
+const std::vector<LivePageRow>& fixRefreshPages() {
+  static const std::vector<LivePageRow> rows = [] {
+    std::vector<LivePageRow> r = commonRows();
+    const std::vector<int> operate = kOperate;
+    r.push_back(
+        {{OutOfBeam},
+         operate,
+         {{L1, starredDistance}, {L2, azimuthCaption}, {L3, signalCaption}, {R3, refreshLevel}}});
+    return r;
+  }();
+  return rows;
+}
+
+}  // namespace kestrom
