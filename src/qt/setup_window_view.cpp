@@ -165,8 +165,24 @@ void SetupWindowView::buildBody() {
 
   auto* left = new QWidget(body_);
   left->setGeometry(0, 0, Tmenumain::kMenuWidth, kBodyHeight);
+  buildStationChoice(left);
+  buildMk3Settings(left);
+  buildSoftwareChoice(left);
+  buildScenario(left);
+  addButton(left, "BitBtn1", "Exit Setup", QRect(4, 336, 192, 28), &Tmenumain::BitBtn1Click);
+  auto* peripheral = new QGroupBox(QStringLiteral(" Peripheral Output "), left);
+  peripheral->setGeometry(4, 372, 192, 62);
+  addButton(peripheral, "BitBtn2", "Setup Telegrams", QRect(8, 22, 176, 28),
+            &Tmenumain::BitBtn2Click);
 
-  // Counter station.
+  rightHalf_ = new QWidget(body_);
+  rightHalf_->setObjectName(QStringLiteral("rightHalf"));
+  rightHalf_->setGeometry(Tmenumain::kMenuWidth, 0,
+                          Tmenumain::kTelegramWidth - Tmenumain::kMenuWidth, kBodyHeight);
+}
+
+// The counter station, one radio button each.
+void SetupWindowView::buildStationChoice(QWidget* left) {
   auto* stations = new QGroupBox(left);
   stations->setGeometry(4, 2, 192, 92);
   struct Radio {
@@ -192,35 +208,25 @@ void SetupWindowView::buildBody() {
     });
     y += 21;
   }
+}
 
-  // Mk 3 settings.
+// The Mk 3 station's address, frequency and the Mobile's frequency offset.
+void SetupWindowView::buildMk3Settings(QWidget* left) {
   label("Addr.", left, 6, 98);
   label("Freq.", left, 74, 98);
   label("Mob.", left, 114, 98);
-  addr_ = new QComboBox(left);
-  addr_->setObjectName(QStringLiteral("ComboBox3"));
-  addr_->setAccessibleName(QStringLiteral("Addr."));
-  addr_->setGeometry(4, 114, 66, 22);
-  showList(addr_, model_.ComboBox3);
-  forwardList(addr_, [this](int i) { model_.ComboBox3Change(i); });
-  freq_ = new QLineEdit(left);
-  freq_->setObjectName(QStringLiteral("MaskEdit2"));
-  freq_->setAccessibleName(QStringLiteral("Freq."));
-  freq_->setGeometry(72, 114, 38, 22);
-  freq_->setMaxLength(4);
-  freq_->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), freq_));
-  forwardEdit(
-      freq_, model_.MaskEdit2, [this](const std::string& t) { model_.MaskEdit2Change(t); },
+  addr_ = addList(left, "ComboBox3", "Addr.", QRect(4, 114, 66, 22), model_.ComboBox3,
+                  [this](int i) { model_.ComboBox3Change(i); });
+  freq_ = addEdit(
+      left, "MaskEdit2", "Freq.", QRect(72, 114, 38, 22), 4, model_.MaskEdit2,
+      [this](const std::string& t) { model_.MaskEdit2Change(t); },
       [this] { model_.MaskEdit2Exit(); });
-  offset_ = new QComboBox(left);
-  offset_->setObjectName(QStringLiteral("ComboBox5"));
-  offset_->setAccessibleName(QStringLiteral("Mob."));
-  offset_->setGeometry(112, 114, 84, 22);
-  showList(offset_, model_.ComboBox5);
-  forwardList(offset_, [this](int i) { model_.ComboBox5Change(i); });
+  offset_ = addList(left, "ComboBox5", "Mob.", QRect(112, 114, 84, 22), model_.ComboBox5,
+                    [this](int i) { model_.ComboBox5Change(i); });
+}
 
-  // Software in the Mobile.
+// The software in the Mobile.
+void SetupWindowView::buildSoftwareChoice(QWidget* left) {
   auto* software = new QGroupBox(QStringLiteral(" Software in Mobile Kestrom "), left);
   software->setGeometry(4, 140, 192, 44);
   shuttle_ = new QCheckBox(QStringLiteral("Shuttle Tanker Software"), software);
@@ -233,29 +239,28 @@ void SetupWindowView::buildBody() {
     model_.CheckBox2Click(on);
     hub_.refreshAll();
   });
+}
 
-  // Range to the station.
+// Range to the station, the sector with the quadrants it names, and the level.
+void SetupWindowView::buildScenario(QWidget* left) {
   label("Range to station", left, 6, 190);
-  range_ = new QLineEdit(left);
-  range_->setObjectName(QStringLiteral("MaskEdit1"));
-  range_->setAccessibleName(QStringLiteral("Range to station"));
-  range_->setGeometry(4, 206, 56, 22);
-  range_->setMaxLength(5);
-  range_->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), range_));
-  forwardEdit(
-      range_, model_.MaskEdit1, [this](const std::string& t) { model_.MaskEdit1Change(t); },
+  range_ = addEdit(
+      left, "MaskEdit1", "Range to station", QRect(4, 206, 56, 22), 5, model_.MaskEdit1,
+      [this](const std::string& t) { model_.MaskEdit1Change(t); },
       [this] { model_.MaskEdit1Exit(); });
   label("Mtr.", left, 64, 210);
 
-  // Sector, with the quadrants it names.
   label("Sector", left, 6, 236);
-  sector_ = new QComboBox(left);
-  sector_->setObjectName(QStringLiteral("ComboBox1"));
-  sector_->setAccessibleName(QStringLiteral("Sector"));
-  sector_->setGeometry(4, 252, 56, 22);
-  showList(sector_, model_.ComboBox1);
-  forwardList(sector_, [this](int i) { model_.ComboBox1Change(i); });
+  sector_ = addList(left, "ComboBox1", "Sector", QRect(4, 252, 56, 22), model_.ComboBox1,
+                    [this](int i) { model_.ComboBox1Change(i); });
+  addSectorQuadrants(left);
+
+  label("Level", left, 6, 286);
+  level_ = addList(left, "ComboBox2", "Level", QRect(4, 302, 112, 22), model_.ComboBox2,
+                   [this](int i) { model_.ComboBox2Change(i); });
+}
+
+void SetupWindowView::addSectorQuadrants(QWidget* left) {
   auto* quadrants = new QFrame(left);
   quadrants->setObjectName(QStringLiteral("Sectors"));
   quadrants->setGeometry(120, 228, 64, 64);
@@ -271,35 +276,42 @@ void SetupWindowView::buildBody() {
       grid->addWidget(q, r, c);
     }
   }
+}
 
-  // Simulation level.
-  label("Level", left, 6, 286);
-  level_ = new QComboBox(left);
-  level_->setObjectName(QStringLiteral("ComboBox2"));
-  level_->setAccessibleName(QStringLiteral("Level"));
-  level_->setGeometry(4, 302, 112, 22);
-  showList(level_, model_.ComboBox2);
-  forwardList(level_, [this](int i) { model_.ComboBox2Change(i); });
+QComboBox* SetupWindowView::addList(QWidget* parent, const char* name, const char* spoken,
+                                    QRect where, const ComboBox& shown,
+                                    std::function<void(int)> change) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(QString::fromUtf8(name));
+  list->setAccessibleName(QString::fromUtf8(spoken));
+  list->setGeometry(where);
+  showList(list, shown);
+  forwardList(list, std::move(change));
+  return list;
+}
 
-  exitSetup_ = new QPushButton(QStringLiteral("Exit Setup"), left);
-  exitSetup_->setObjectName(QStringLiteral("BitBtn1"));
-  exitSetup_->setGeometry(4, 336, 192, 28);
-  exitSetup_->setAutoDefault(true);  // Return presses it when focused, as Space does
-  connect(exitSetup_, &QPushButton::clicked, this, [this] { forward(&Tmenumain::BitBtn1Click); });
+QLineEdit* SetupWindowView::addEdit(QWidget* parent, const char* name, const char* spoken,
+                                    QRect where, int digits, const Edit& shown,
+                                    const std::function<void(const std::string&)>& type,
+                                    const std::function<void()>& finish) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromUtf8(name));
+  edit->setAccessibleName(QString::fromUtf8(spoken));
+  edit->setGeometry(where);
+  edit->setMaxLength(digits);
+  const QRegularExpression digitsOnly(QStringLiteral("\\d{0,%1}").arg(digits));
+  edit->setValidator(new QRegularExpressionValidator(digitsOnly, edit));
+  forwardEdit(edit, shown, type, finish);
+  return edit;
+}
 
-  auto* peripheral = new QGroupBox(QStringLiteral(" Peripheral Output "), left);
-  peripheral->setGeometry(4, 372, 192, 62);
-  setupTelegrams_ = new QPushButton(QStringLiteral("Setup Telegrams"), peripheral);
-  setupTelegrams_->setObjectName(QStringLiteral("BitBtn2"));
-  setupTelegrams_->setGeometry(8, 22, 176, 28);
-  setupTelegrams_->setAutoDefault(true);
-  connect(setupTelegrams_, &QPushButton::clicked, this,
-          [this] { forward(&Tmenumain::BitBtn2Click); });
-
-  rightHalf_ = new QWidget(body_);
-  rightHalf_->setObjectName(QStringLiteral("rightHalf"));
-  rightHalf_->setGeometry(Tmenumain::kMenuWidth, 0,
-                          Tmenumain::kTelegramWidth - Tmenumain::kMenuWidth, kBodyHeight);
+void SetupWindowView::addButton(QWidget* parent, const char* name, const char* text, QRect where,
+                                void (Tmenumain::*click)()) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromUtf8(name));
+  button->setGeometry(where);
+  button->setAutoDefault(true);  // Return presses it when focused, as Space does
+  connect(button, &QPushButton::clicked, this, [this, click] { forward(click); });
 }
 
 void SetupWindowView::forwardList(QComboBox* list, std::function<void(int)> change) {

@@ -13,7 +13,6 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 class QRadioButton;
 class QWindow;
 
@@ -54,6 +53,21 @@ class SetupWindowView : public QMainWindow, public ModelView {
 
   void buildMenus();
   void buildBody();
+  void buildStationChoice(QWidget* left);
+  void buildMk3Settings(QWidget* left);
+  void buildSoftwareChoice(QWidget* left);
+  void buildScenario(QWidget* left);
+  static void addSectorQuadrants(QWidget* left);
+  // A list named `name` (`spoken` to assistive tools) showing `shown`, whose
+  // choices go to `change`.
+  QComboBox* addList(QWidget* parent, const char* name, const char* spoken, QRect where,
+                     const ComboBox& shown, std::function<void(int)> change);
+  // An edit of up to `digits` digits named `name` (`spoken` to assistive tools).
+  QLineEdit* addEdit(QWidget* parent, const char* name, const char* spoken, QRect where, int digits,
+                     const Edit& shown, const std::function<void(const std::string&)>& type,
+                     const std::function<void()>& finish);
+  void addButton(QWidget* parent, const char* name, const char* text, QRect where,
+                 void (Tmenumain::*click)());
   // Hands each choice in a list to `change`, then has every view re-read its model.
   void forwardList(QComboBox* list, std::function<void(int)> change);
   // Typing in an edit goes to `type` key by key and `finish` ends the entry (Return,
@@ -77,15 +91,13 @@ class SetupWindowView : public QMainWindow, public ModelView {
   QRadioButton* radio2_ = nullptr;
   QRadioButton* radio3_ = nullptr;
   QRadioButton* radio1_ = nullptr;
-  QComboBox* addr_ = nullptr;              // ComboBox3
-  QLineEdit* freq_ = nullptr;              // MaskEdit2
-  QComboBox* offset_ = nullptr;            // ComboBox5
-  QCheckBox* shuttle_ = nullptr;           // CheckBox2
-  QLineEdit* range_ = nullptr;             // MaskEdit1
-  QComboBox* sector_ = nullptr;            // ComboBox1
-  QComboBox* level_ = nullptr;             // ComboBox2
-  QPushButton* exitSetup_ = nullptr;       // BitBtn1
-  QPushButton* setupTelegrams_ = nullptr;  // BitBtn2
+  QComboBox* addr_ = nullptr;     // ComboBox3
+  QLineEdit* freq_ = nullptr;     // MaskEdit2
+  QComboBox* offset_ = nullptr;   // ComboBox5
+  QCheckBox* shuttle_ = nullptr;  // CheckBox2
+  QLineEdit* range_ = nullptr;    // MaskEdit1
+  QComboBox* sector_ = nullptr;   // ComboBox1
+  QComboBox* level_ = nullptr;    // ComboBox2
   QWidget* body_ = nullptr;
   QWidget* rightHalf_ = nullptr;
 };
