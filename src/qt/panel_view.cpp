@@ -45,6 +45,25 @@ bool isSlew(PanelKey key) {
 // against the slew's 100 ms step.
 constexpr int kLetGoDelayMs = 30;
 
+// The rect of `size` that hangs from `anchor` on the side `align` names; centred
+// on it where no side is named.
+QRect hungFrom(QPoint anchor, Qt::Alignment align, QSize size) {
+  QRect r(QPoint(0, 0), size);
+  if (align & Qt::AlignLeft)
+    r.moveLeft(anchor.x());
+  else if (align & Qt::AlignRight)
+    r.moveRight(anchor.x());
+  else
+    r.moveLeft(anchor.x() - r.width() / 2);
+  if (align & Qt::AlignTop)
+    r.moveTop(anchor.y());
+  else if (align & Qt::AlignBottom)
+    r.moveBottom(anchor.y());
+  else
+    r.moveTop(anchor.y() - r.height() / 2);
+  return r;
+}
+
 bool contains(const std::vector<PanelKey>& keys, PanelKey key) {
   return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
@@ -65,33 +84,37 @@ PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, 
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
 
-  if (geometry_.dial) {
-    QFont labelFont = displayFont();
-    labelFont.setBold(false);
-    labelFont.setPixelSize(11);
-    for (const DialLabel& d : geometry_.dial->labels) {
-      auto* label = new QLabel(d.text, this);
-      label->setFont(labelFont);
-      label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-      label->adjustSize();
-      QRect r(QPoint(0, 0), label->size());
-      if (d.align & Qt::AlignLeft)
-        r.moveLeft(d.anchor.x());
-      else if (d.align & Qt::AlignRight)
-        r.moveRight(d.anchor.x());
-      else
-        r.moveLeft(d.anchor.x() - r.width() / 2);
-      if (d.align & Qt::AlignTop)
-        r.moveTop(d.anchor.y());
-      else if (d.align & Qt::AlignBottom)
-        r.moveBottom(d.anchor.y());
-      else
-        r.moveTop(d.anchor.y() - r.height() / 2);
-      label->setGeometry(r);
-      dialLabels_.push_back(label);
-    }
-  }
+  if (geometry_.dial) addDialLabels(*geometry_.dial);
+  addCells();
+  addKeys();
 
+  letGoTimer_.setSingleShot(true);
+  letGoTimer_.setInterval(kLetGoDelayMs);
+  connect(&letGoTimer_, &QTimer::timeout, this, &PanelView::letGoPendingKeys);
+
+  lamp_ = new LampWidget(geometry_.lampSize, this);
+  lamp_->setGeometry(geometry_.lampPanel);
+
+  hub_.addView(this);
+  PanelView::refreshFromModel();
+}
+
+// The dial's texts, each hung from its anchor point on the side it names.
+void PanelView::addDialLabels(const DialFace& dial) {
+  QFont labelFont = displayFont();
+  labelFont.setBold(false);
+  labelFont.setPixelSize(11);
+  for (const DialLabel& d : dial.labels) {
+    auto* label = new QLabel(d.text, this);
+    label->setFont(labelFont);
+    label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    label->adjustSize();
+    label->setGeometry(hungFrom(d.anchor, d.align, label->size()));
+    dialLabels_.push_back(label);
+  }
+}
+
+void PanelView::addCells() {
   // Left cells first, as their right neighbours lie on top where a line overlaps.
   for (int i = 0; i < kCellCount; ++i) {
     const Cell c = static_cast<Cell>(i);
@@ -99,7 +122,10 @@ PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, 
     cells_[i] = new DisplayCellWidget(c, right ? geometry_.cellRightX : geometry_.cellLeftX,
                                       geometry_.lineTops[i % 4], this);
   }
+}
 
+// Slew keys act while the mouse holds them; the others on a click.
+void PanelView::addKeys() {
   for (const KeyPlace& place : geometry_.keys) {
     auto* button = new PanelKeyButton(place.key, this);
     button->setGeometry(place.rect);
@@ -113,16 +139,6 @@ PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, 
     connect(button, &PanelKeyButton::tapped, this, [this, key] { tap(key); });
     keys_.push_back(button);
   }
-
-  letGoTimer_.setSingleShot(true);
-  letGoTimer_.setInterval(kLetGoDelayMs);
-  connect(&letGoTimer_, &QTimer::timeout, this, &PanelView::letGoPendingKeys);
-
-  lamp_ = new LampWidget(geometry_.lampSize, this);
-  lamp_->setGeometry(geometry_.lampPanel);
-
-  hub_.addView(this);
-  PanelView::refreshFromModel();
 }
 
 PanelView::~PanelView() {

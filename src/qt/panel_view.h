@@ -57,6 +57,9 @@ class PanelView : public QWidget, public ModelView {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void addDialLabels(const DialFace& dial);
+  void addCells();
+  void addKeys();
   void press(PanelKey key);
   void release(PanelKey key);
   void tap(PanelKey key);
