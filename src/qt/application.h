@@ -22,8 +22,6 @@ class Application {
   Application();
   ~Application();
 
-  Simulator& simulator() { return sim_; }
-  ViewHub& hub() { return hub_; }
   // Shows the main window (and through it the prescreen).
   void start();
 

@@ -15,7 +15,6 @@ class SegmentDisplay : public QWidget {
   Q_OBJECT
  public:
   SegmentDisplay(const QString& text, QWidget* parent = nullptr);
-  QString text() const { return text_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

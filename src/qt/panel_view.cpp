@@ -82,7 +82,6 @@ PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, 
   if (geometry_.windowPos) move(*geometry_.windowPos);
   setWindowTitle(QString::fromStdString(model_.Caption()));
   setFocusPolicy(Qt::StrongFocus);
-  setMouseTracking(true);
 
   if (geometry_.dial) addDialLabels(*geometry_.dial);
   addCells();
@@ -110,7 +109,6 @@ void PanelView::addDialLabels(const DialFace& dial) {
     label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
     label->adjustSize();
     label->setGeometry(hungFrom(d.anchor, d.align, label->size()));
-    dialLabels_.push_back(label);
   }
 }
 
@@ -266,11 +264,6 @@ void PanelView::keyReleaseEvent(QKeyEvent* event) {
   if (!contains(heldByKeyboard_, *key) || contains(pendingLetGo_, *key)) return;
   pendingLetGo_.push_back(*key);
   letGoTimer_.start();
-}
-
-void PanelView::mouseMoveEvent(QMouseEvent* event) {
-  panelMouseMove(event->position().toPoint());
-  QWidget::mouseMoveEvent(event);
 }
 
 void PanelView::closeEvent(QCloseEvent* event) {

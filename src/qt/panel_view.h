@@ -12,7 +12,6 @@
 #include "qt/panel_widgets.h"
 #include "qt/view_hub.h"
 
-class QLabel;
 
 namespace kestrom {
 
@@ -34,7 +33,6 @@ class PanelView : public QWidget, public ModelView {
   // Re-reads cells, lamp, caption and visibility; repaints only what changed.
   void refreshFromModel() override;
 
-  StationPanel& model() { return model_; }
   const PanelGeometry& panelGeometry() const { return geometry_; }
   DisplayCellWidget* cellWidget(Cell c) const { return cells_[static_cast<int>(c)]; }
   PanelKeyButton* keyButton(PanelKey key) const;
@@ -44,14 +42,10 @@ class PanelView : public QWidget, public ModelView {
   // Drawn over the plate on every paint, below the cells and keys: a panel's live
   // dial goes here.
   virtual void paintExtra(QPainter& painter) { (void)painter; }
-  // The mouse moved over the plate (not over a key or cell).
-  virtual void panelMouseMove(QPoint pos) { (void)pos; }
-  ViewHub& hub() { return hub_; }
 
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
@@ -78,7 +72,6 @@ class PanelView : public QWidget, public ModelView {
   ViewHub& hub_;
   std::array<DisplayCellWidget*, kCellCount> cells_{};
   std::vector<PanelKeyButton*> keys_;
-  std::vector<QLabel*> dialLabels_;
   LampWidget* lamp_ = nullptr;
   std::vector<PanelKey> heldByKeyboard_;
   std::vector<PanelKey> heldByMouse_;

@@ -206,7 +206,6 @@ QFont displayFont() {
 
 DisplayCellWidget::DisplayCellWidget(Cell cell, int anchorX, int top, QWidget* parent)
     : QWidget(parent),
-      cell_(cell),
       rightAligned_(static_cast<int>(cell) >= static_cast<int>(Cell::R1)),
       anchorX_(anchorX),
       top_(top) {
