@@ -72,12 +72,7 @@ AidLampWidget::AidLampWidget(const StatusLight& light, QWidget* parent)
 }
 
 void AidLampWidget::refresh() {
-  QString state = light_.Lit ? QStringLiteral("lit") : QStringLiteral("unlit");
-  QString description = state + QStringLiteral(", ") + colourName(light_.shown());
-  if (accessibleDescription() != description) {
-    setAccessibleDescription(description);
-    update();
-  }
+  if (describe(this, lampDescription(light_.Lit, light_.shown()))) update();
 }
 
 void AidLampWidget::paintEvent(QPaintEvent*) {
@@ -121,8 +116,7 @@ void AidDisplayView::placeLabel(const char* text, QRect where, Qt::Alignment ali
 
 void AidDisplayView::refreshControls() {
   lamp_->refresh();
-  QString description = dial_->describe();
-  if (dial_->accessibleDescription() != description) dial_->setAccessibleDescription(description);
+  describe(dial_, dial_->describe());
   dial_->update();
 }
 

@@ -65,11 +65,4 @@ QLabel* AuxWindowBase::addLabel(const char* text, QWidget* parent) {
   return addLabel(QString::fromUtf8(text), parent);
 }
 
-void AuxWindowBase::showText(QLabel* label, const std::string& caption) {
-  const QString text = QString::fromStdString(caption);
-  if (label->text() == text) return;
-  label->setText(text);
-  label->setAccessibleName(text);
-}
-
 }  // namespace kestrom

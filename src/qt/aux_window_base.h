@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/controls.h"
+#include "qt/control_sync.h"
 #include "qt/view_hub.h"
 
 namespace kestrom {
@@ -66,8 +67,6 @@ class AuxWindowBase : public QWidget, public ModelView {
   QLabel* addLabel(const QString& text, QWidget* parent = nullptr);
   QLabel* addLabel(const std::string& text, QWidget* parent = nullptr);
   QLabel* addLabel(const char* text, QWidget* parent = nullptr);
-  // Shows a model's caption in a label, and says it to assistive tools.
-  static void showText(QLabel* label, const std::string& caption);
 
   ViewHub& hub_;
 

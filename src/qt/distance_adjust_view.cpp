@@ -91,9 +91,7 @@ void DistanceAdjustView::refreshControls() {
     slider_->setValue(model_.TrackBar1.Position);
   }
   bar_->setValue(model_.ProgressBar1.Position);
-  QString description = QStringLiteral("%1 Meter").arg(distance_->text());
-  if (slider_->accessibleDescription() != description)
-    slider_->setAccessibleDescription(description);
+  describe(slider_, QStringLiteral("%1 Meter").arg(distance_->text()));
 }
 
 }  // namespace kestrom

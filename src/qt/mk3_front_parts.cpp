@@ -9,6 +9,7 @@
 
 #include "core/controls.h"
 #include "qt/colours.h"
+#include "qt/control_sync.h"
 #include "qt/dial_point.h"
 #include "qt/gradients.h"
 
@@ -143,10 +144,7 @@ PanelLamp::PanelLamp(const StatusLight& light, const QString& name, QWidget* par
 void PanelLamp::refresh() {
   const QString description =
       light_.Lit ? QStringLiteral("lit, ") + colourName(light_.LitColor) : QStringLiteral("unlit");
-  if (accessibleDescription() != description) {
-    setAccessibleDescription(description);
-    update();
-  }
+  if (describe(this, description)) update();
 }
 
 void PanelLamp::paintEvent(QPaintEvent*) {

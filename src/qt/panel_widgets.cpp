@@ -320,8 +320,7 @@ bool LampWidget::setLamp(bool lit, Color shown) {
   shown_ = true;
   lit_ = lit;
   colour_ = shown;
-  setAccessibleDescription((lit ? QStringLiteral("lit, ") : QStringLiteral("unlit, ")) +
-                           colourName(shown));
+  setAccessibleDescription(lampDescription(lit, shown));
   update();
   return true;
 }

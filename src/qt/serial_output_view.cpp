@@ -1,16 +1,15 @@
 #include "qt/serial_output_view.h"
 
-#include "qt/list_sync.h"
+#include "qt/control_sync.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QSignalBlocker>
 
-#include "simulator/simulator.h"
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
+#include "simulator/simulator.h"
 
 namespace kestrom {
 
@@ -108,7 +107,7 @@ QCheckBox* SerialOutputView::addBox(QGroupBox* group, const char* name, const ch
   box->setAccessibleName(box->text());
   box->setGeometry(kControlX, y, kControlWidth, 22);
   // toggled, not clicked: an assistive tool's toggle action changes the box without
-  // a click. The view's own drawing sends nothing (draw).
+  // a click. The view's own drawing sends nothing (showCheckBox).
   connect(box, &QCheckBox::toggled, this, [this, click](bool checked) {
     click(model_, checked);
     afterEvent();
@@ -130,12 +129,6 @@ void SerialOutputView::showPendingMessages() {
   if (shown) hub_.refreshAll();
 }
 
-void SerialOutputView::draw(QCheckBox* view, const CheckBox& model) {
-  const QSignalBlocker block(view);
-  view->setChecked(model.Checked);
-  view->setEnabled(model.Enabled);
-}
-
 void SerialOutputView::refreshFromModel() {
   showList(coms_, model_.coms);
   showList(baudrate_, model_.baudrate);
@@ -144,13 +137,9 @@ void SerialOutputView::refreshFromModel() {
   showList(stopbits_, model_.stopbits);
   showList(updaterate_, model_.updaterate);
   showList(telegrams_, model_.telegrams);
-  const QString text = QString::fromStdString(model_.TransmittingText.Caption);
-  if (transmitting_->text() != text) {
-    transmitting_->setText(text);
-    transmitting_->setAccessibleName(text);
-  }
-  draw(comport_, model_.comport);
-  draw(checkBox1_, model_.CheckBox1);
+  showText(transmitting_, model_.TransmittingText.Caption);
+  showCheckBox(comport_, model_.comport);
+  showCheckBox(checkBox1_, model_.CheckBox1);
 }
 
 }  // namespace kestrom

@@ -41,7 +41,6 @@ class SerialOutputView : public QWidget, public ModelView {
   QCheckBox* addBox(QGroupBox* group, const char* name, const char* caption, int y, BoxEvent click);
   void afterEvent();
   void showPendingMessages();
-  static void draw(QCheckBox* view, const CheckBox& model);
 
   Simulator& sim_;
   SerialOutput& model_;

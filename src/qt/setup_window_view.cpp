@@ -1,6 +1,6 @@
 #include "qt/setup_window_view.h"
 
-#include "qt/list_sync.h"
+#include "qt/control_sync.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,10 +43,9 @@ void showRadio(QRadioButton* radio, const CheckBox& model) {
   radio->setEnabled(model.Enabled);
 }
 
-QLabel* label(const char* text, QWidget* parent, int x, int y, int w = 0) {
+QLabel* label(const char* text, QWidget* parent, int x, int y) {
   auto* l = new QLabel(QString::fromUtf8(text), parent);
   l->move(x, y);
-  if (w > 0) l->setFixedWidth(w);
   return l;
 }
 
@@ -368,8 +367,7 @@ void SetupWindowView::refreshFromModel() {
   showList(addr_, model_.ComboBox3);
   showEdit(freq_, model_.MaskEdit2);
   showList(offset_, model_.ComboBox5);
-  shuttle_->setChecked(model_.CheckBox2.Checked);
-  shuttle_->setEnabled(model_.CheckBox2.Enabled);
+  showCheckBox(shuttle_, model_.CheckBox2);
   showEdit(range_, model_.MaskEdit1);
   showList(sector_, model_.ComboBox1);
   showList(level_, model_.ComboBox2);
