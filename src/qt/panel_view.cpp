@@ -45,23 +45,20 @@ bool isSlew(PanelKey key) {
 // against the slew's 100 ms step.
 constexpr int kLetGoDelayMs = 30;
 
-// The rect of `size` that hangs from `anchor` on the side `align` names; centred
-// on it where no side is named.
+// Where a span of `length` pixels begins that starts at `anchor`, ends on it, or
+// (neither) is centred on it.
+int hang(int anchor, int length, bool startsThere, bool endsThere) {
+  if (startsThere) return anchor;
+  if (endsThere) return anchor - length + 1;
+  return anchor - length / 2;
+}
+
+// The rect of `size` that hangs from `anchor` on the sides `align` names; centred
+// on it along an axis where no side is named.
 QRect hungFrom(QPoint anchor, Qt::Alignment align, QSize size) {
-  QRect r(QPoint(0, 0), size);
-  if (align & Qt::AlignLeft)
-    r.moveLeft(anchor.x());
-  else if (align & Qt::AlignRight)
-    r.moveRight(anchor.x());
-  else
-    r.moveLeft(anchor.x() - r.width() / 2);
-  if (align & Qt::AlignTop)
-    r.moveTop(anchor.y());
-  else if (align & Qt::AlignBottom)
-    r.moveBottom(anchor.y());
-  else
-    r.moveTop(anchor.y() - r.height() / 2);
-  return r;
+  const int x = hang(anchor.x(), size.width(), align & Qt::AlignLeft, align & Qt::AlignRight);
+  const int y = hang(anchor.y(), size.height(), align & Qt::AlignTop, align & Qt::AlignBottom);
+  return QRect(QPoint(x, y), size);
 }
 
 bool contains(const std::vector<PanelKey>& keys, PanelKey key) {
