@@ -6,12 +6,12 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "simulator/simulator.h"
 #include "qt/help_window.h"
 #include "qt/qt_serial_port.h"
 #include "qt/qt_services.h"
 #include "qt/tone_player.h"
 #include "qt/view_hub.h"
+#include "simulator/simulator.h"
 
 namespace kestrom {
 

@@ -12,7 +12,6 @@
 #include "qt/panel_widgets.h"
 #include "qt/view_hub.h"
 
-
 namespace kestrom {
 
 // The window of a station panel: draws the front plate laid out by a PanelGeometry
