@@ -185,26 +185,30 @@ void SetupWindowView::buildStationChoice(QWidget* left) {
   auto* stations = new QGroupBox(left);
   stations->setGeometry(4, 2, 192, 92);
   struct Radio {
-    QRadioButton*& widget;
+    const CheckBox& shown;
     const char* name;
     const char* text;
     void (Tmenumain::*click)();
   };
   const Radio radios[] = {
-      {radio4_, "RadioButton4", "Kestrom Mk 4 Fix Station", &Tmenumain::RadioButton4Click},
-      {radio2_, "RadioButton2", "Kestrom Mk 3 Fix Station", &Tmenumain::RadioButton2Click},
-      {radio3_, "RadioButton3", "Kestrom Mk 4 Beacon", &Tmenumain::RadioButton3Click},
-      {radio1_, "RadioButton1", "Kestrom Mk 3 Beacon", &Tmenumain::RadioButton1Click},
+      {model_.RadioButton4, "RadioButton4", "Kestrom Mk 4 Fix Station",
+       &Tmenumain::RadioButton4Click},
+      {model_.RadioButton2, "RadioButton2", "Kestrom Mk 3 Fix Station",
+       &Tmenumain::RadioButton2Click},
+      {model_.RadioButton3, "RadioButton3", "Kestrom Mk 4 Beacon", &Tmenumain::RadioButton3Click},
+      {model_.RadioButton1, "RadioButton1", "Kestrom Mk 3 Beacon", &Tmenumain::RadioButton1Click},
   };
   int y = 6;
   for (const Radio& r : radios) {
-    r.widget = new QRadioButton(QString::fromUtf8(r.text), stations);
-    r.widget->setObjectName(QString::fromUtf8(r.name));
-    r.widget->setGeometry(8, y, 180, 20);
+    auto* radio = new QRadioButton(QString::fromUtf8(r.text), stations);
+    radio->setObjectName(QString::fromUtf8(r.name));
+    radio->setGeometry(8, y, 180, 20);
     auto click = r.click;
-    connect(r.widget, &QRadioButton::toggled, this, [this, click](bool on) {
+    connect(radio, &QRadioButton::toggled, this, [this, click](bool on) {
       if (on) forward(click);
     });
+    const CheckBox* shown = &r.shown;
+    redraws_.push_back([radio, shown] { showRadio(radio, *shown); });
     y += 21;
   }
 }
@@ -214,26 +218,27 @@ void SetupWindowView::buildMk3Settings(QWidget* left) {
   label("Addr.", left, 6, 98);
   label("Freq.", left, 74, 98);
   label("Mob.", left, 114, 98);
-  addr_ = addList(left, "ComboBox3", "Addr.", QRect(4, 114, 66, 22), model_.ComboBox3,
-                  [this](int i) { model_.ComboBox3Change(i); });
-  freq_ = addEdit(
+  addList(left, "ComboBox3", "Addr.", QRect(4, 114, 66, 22), model_.ComboBox3,
+          [this](int i) { model_.ComboBox3Change(i); });
+  addEdit(
       left, "MaskEdit2", "Freq.", QRect(72, 114, 38, 22), 4, model_.MaskEdit2,
       [this](const std::string& t) { model_.MaskEdit2Change(t); },
       [this] { model_.MaskEdit2Exit(); });
-  offset_ = addList(left, "ComboBox5", "Mob.", QRect(112, 114, 84, 22), model_.ComboBox5,
-                    [this](int i) { model_.ComboBox5Change(i); });
+  addList(left, "ComboBox5", "Mob.", QRect(112, 114, 84, 22), model_.ComboBox5,
+          [this](int i) { model_.ComboBox5Change(i); });
 }
 
 // The software in the Mobile.
 void SetupWindowView::buildSoftwareChoice(QWidget* left) {
   auto* software = new QGroupBox(QStringLiteral(" Software in Mobile Kestrom "), left);
   software->setGeometry(4, 140, 192, 44);
-  shuttle_ = new QCheckBox(QStringLiteral("Shuttle Tanker Software"), software);
-  shuttle_->setObjectName(QStringLiteral("CheckBox2"));
-  shuttle_->setGeometry(8, 18, 180, 20);
+  auto* shuttle = new QCheckBox(QStringLiteral("Shuttle Tanker Software"), software);
+  shuttle->setObjectName(QStringLiteral("CheckBox2"));
+  shuttle->setGeometry(8, 18, 180, 20);
+  redraws_.push_back([this, shuttle] { showCheckBox(shuttle, model_.CheckBox2); });
   // toggled, not clicked: an assistive tool's toggle action changes the box without
   // a click.
-  connect(shuttle_, &QCheckBox::toggled, this, [this](bool on) {
+  connect(shuttle, &QCheckBox::toggled, this, [this](bool on) {
     if (refreshing_) return;
     model_.CheckBox2Click(on);
     hub_.refreshAll();
@@ -243,20 +248,20 @@ void SetupWindowView::buildSoftwareChoice(QWidget* left) {
 // Range to the station, the sector with the quadrants it names, and the level.
 void SetupWindowView::buildScenario(QWidget* left) {
   label("Range to station", left, 6, 190);
-  range_ = addEdit(
+  addEdit(
       left, "MaskEdit1", "Range to station", QRect(4, 206, 56, 22), 5, model_.MaskEdit1,
       [this](const std::string& t) { model_.MaskEdit1Change(t); },
       [this] { model_.MaskEdit1Exit(); });
   label("Mtr.", left, 64, 210);
 
   label("Sector", left, 6, 236);
-  sector_ = addList(left, "ComboBox1", "Sector", QRect(4, 252, 56, 22), model_.ComboBox1,
-                    [this](int i) { model_.ComboBox1Change(i); });
+  addList(left, "ComboBox1", "Sector", QRect(4, 252, 56, 22), model_.ComboBox1,
+          [this](int i) { model_.ComboBox1Change(i); });
   addSectorQuadrants(left);
 
   label("Level", left, 6, 286);
-  level_ = addList(left, "ComboBox2", "Level", QRect(4, 302, 112, 22), model_.ComboBox2,
-                   [this](int i) { model_.ComboBox2Change(i); });
+  addList(left, "ComboBox2", "Level", QRect(4, 302, 112, 22), model_.ComboBox2,
+          [this](int i) { model_.ComboBox2Change(i); });
 }
 
 void SetupWindowView::addSectorQuadrants(QWidget* left) {
@@ -277,22 +282,21 @@ void SetupWindowView::addSectorQuadrants(QWidget* left) {
   }
 }
 
-QComboBox* SetupWindowView::addList(QWidget* parent, const char* name, const char* spoken,
-                                    QRect where, const ComboBox& shown,
-                                    std::function<void(int)> change) {
+void SetupWindowView::addList(QWidget* parent, const char* name, const char* spoken, QRect where,
+                              const ComboBox& shown, std::function<void(int)> change) {
   auto* list = new QComboBox(parent);
   list->setObjectName(QString::fromUtf8(name));
   list->setAccessibleName(QString::fromUtf8(spoken));
   list->setGeometry(where);
   showList(list, shown);
   forwardList(list, std::move(change));
-  return list;
+  redraws_.push_back([list, &shown] { showList(list, shown); });
 }
 
-QLineEdit* SetupWindowView::addEdit(QWidget* parent, const char* name, const char* spoken,
-                                    QRect where, int digits, const Edit& shown,
-                                    const std::function<void(const std::string&)>& type,
-                                    const std::function<void()>& finish) {
+void SetupWindowView::addEdit(QWidget* parent, const char* name, const char* spoken, QRect where,
+                              int digits, const Edit& shown,
+                              const std::function<void(const std::string&)>& type,
+                              const std::function<void()>& finish) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(QString::fromUtf8(name));
   edit->setAccessibleName(QString::fromUtf8(spoken));
@@ -301,7 +305,7 @@ QLineEdit* SetupWindowView::addEdit(QWidget* parent, const char* name, const cha
   const QRegularExpression digitsOnly(QStringLiteral("\\d{0,%1}").arg(digits));
   edit->setValidator(new QRegularExpressionValidator(digitsOnly, edit));
   forwardEdit(edit, shown, type, finish);
-  return edit;
+  redraws_.push_back([edit, &shown] { showEdit(edit, shown); });
 }
 
 void SetupWindowView::addButton(QWidget* parent, const char* name, const char* text, QRect where,
@@ -360,17 +364,7 @@ void SetupWindowView::refreshFromModel() {
     b.action->setVisible(item.Visible);
     if (b.entry->checkable) b.action->setChecked(item.Checked);
   }
-  showRadio(radio4_, model_.RadioButton4);
-  showRadio(radio2_, model_.RadioButton2);
-  showRadio(radio3_, model_.RadioButton3);
-  showRadio(radio1_, model_.RadioButton1);
-  showList(addr_, model_.ComboBox3);
-  showEdit(freq_, model_.MaskEdit2);
-  showList(offset_, model_.ComboBox5);
-  showCheckBox(shuttle_, model_.CheckBox2);
-  showEdit(range_, model_.MaskEdit1);
-  showList(sector_, model_.ComboBox1);
-  showList(level_, model_.ComboBox2);
+  for (const auto& redraw : redraws_) redraw();
 
   for (QWidget* w : controls) w->blockSignals(false);
 

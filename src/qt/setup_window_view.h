@@ -60,12 +60,12 @@ class SetupWindowView : public QMainWindow, public ModelView {
   static void addSectorQuadrants(QWidget* left);
   // A list named `name` (`spoken` to assistive tools) showing `shown`, whose
   // choices go to `change`.
-  QComboBox* addList(QWidget* parent, const char* name, const char* spoken, QRect where,
-                     const ComboBox& shown, std::function<void(int)> change);
+  void addList(QWidget* parent, const char* name, const char* spoken, QRect where,
+               const ComboBox& shown, std::function<void(int)> change);
   // An edit of up to `digits` digits named `name` (`spoken` to assistive tools).
-  QLineEdit* addEdit(QWidget* parent, const char* name, const char* spoken, QRect where, int digits,
-                     const Edit& shown, const std::function<void(const std::string&)>& type,
-                     const std::function<void()>& finish);
+  void addEdit(QWidget* parent, const char* name, const char* spoken, QRect where, int digits,
+               const Edit& shown, const std::function<void(const std::string&)>& type,
+               const std::function<void()>& finish);
   void addButton(QWidget* parent, const char* name, const char* text, QRect where,
                  void (Tmenumain::*click)());
   // Hands each choice in a list to `change`, then has every view re-read its model.
@@ -87,17 +87,8 @@ class SetupWindowView : public QMainWindow, public ModelView {
   bool lastFocusWasOtherWindow_ = false;
   bool ending_ = false;
 
-  QRadioButton* radio4_ = nullptr;
-  QRadioButton* radio2_ = nullptr;
-  QRadioButton* radio3_ = nullptr;
-  QRadioButton* radio1_ = nullptr;
-  QComboBox* addr_ = nullptr;     // ComboBox3
-  QLineEdit* freq_ = nullptr;     // MaskEdit2
-  QComboBox* offset_ = nullptr;   // ComboBox5
-  QCheckBox* shuttle_ = nullptr;  // CheckBox2
-  QLineEdit* range_ = nullptr;    // MaskEdit1
-  QComboBox* sector_ = nullptr;   // ComboBox1
-  QComboBox* level_ = nullptr;    // ComboBox2
+  // Draws each control of the body from its model, in the order they were made.
+  std::vector<std::function<void()>> redraws_;
   QWidget* body_ = nullptr;
   QWidget* rightHalf_ = nullptr;
 };
