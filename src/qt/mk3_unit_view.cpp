@@ -87,6 +87,7 @@ void centreAt(QWidget* w, QPointF centre) {
 // The legends of the meter selector, the keys and the push buttons.
 std::vector<Mk3Legend> selectorAndKeyLegends(const Tfix3& m) {
   std::vector<Mk3Legend> legends;
+  legends.reserve(m.SelectorTexts.size() + m.KeyLegends.size() + kButtonCentreX.size());
   const int positions = static_cast<int>(m.SelectorTexts.size());
   for (int i = 0; i < positions; ++i) {
     legends.push_back({m.SelectorTexts[i],
@@ -103,6 +104,7 @@ std::vector<Mk3Legend> selectorAndKeyLegends(const Tfix3& m) {
 
 std::vector<Mk3Legend> supplyLegends(const Tfix3& m) {
   std::vector<Mk3Legend> legends;
+  legends.reserve(m.SupplyTexts.size());
   for (std::size_t i = 0; i < m.SupplyTexts.size(); ++i)
     legends.push_back({m.SupplyTexts[i], {kSocketCentreX[i], kSocketLegendY}, 9});
   return legends;
