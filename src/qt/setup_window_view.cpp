@@ -113,36 +113,14 @@ void SetupWindowView::buildMenus() {
   for (std::size_t i = 0; i < table.size(); ++i) {
     const Tmenumain::MenuEntry& e = table[i];
     const bool hasItems = i + 1 < table.size() && table[i + 1].depth > e.depth;
-    const QString caption = QString::fromUtf8(e.caption);
+    QMenu* parent = e.depth == 0 ? nullptr : openMenus[e.depth - 1];
     QAction* action = nullptr;
     if (hasItems) {
-      auto* menu = new QMenu(caption, this);
-      menu->setObjectName(QString::fromUtf8(e.name));
-      if (e.depth == 0) {
-        menuBar()->addMenu(menu);
-      } else {
-        openMenus[e.depth - 1]->addMenu(menu);
-      }
+      QMenu* menu = addMenu(e, parent);
       openMenus[e.depth] = menu;
       action = menu->menuAction();
-      if (*e.shortcut) {
-        // The shortcut of a menu opens it.
-        auto* sc = new QShortcut(QKeySequence(QString::fromUtf8(e.shortcut)), this);
-        connect(sc, &QShortcut::activated, this,
-                [this, action] { menuBar()->setActiveAction(action); });
-      }
     } else {
-      action = new QAction(caption, this);
-      if (e.depth == 0) {
-        menuBar()->addAction(action);
-      } else {
-        openMenus[e.depth - 1]->addAction(action);
-      }
-      if (*e.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(e.shortcut)));
-      if (e.click) {
-        auto click = e.click;
-        connect(action, &QAction::triggered, this, [this, click] { forward(click); });
-      }
+      action = addItem(e, parent);
     }
     action->setObjectName(QString::fromUtf8(e.name));
     action->setCheckable(e.checkable);
@@ -152,6 +130,41 @@ void SetupWindowView::buildMenus() {
     }
     menus_.push_back({&e, action});
   }
+}
+
+// A menu in the menu bar (no parent) or in its parent menu.
+QMenu* SetupWindowView::addMenu(const Tmenumain::MenuEntry& e, QMenu* parent) {
+  auto* menu = new QMenu(QString::fromUtf8(e.caption), this);
+  menu->setObjectName(QString::fromUtf8(e.name));
+  if (parent) {
+    parent->addMenu(menu);
+  } else {
+    menuBar()->addMenu(menu);
+  }
+  if (*e.shortcut) {
+    // The shortcut of a menu opens it.
+    QAction* action = menu->menuAction();
+    auto* sc = new QShortcut(QKeySequence(QString::fromUtf8(e.shortcut)), this);
+    connect(sc, &QShortcut::activated, this,
+            [this, action] { menuBar()->setActiveAction(action); });
+  }
+  return menu;
+}
+
+// A menu item in the menu bar (no parent) or in its parent menu.
+QAction* SetupWindowView::addItem(const Tmenumain::MenuEntry& e, QMenu* parent) {
+  auto* action = new QAction(QString::fromUtf8(e.caption), this);
+  if (parent) {
+    parent->addAction(action);
+  } else {
+    menuBar()->addAction(action);
+  }
+  if (*e.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(e.shortcut)));
+  if (e.click) {
+    auto click = e.click;
+    connect(action, &QAction::triggered, this, [this, click] { forward(click); });
+  }
+  return action;
 }
 
 void SetupWindowView::buildBody() {

@@ -52,6 +52,8 @@ class SetupWindowView : public QMainWindow, public ModelView {
   };
 
   void buildMenus();
+  QMenu* addMenu(const Tmenumain::MenuEntry& e, QMenu* parent);
+  QAction* addItem(const Tmenumain::MenuEntry& e, QMenu* parent);
   void buildBody();
   void buildStationChoice(QWidget* left);
   void buildMk3Settings(QWidget* left);
