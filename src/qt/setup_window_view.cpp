@@ -73,6 +73,9 @@ SetupWindowView::SetupWindowView(Simulator& sim, ViewHub& hub, QWidget* parent)
 SetupWindowView::~SetupWindowView() {
   model_.onQuit = nullptr;
   hub_.removeView(this);
+  // The window closes only after this part of it is gone: an edit losing the focus
+  // then must not reach the model through this view.
+  for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
 }
 
 QAction* SetupWindowView::menuAction(const char* name) const {
