@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QWidget>
 
-#include "qt/view_hub.h"
+#include "qt/aux_window_base.h"
 
+class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -24,29 +24,20 @@ class ProgramIconButton : public QAbstractButton {
 };
 
 // The about box: program icon, product name, version and OK.
-class AboutBoxView : public QWidget, public ModelView {
+class AboutBoxView : public AuxWindowBase {
   Q_OBJECT
  public:
   AboutBoxView(TAboutBox& model, ViewHub& hub);
-  ~AboutBoxView() override;
-
-  void refreshFromModel() override;
 
   ProgramIconButton* programIcon() const { return icon_; }
   QPushButton* okButton() const { return ok_; }
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
  private:
+  QFrame* buildPanel();
+
   TAboutBox& model_;
-  ViewHub& hub_;
-  ProgramIconButton* icon_;
-  QLabel* productName_;
-  QLabel* productTitle_;
-  QLabel* version_;
-  QLabel* versionNumber_;
-  QPushButton* ok_;
+  ProgramIconButton* icon_ = nullptr;
+  QPushButton* ok_ = nullptr;
 };
 
 }  // namespace kestrom

@@ -72,12 +72,7 @@ AidLampWidget::AidLampWidget(const StatusLight& light, QWidget* parent)
 }
 
 void AidLampWidget::refresh() {
-  QString state = light_.Lit ? QStringLiteral("lit") : QStringLiteral("unlit");
-  QString description = state + QStringLiteral(", ") + colourName(light_.shown());
-  if (accessibleDescription() != description) {
-    setAccessibleDescription(description);
-    update();
-  }
+  if (describe(this, lampDescription(light_.Lit, light_.shown()))) update();
 }
 
 void AidLampWidget::paintEvent(QPaintEvent*) {
@@ -98,37 +93,30 @@ AidDisplayView::AidDisplayView(Taiddisplay& model, ViewHub& hub)
   dial_ = new AidDialWidget(model, this);
   dial_->setGeometry(0, 0, width(), 158);
 
-  addLabel("0", QRect(69, 4, 40, 15), Qt::AlignHCenter | Qt::AlignTop);
-  addLabel("90", QRect(149, 72, 22, 15), Qt::AlignLeft | Qt::AlignVCenter);
-  addLabel("180", QRect(69, 141, 40, 15), Qt::AlignHCenter | Qt::AlignTop);
-  addLabel("270", QRect(2, 72, 27, 15), Qt::AlignRight | Qt::AlignVCenter);
-  addLabel("Antenna", QRect(49, 160, 80, 16), Qt::AlignHCenter | Qt::AlignTop);
+  placeLabel("0", QRect(69, 4, 40, 15), Qt::AlignHCenter | Qt::AlignTop);
+  placeLabel("90", QRect(149, 72, 22, 15), Qt::AlignLeft | Qt::AlignVCenter);
+  placeLabel("180", QRect(69, 141, 40, 15), Qt::AlignHCenter | Qt::AlignTop);
+  placeLabel("270", QRect(2, 72, 27, 15), Qt::AlignRight | Qt::AlignVCenter);
+  placeLabel("Antenna", QRect(49, 160, 80, 16), Qt::AlignHCenter | Qt::AlignTop);
 
   lamp_ = new AidLampWidget(model.ApdStatusLight1, this);
   lamp_->setGeometry(30, 188, 20, 20);
 
-  close_ = new QPushButton(QStringLiteral("Close"), this);
-  close_->setGeometry(68, 185, 75, 25);
-  close_->setAccessibleName(close_->text());
-  close_->setAutoDefault(true);  // Return presses it when focused, as Space does
-  connect(close_, &QPushButton::clicked, this,
-          [this] { forward([this] { model_.BitBtn1Click(); }); });
+  close_ = addButton("Close", [this] { model_.BitBtn1Click(); });
+  close_->move(68, 185);
 
   AidDisplayView::refreshControls();
 }
 
-QLabel* AidDisplayView::addLabel(const char* text, QRect where, Qt::Alignment align) {
-  auto* label = new QLabel(QString::fromUtf8(text), this);
+void AidDisplayView::placeLabel(const char* text, QRect where, Qt::Alignment align) {
+  QLabel* label = addLabel(text);
   label->setGeometry(where);
   label->setAlignment(align);
-  label->setAccessibleName(label->text());
-  return label;
 }
 
 void AidDisplayView::refreshControls() {
   lamp_->refresh();
-  QString description = dial_->describe();
-  if (dial_->accessibleDescription() != description) dial_->setAccessibleDescription(description);
+  describe(dial_, dial_->describe());
   dial_->update();
 }
 

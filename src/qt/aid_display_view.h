@@ -49,7 +49,7 @@ class AidDisplayView : public AuxWindowBase {
   void refreshControls() override;
 
  private:
-  QLabel* addLabel(const char* text, QRect where, Qt::Alignment align);
+  void placeLabel(const char* text, QRect where, Qt::Alignment align);
 
   Taiddisplay& model_;
   AidDialWidget* dial_;

@@ -10,12 +10,12 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "simulator/simulator.h"
 #include "qt/help_window.h"
 #include "qt/qt_serial_port.h"
 #include "qt/qt_services.h"
 #include "qt/tone_player.h"
 #include "qt/view_hub.h"
+#include "simulator/simulator.h"
 
 namespace kestrom {
 
@@ -26,8 +26,6 @@ class Application {
   Application();
   ~Application();
 
-  Simulator& simulator() { return sim_; }
-  ViewHub& hub() { return hub_; }
   // Shows the main window (and through it the prescreen).
   void start();
 

@@ -11,5 +11,7 @@ namespace kestrom {
 QColor toQColor(Color c);
 // A colour as a word a screen reader can say: "lime", "red", ... or "#RRGGBB".
 QString colourName(Color c);
+// A lamp as a screen reader says it: "lit, lime", "unlit, black", ...
+QString lampDescription(bool lit, Color shown);
 
 }  // namespace kestrom

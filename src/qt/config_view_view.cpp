@@ -14,19 +14,17 @@ ConfigViewView::ConfigViewView(Tconfigview& model, ViewHub& hub)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 10, 16, 10);
 
-  auto* heading = new QLabel(QStringLiteral("Inlock Criteria"), this);
+  QLabel* heading = addLabel("Inlock Criteria");
   QFont bold = heading->font();
   bold.setBold(true);
   heading->setFont(bold);
-  heading->setAccessibleName(heading->text());
   layout->addWidget(heading);
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(12);
   grid->setVerticalSpacing(4);
   for (int row = 1; row <= Tconfigview::kRows; ++row) {
-    auto* label = new QLabel(QString::fromUtf8(Tconfigview::RowLabels[row - 1]), this);
-    label->setAccessibleName(label->text());
+    QLabel* label = addLabel(Tconfigview::RowLabels[row - 1]);
     auto* box = new QCheckBox(QStringLiteral("OK"), this);
     box->setAccessibleName(box->text());
     box->setAccessibleDescription(label->text());
@@ -42,12 +40,7 @@ ConfigViewView::ConfigViewView(Tconfigview& model, ViewHub& hub)
   layout->addLayout(grid);
   layout->addStretch();
 
-  close_ = new QPushButton(QStringLiteral("Close"), this);
-  close_->setFixedSize(75, 25);
-  close_->setAccessibleName(close_->text());
-  close_->setAutoDefault(true);  // Return presses it when focused, as Space does
-  connect(close_, &QPushButton::clicked, this,
-          [this] { forward([this] { model_.BitBtn1Click(); }); });
+  close_ = addButton("Close", [this] { model_.BitBtn1Click(); });
   layout->addWidget(close_, 0, Qt::AlignHCenter);
 
   ConfigViewView::refreshControls();

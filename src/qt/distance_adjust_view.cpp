@@ -13,27 +13,57 @@ DistanceAdjustView::DistanceAdjustView(Tafstmenu& model, ViewHub& hub)
     : AuxWindowBase(model, hub), model_(model) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 10, 12, 10);
+  layout->addLayout(buildReadout());
+  layout->addLayout(buildScales(), 1);
 
+  auto* steps = new QHBoxLayout;
+  increase_ = addButton("Increase  ", [this] { model_.BitBtn2Click(); });
+  decrease_ = addButton("Decrease", [this] { model_.BitBtn3Click(); });
+  steps->addWidget(increase_);
+  steps->addWidget(decrease_);
+  layout->addLayout(steps);
+  close_ = addButton("Close", [this] { model_.BitBtn1Click(); });
+  layout->addWidget(close_, 0, Qt::AlignHCenter);
+
+  DistanceAdjustView::refreshControls();
+}
+
+QLayout* DistanceAdjustView::buildReadout() {
   auto* readout = new QHBoxLayout;
-  readout->addWidget(label(model.Label1.Caption.c_str()));
-  distance_ = label("");
+  readout->addWidget(addLabel(model_.Label1.Caption));
+  distance_ = addLabel("");
   QFont bold = distance_->font();
   bold.setBold(true);
   distance_->setFont(bold);
   readout->addWidget(distance_);
-  readout->addWidget(label(model.Label3.Caption.c_str()));
+  readout->addWidget(addLabel(model_.Label3.Caption));
   readout->addStretch();
-  layout->addLayout(readout);
+  return readout;
+}
 
-  // Slider and bar side by side, each with its end labels.
+// Slider and bar side by side, each with its end labels.
+QLayout* DistanceAdjustView::buildScales() {
   auto* scales = new QGridLayout;
   scales->setHorizontalSpacing(10);
-  scales->addWidget(label("Max."), 0, 0, Qt::AlignHCenter);
-  scales->addWidget(label("Min."), 2, 0, Qt::AlignHCenter);
-  scales->addWidget(label("3000 Mtr."), 0, 1, Qt::AlignHCenter);
-  scales->addWidget(label("0 Mtr."), 2, 1, Qt::AlignHCenter);
+  scales->addWidget(addLabel("Max."), 0, 0, Qt::AlignHCenter);
+  scales->addWidget(addLabel("Min."), 2, 0, Qt::AlignHCenter);
+  scales->addWidget(addLabel("3000 Mtr."), 0, 1, Qt::AlignHCenter);
+  scales->addWidget(addLabel("0 Mtr."), 2, 1, Qt::AlignHCenter);
+  scales->addWidget(buildSlider(), 1, 0, Qt::AlignHCenter);
 
-  const auto& track = model.TrackBar1;
+  bar_ = new QProgressBar(this);
+  bar_->setOrientation(Qt::Vertical);
+  bar_->setRange(model_.ProgressBar1.Min, model_.ProgressBar1.Max);
+  bar_->setTextVisible(false);
+  bar_->setFixedWidth(18);
+  bar_->setAccessibleName(QStringLiteral("Distance in metres"));
+  scales->addWidget(bar_, 1, 1, Qt::AlignHCenter);
+  scales->setRowStretch(1, 1);
+  return scales;
+}
+
+QSlider* DistanceAdjustView::buildSlider() {
+  const auto& track = model_.TrackBar1;
   slider_ = new QSlider(Qt::Vertical, this);
   slider_->setRange(track.Min, track.Max);
   slider_->setSingleStep(track.LineSize);
@@ -51,65 +81,17 @@ DistanceAdjustView::DistanceAdjustView(Tafstmenu& model, ViewHub& hub)
   slider_->setAccessibleName(QStringLiteral("Distance"));
   connect(slider_, &QSlider::valueChanged, this,
           [this](int position) { forward([&] { model_.TrackBar1Change(position); }); });
-  scales->addWidget(slider_, 1, 0, Qt::AlignHCenter);
-
-  bar_ = new QProgressBar(this);
-  bar_->setOrientation(Qt::Vertical);
-  bar_->setRange(model.ProgressBar1.Min, model.ProgressBar1.Max);
-  bar_->setTextVisible(false);
-  bar_->setFixedWidth(18);
-  bar_->setAccessibleName(QStringLiteral("Distance in metres"));
-  scales->addWidget(bar_, 1, 1, Qt::AlignHCenter);
-  scales->setRowStretch(1, 1);
-  layout->addLayout(scales, 1);
-
-  auto* steps = new QHBoxLayout;
-  increase_ = button("Increase  ");
-  decrease_ = button("Decrease");
-  steps->addWidget(increase_);
-  steps->addWidget(decrease_);
-  layout->addLayout(steps);
-  close_ = button("Close");
-  layout->addWidget(close_, 0, Qt::AlignHCenter);
-
-  connect(increase_, &QPushButton::clicked, this,
-          [this] { forward([this] { model_.BitBtn2Click(); }); });
-  connect(decrease_, &QPushButton::clicked, this,
-          [this] { forward([this] { model_.BitBtn3Click(); }); });
-  connect(close_, &QPushButton::clicked, this,
-          [this] { forward([this] { model_.BitBtn1Click(); }); });
-
-  DistanceAdjustView::refreshControls();
-}
-
-QLabel* DistanceAdjustView::label(const char* text) {
-  auto* l = new QLabel(QString::fromUtf8(text), this);
-  l->setAccessibleName(l->text());
-  return l;
-}
-
-QPushButton* DistanceAdjustView::button(const char* text) {
-  auto* b = new QPushButton(QString::fromUtf8(text), this);
-  b->setFixedSize(75, 25);
-  b->setAccessibleName(b->text());
-  b->setAutoDefault(true);  // Return presses it when focused, as Space does
-  return b;
+  return slider_;
 }
 
 void DistanceAdjustView::refreshControls() {
-  QString text = QString::fromStdString(model_.Label2.Caption);
-  if (distance_->text() != text) {
-    distance_->setText(text);
-    distance_->setAccessibleName(text);
-  }
+  showText(distance_, model_.Label2.Caption);
   if (slider_->value() != model_.TrackBar1.Position) {
     QSignalBlocker quiet(slider_);
     slider_->setValue(model_.TrackBar1.Position);
   }
   bar_->setValue(model_.ProgressBar1.Position);
-  QString description = QStringLiteral("%1 Meter").arg(text);
-  if (slider_->accessibleDescription() != description)
-    slider_->setAccessibleDescription(description);
+  describe(slider_, QStringLiteral("%1 Meter").arg(distance_->text()));
 }
 
 }  // namespace kestrom

@@ -28,8 +28,9 @@ class DistanceAdjustView : public AuxWindowBase {
   void refreshControls() override;
 
  private:
-  QLabel* label(const char* text);
-  QPushButton* button(const char* text);
+  QLayout* buildReadout();
+  QLayout* buildScales();
+  QSlider* buildSlider();
 
   Tafstmenu& model_;
   QLabel* distance_;

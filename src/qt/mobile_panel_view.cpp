@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/number_format.h"
+#include "qt/control_sync.h"
 #include "setup/link_evaluation.h"
 #include "setup/simulation_state.h"
 
@@ -92,8 +93,7 @@ void MobilePanelView::refreshFromModel() {
   if (!dial_) return;  // still being built
   const MobileDialPicture picture = mobile_.Tracking.dialPicture();
   if (!lastPainted_ || !samePicture(picture, *lastPainted_)) update(dialUpdateRect());
-  const QString description = dialDescription();
-  if (dial_->accessibleDescription() != description) dial_->setAccessibleDescription(description);
+  describe(dial_, dialDescription());
 }
 
 void MobilePanelView::paintExtra(QPainter& p) {

@@ -10,7 +10,8 @@ constexpr QSize kSlewKey{60, 38};
 constexpr QSize kRoundKey{50, 50};
 
 // The basic plate with its display at (70 + dx, 78): display, keypad, function
-// keys, slew keys, ON/OFF and TALK, legend strips, logo and key-group outlines.
+// keys, slew keys, ON/OFF and TALK, legend strips, logo, lamp panel and key-group
+// outlines.
 PanelGeometry basicPlate(int dx) {
   PanelGeometry g;
   g.display = QRect(70 + dx, 78, 200, 100);
@@ -40,6 +41,7 @@ PanelGeometry basicPlate(int dx) {
   g.leftLegend = {QRect(50 + dx, 106, 16, 62), {"1", "2", "3"}};
   g.rightLegend = {QRect(269 + dx, 106, 16, 62), {"4", "5", "6"}};
   g.logo = QRect(70 + dx, 20, 200, 50);
+  g.lampPanel = QRect(44, 4, 25, 19);
 
   g.keyGroups = {
       QRect(90 + dx, 174, 142, 186),  // numeric keypad
@@ -48,6 +50,16 @@ PanelGeometry basicPlate(int dx) {
       QRect(23 + dx, 173, 64, 64),    // ON/OFF
       QRect(23 + dx, 299, 64, 64),    // TALK
   };
+  return g;
+}
+
+// A basic operating panel: the plate alone in a window of its own size, placed
+// at `windowPos`.
+PanelGeometry basicPanel(int dx, QPoint windowPos, const QString& subtitle) {
+  PanelGeometry g = basicPlate(dx);
+  g.client = QSize(338, 442);
+  g.windowPos = windowPos;
+  g.subtitle = subtitle;
   return g;
 }
 
@@ -60,28 +72,17 @@ QRect PanelGeometry::keyRect(PanelKey key) const {
 }
 
 PanelGeometry fixPanelGeometry() {
-  PanelGeometry g = basicPlate(0);
-  g.client = QSize(338, 442);
-  g.windowPos = QPoint(0, 47);
-  g.subtitle = QStringLiteral("FIX STATION");
-  g.lampPanel = QRect(44, 4, 25, 19);
-  return g;
+  return basicPanel(0, QPoint(0, 47), QStringLiteral("FIX STATION"));
 }
 
 PanelGeometry beaconPanelGeometry() {
-  PanelGeometry g = basicPlate(2);
-  g.client = QSize(338, 442);
-  g.windowPos = QPoint(1, 43);
-  g.subtitle = QStringLiteral("BEACON");
-  g.lampPanel = QRect(44, 4, 25, 19);
-  return g;
+  return basicPanel(2, QPoint(1, 43), QStringLiteral("BEACON"));
 }
 
 PanelGeometry mobilePanelGeometry() {
   PanelGeometry g = basicPlate(298);
   g.client = QSize(630, 438);
   g.subtitle = QStringLiteral("MOBILE STATION");
-  g.lampPanel = QRect(44, 4, 25, 19);
 
   DialFace dial;
   dial.window = QRect(62, 34, 226, 206);

@@ -45,6 +45,22 @@ bool isSlew(PanelKey key) {
 // against the slew's 100 ms step.
 constexpr int kLetGoDelayMs = 30;
 
+// Where a span of `length` pixels begins that starts at `anchor`, ends on it, or
+// (neither) is centred on it.
+int hang(int anchor, int length, bool startsThere, bool endsThere) {
+  if (startsThere) return anchor;
+  if (endsThere) return anchor - length + 1;
+  return anchor - length / 2;
+}
+
+// The rect of `size` that hangs from `anchor` on the sides `align` names; centred
+// on it along an axis where no side is named.
+QRect hungFrom(QPoint anchor, Qt::Alignment align, QSize size) {
+  const int x = hang(anchor.x(), size.width(), align & Qt::AlignLeft, align & Qt::AlignRight);
+  const int y = hang(anchor.y(), size.height(), align & Qt::AlignTop, align & Qt::AlignBottom);
+  return QRect(QPoint(x, y), size);
+}
+
 bool contains(const std::vector<PanelKey>& keys, PanelKey key) {
   return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
@@ -63,35 +79,37 @@ PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, 
   if (geometry_.windowPos) move(*geometry_.windowPos);
   setWindowTitle(QString::fromStdString(model_.Caption()));
   setFocusPolicy(Qt::StrongFocus);
-  setMouseTracking(true);
 
-  if (geometry_.dial) {
-    QFont labelFont = displayFont();
-    labelFont.setBold(false);
-    labelFont.setPixelSize(11);
-    for (const DialLabel& d : geometry_.dial->labels) {
-      auto* label = new QLabel(d.text, this);
-      label->setFont(labelFont);
-      label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-      label->adjustSize();
-      QRect r(QPoint(0, 0), label->size());
-      if (d.align & Qt::AlignLeft)
-        r.moveLeft(d.anchor.x());
-      else if (d.align & Qt::AlignRight)
-        r.moveRight(d.anchor.x());
-      else
-        r.moveLeft(d.anchor.x() - r.width() / 2);
-      if (d.align & Qt::AlignTop)
-        r.moveTop(d.anchor.y());
-      else if (d.align & Qt::AlignBottom)
-        r.moveBottom(d.anchor.y());
-      else
-        r.moveTop(d.anchor.y() - r.height() / 2);
-      label->setGeometry(r);
-      dialLabels_.push_back(label);
-    }
+  if (geometry_.dial) addDialLabels(*geometry_.dial);
+  addCells();
+  addKeys();
+
+  letGoTimer_.setSingleShot(true);
+  letGoTimer_.setInterval(kLetGoDelayMs);
+  connect(&letGoTimer_, &QTimer::timeout, this, &PanelView::letGoPendingKeys);
+
+  lamp_ = new LampWidget(geometry_.lampSize, this);
+  lamp_->setGeometry(geometry_.lampPanel);
+
+  hub_.addView(this);
+  PanelView::refreshFromModel();
+}
+
+// The dial's texts, each hung from its anchor point on the side it names.
+void PanelView::addDialLabels(const DialFace& dial) {
+  QFont labelFont = displayFont();
+  labelFont.setBold(false);
+  labelFont.setPixelSize(11);
+  for (const DialLabel& d : dial.labels) {
+    auto* label = new QLabel(d.text, this);
+    label->setFont(labelFont);
+    label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    label->adjustSize();
+    label->setGeometry(hungFrom(d.anchor, d.align, label->size()));
   }
+}
 
+void PanelView::addCells() {
   // Left cells first, as their right neighbours lie on top where a line overlaps.
   for (int i = 0; i < kCellCount; ++i) {
     const Cell c = static_cast<Cell>(i);
@@ -99,7 +117,10 @@ PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, 
     cells_[i] = new DisplayCellWidget(c, right ? geometry_.cellRightX : geometry_.cellLeftX,
                                       geometry_.lineTops[i % 4], this);
   }
+}
 
+// Slew keys act while the mouse holds them; the others on a click.
+void PanelView::addKeys() {
   for (const KeyPlace& place : geometry_.keys) {
     auto* button = new PanelKeyButton(place.key, this);
     button->setGeometry(place.rect);
@@ -113,16 +134,6 @@ PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, 
     connect(button, &PanelKeyButton::tapped, this, [this, key] { tap(key); });
     keys_.push_back(button);
   }
-
-  letGoTimer_.setSingleShot(true);
-  letGoTimer_.setInterval(kLetGoDelayMs);
-  connect(&letGoTimer_, &QTimer::timeout, this, &PanelView::letGoPendingKeys);
-
-  lamp_ = new LampWidget(geometry_.lampSize, this);
-  lamp_->setGeometry(geometry_.lampPanel);
-
-  hub_.addView(this);
-  PanelView::refreshFromModel();
 }
 
 PanelView::~PanelView() {
@@ -250,11 +261,6 @@ void PanelView::keyReleaseEvent(QKeyEvent* event) {
   if (!contains(heldByKeyboard_, *key) || contains(pendingLetGo_, *key)) return;
   pendingLetGo_.push_back(*key);
   letGoTimer_.start();
-}
-
-void PanelView::mouseMoveEvent(QMouseEvent* event) {
-  panelMouseMove(event->position().toPoint());
-  QWidget::mouseMoveEvent(event);
 }
 
 void PanelView::closeEvent(QCloseEvent* event) {

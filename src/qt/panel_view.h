@@ -12,8 +12,6 @@
 #include "qt/panel_widgets.h"
 #include "qt/view_hub.h"
 
-class QLabel;
-
 namespace kestrom {
 
 // The window of a station panel: draws the front plate laid out by a PanelGeometry
@@ -34,7 +32,6 @@ class PanelView : public QWidget, public ModelView {
   // Re-reads cells, lamp, caption and visibility; repaints only what changed.
   void refreshFromModel() override;
 
-  StationPanel& model() { return model_; }
   const PanelGeometry& panelGeometry() const { return geometry_; }
   DisplayCellWidget* cellWidget(Cell c) const { return cells_[static_cast<int>(c)]; }
   PanelKeyButton* keyButton(PanelKey key) const;
@@ -44,19 +41,18 @@ class PanelView : public QWidget, public ModelView {
   // Drawn over the plate on every paint, below the cells and keys: a panel's live
   // dial goes here.
   virtual void paintExtra(QPainter& painter) { (void)painter; }
-  // The mouse moved over the plate (not over a key or cell).
-  virtual void panelMouseMove(QPoint pos) { (void)pos; }
-  ViewHub& hub() { return hub_; }
 
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void addDialLabels(const DialFace& dial);
+  void addCells();
+  void addKeys();
   void press(PanelKey key);
   void release(PanelKey key);
   void tap(PanelKey key);
@@ -75,7 +71,6 @@ class PanelView : public QWidget, public ModelView {
   ViewHub& hub_;
   std::array<DisplayCellWidget*, kCellCount> cells_{};
   std::vector<PanelKeyButton*> keys_;
-  std::vector<QLabel*> dialLabels_;
   LampWidget* lamp_ = nullptr;
   std::vector<PanelKey> heldByKeyboard_;
   std::vector<PanelKey> heldByMouse_;

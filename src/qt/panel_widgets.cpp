@@ -206,7 +206,6 @@ QFont displayFont() {
 
 DisplayCellWidget::DisplayCellWidget(Cell cell, int anchorX, int top, QWidget* parent)
     : QWidget(parent),
-      cell_(cell),
       rightAligned_(static_cast<int>(cell) >= static_cast<int>(Cell::R1)),
       anchorX_(anchorX),
       top_(top) {
@@ -321,8 +320,7 @@ bool LampWidget::setLamp(bool lit, Color shown) {
   shown_ = true;
   lit_ = lit;
   colour_ = shown;
-  setAccessibleDescription((lit ? QStringLiteral("lit, ") : QStringLiteral("unlit, ")) +
-                           colourName(shown));
+  setAccessibleDescription(lampDescription(lit, shown));
   update();
   return true;
 }

@@ -29,8 +29,6 @@ class DisplayCellWidget : public QWidget {
   bool setContent(const std::string& caption, Color colour);
   const QString& text() const { return text_; }
   QColor textColour() const { return colour_; }
-  bool rightAligned() const { return rightAligned_; }
-  Cell cell() const { return cell_; }
 
   // Width of a text in the display font, leading and trailing spaces counted.
   static int textWidth(const QString& text);
@@ -41,7 +39,6 @@ class DisplayCellWidget : public QWidget {
  private:
   void relayout();
 
-  Cell cell_;
   bool rightAligned_;
   int anchorX_;
   int top_;

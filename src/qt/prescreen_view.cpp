@@ -1,6 +1,7 @@
 #include "qt/prescreen_view.h"
 
-#include <QCloseEvent>
+#include <qdrawutil.h>
+#include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -9,7 +10,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "qt/screen_centre.h"
+#include "qt/gradients.h"
 #include "windows/prescreen.h"
 
 namespace kestrom {
@@ -18,21 +19,21 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-void paintSky(QPainter& p, double w, double horizon) {
-  QLinearGradient sky(0, 0, 0, horizon);
-  sky.setColorAt(0.0, QColor(0x06, 0x10, 0x24));
-  sky.setColorAt(0.65, QColor(0x1c, 0x3d, 0x66));
-  sky.setColorAt(1.0, QColor(0x5b, 0x7f, 0x9e));
-  p.fillRect(QRectF(0, 0, w, horizon), sky);
+// A rectangle of the picture filled with one colour.
+struct Patch {
+  QRectF rect;
+  QColor colour;
+};
 
-  // Afterglow low over the sea, right of centre.
-  QRadialGradient glow(QPointF(w * 0.62, horizon), w * 0.55);
-  glow.setColorAt(0.0, QColor(0xff, 0xb0, 0x6a, 150));
-  glow.setColorAt(0.45, QColor(0xf0, 0x86, 0x5a, 45));
-  glow.setColorAt(1.0, QColor(0xf0, 0x86, 0x5a, 0));
-  p.fillRect(QRectF(0, 0, w, horizon), glow);
+void fillPatches(QPainter& p, std::initializer_list<Patch> patches) {
+  for (const Patch& patch : patches) {
+    p.setBrush(patch.colour);
+    p.drawRect(patch.rect);
+  }
+}
 
-  // Stars from a fixed sequence, so the picture is the same every run.
+// Stars from a fixed sequence, so the picture is the same every run.
+void paintStars(QPainter& p, double w, double horizon) {
   unsigned seed = 12345;
   auto next = [&seed] {
     seed = seed * 1103515245u + 12345u;
@@ -48,17 +49,27 @@ void paintSky(QPainter& p, double w, double horizon) {
   }
 }
 
-void paintSea(QPainter& p, double w, double h, double horizon) {
-  QLinearGradient sea(0, horizon, 0, h);
-  sea.setColorAt(0.0, QColor(0x2c, 0x4f, 0x6e));
-  sea.setColorAt(1.0, QColor(0x07, 0x14, 0x22));
-  p.fillRect(QRectF(0, horizon, w, h - horizon), sea);
+void paintSky(QPainter& p, double w, double horizon) {
+  const QRectF sky(0, 0, w, horizon);
+  p.fillRect(sky, withStops(QLinearGradient(0, 0, 0, horizon), {{0.0, QColor(0x06, 0x10, 0x24)},
+                                                                {0.65, QColor(0x1c, 0x3d, 0x66)},
+                                                                {1.0, QColor(0x5b, 0x7f, 0x9e)}}));
+  // Afterglow low over the sea, right of centre.
+  p.fillRect(sky, withStops(QRadialGradient(QPointF(w * 0.62, horizon), w * 0.55),
+                            {{0.0, QColor(0xff, 0xb0, 0x6a, 150)},
+                             {0.45, QColor(0xf0, 0x86, 0x5a, 45)},
+                             {1.0, QColor(0xf0, 0x86, 0x5a, 0)}}));
+  paintStars(p, w, horizon);
+}
 
+void paintSea(QPainter& p, double w, double h, double horizon) {
+  const QRectF sea(0, horizon, w, h - horizon);
+  p.fillRect(sea, withStops(QLinearGradient(0, horizon, 0, h),
+                            {{0.0, QColor(0x2c, 0x4f, 0x6e)}, {1.0, QColor(0x07, 0x14, 0x22)}}));
   // The glow mirrored on the water.
-  QRadialGradient mirror(QPointF(w * 0.62, horizon), w * 0.3);
-  mirror.setColorAt(0.0, QColor(0xff, 0xb8, 0x7a, 90));
-  mirror.setColorAt(1.0, QColor(0xff, 0xb8, 0x7a, 0));
-  p.fillRect(QRectF(0, horizon, w, h - horizon), mirror);
+  p.fillRect(sea,
+             withStops(QRadialGradient(QPointF(w * 0.62, horizon), w * 0.3),
+                       {{0.0, QColor(0xff, 0xb8, 0x7a, 90)}, {1.0, QColor(0xff, 0xb8, 0x7a, 0)}}));
 
   p.setPen(QPen(QColor(0xb8, 0xd4, 0xea, 70), 1.0));
   for (int row = 0; row < 7; ++row) {
@@ -72,31 +83,30 @@ void paintSea(QPainter& p, double w, double h, double horizon) {
   }
 }
 
-// Headland with a lattice mast and the fixed station's dish on top.
-QPointF paintShoreStation(QPainter& p, double w, double h, double horizon) {
+// The headland the fixed station stands on, falling to the sea.
+void paintHeadland(QPainter& p, double w, double h, double horizon) {
   QPainterPath land;
   land.moveTo(0, horizon - h * 0.10);
   land.cubicTo(w * 0.10, horizon - h * 0.12, w * 0.18, horizon - h * 0.05, w * 0.30, horizon + 2);
   land.lineTo(w * 0.36, h);
   land.lineTo(0, h);
   land.closeSubpath();
-  QLinearGradient rock(0, horizon - h * 0.12, 0, h);
-  rock.setColorAt(0.0, QColor(0x26, 0x2e, 0x36));
-  rock.setColorAt(1.0, QColor(0x0b, 0x0f, 0x13));
   p.setPen(Qt::NoPen);
-  p.setBrush(rock);
+  p.setBrush(withStops(QLinearGradient(0, horizon - h * 0.12, 0, h),
+                       {{0.0, QColor(0x26, 0x2e, 0x36)}, {1.0, QColor(0x0b, 0x0f, 0x13)}}));
   p.drawPath(land);
+}
 
-  // Lattice mast.
-  const double baseY = horizon - h * 0.10;
-  const double topY = h * 0.30;
-  const double cx = w * 0.115;
-  const double baseHalf = w * 0.028;
-  const double topHalf = w * 0.007;
+// The lattice mast: its foot on the headland, its narrow top carrying the dish.
+struct Mast {
+  double cx, baseY, topY, baseHalf, topHalf;
+};
+
+void paintMast(QPainter& p, const Mast& m) {
   QPen steel(QColor(0x9d, 0xaa, 0xb6), 1.2);
   p.setPen(steel);
-  const QPointF bl(cx - baseHalf, baseY), br(cx + baseHalf, baseY);
-  const QPointF tl(cx - topHalf, topY), tr(cx + topHalf, topY);
+  const QPointF bl(m.cx - m.baseHalf, m.baseY), br(m.cx + m.baseHalf, m.baseY);
+  const QPointF tl(m.cx - m.topHalf, m.topY), tr(m.cx + m.topHalf, m.topY);
   p.drawLine(bl, tl);
   p.drawLine(br, tr);
   steel.setWidthF(0.7);
@@ -111,31 +121,34 @@ QPointF paintShoreStation(QPainter& p, double w, double h, double horizon) {
     p.drawLine(l0, r1);
     p.drawLine(r0, l1);
   }
+}
 
-  // Equipment hut at the foot of the mast.
+// Equipment hut with a lit window at the foot of the mast.
+void paintHut(QPainter& p, const Mast& m, double w, double h) {
   p.setPen(QPen(QColor(0x0a, 0x0d, 0x10), 1));
-  p.setBrush(QColor(0x4a, 0x55, 0x60));
-  p.drawRect(QRectF(cx + baseHalf + 2, baseY - h * 0.055, w * 0.05, h * 0.055));
-  p.setBrush(QColor(0xff, 0xd2, 0x6b));
-  p.drawRect(QRectF(cx + baseHalf + 6, baseY - h * 0.035, w * 0.012, h * 0.018));
+  fillPatches(p, {{QRectF(m.cx + m.baseHalf + 2, m.baseY - h * 0.055, w * 0.05, h * 0.055),
+                   QColor(0x4a, 0x55, 0x60)},
+                  {QRectF(m.cx + m.baseHalf + 6, m.baseY - h * 0.035, w * 0.012, h * 0.018),
+                   QColor(0xff, 0xd2, 0x6b)}});
+}
 
-  // Dish: a parabolic reflector seen from the side, facing right.
-  const QPointF hub(cx + w * 0.004, topY - h * 0.01);
+// Dish: a parabolic reflector seen from the side, facing right, with its feed arms
+// and horn; returns the point the beam leaves from.
+QPointF paintDish(QPainter& p, QPointF hub, double w, double h) {
   const double dishH = h * 0.17;
   const double dishD = w * 0.028;
   QPainterPath dish;
   dish.moveTo(hub.x(), hub.y() - dishH / 2);
   dish.quadTo(hub.x() - dishD * 1.6, hub.y(), hub.x(), hub.y() + dishH / 2);
   dish.quadTo(hub.x() - dishD * 0.9, hub.y(), hub.x(), hub.y() - dishH / 2);
-  QLinearGradient metal(hub.x() - dishD, hub.y() - dishH / 2, hub.x(), hub.y() + dishH / 2);
-  metal.setColorAt(0.0, QColor(0xf2, 0xf5, 0xf8));
-  metal.setColorAt(0.6, QColor(0xa9, 0xb4, 0xbf));
-  metal.setColorAt(1.0, QColor(0x5c, 0x66, 0x70));
   p.setPen(QPen(QColor(0x1c, 0x22, 0x28), 0.8));
-  p.setBrush(metal);
+  p.setBrush(
+      withStops(QLinearGradient(hub.x() - dishD, hub.y() - dishH / 2, hub.x(), hub.y() + dishH / 2),
+                {{0.0, QColor(0xf2, 0xf5, 0xf8)},
+                 {0.6, QColor(0xa9, 0xb4, 0xbf)},
+                 {1.0, QColor(0x5c, 0x66, 0x70)}}));
   p.drawPath(dish);
 
-  // Feed arms and horn.
   const QPointF feed(hub.x() + dishD * 1.5, hub.y());
   p.setPen(QPen(QColor(0xc8, 0xd0, 0xd8), 1.0));
   p.drawLine(QPointF(hub.x() - 1, hub.y() - dishH * 0.42), feed);
@@ -145,54 +158,68 @@ QPointF paintShoreStation(QPainter& p, double w, double h, double horizon) {
   return feed + QPointF(3, 0);
 }
 
-// A shuttle tanker on the horizon; returns the point of its antenna dome.
-QPointF paintShip(QPainter& p, double w, double h, double horizon) {
-  const double x0 = w * 0.64;
-  const double x1 = w * 0.93;
-  const double deck = horizon - h * 0.035;
-  const double keel = horizon + h * 0.015;
+// Headland with a lattice mast and the fixed station's dish on top; returns the
+// point the beam leaves from.
+QPointF paintShoreStation(QPainter& p, double w, double h, double horizon) {
+  paintHeadland(p, w, h, horizon);
+  const Mast mast{w * 0.115, horizon - h * 0.10, h * 0.30, w * 0.028, w * 0.007};
+  paintMast(p, mast);
+  paintHut(p, mast, w, h);
+  return paintDish(p, QPointF(mast.cx + w * 0.004, mast.topY - h * 0.01), w, h);
+}
 
+// Where the ship lies on the water.
+struct Hull {
+  double x0, x1, deck, keel;
+};
+
+void paintHull(QPainter& p, const Hull& s, double w, double h) {
   QPainterPath hull;
-  hull.moveTo(x0, deck);
-  hull.lineTo(x1, deck - h * 0.006);
-  hull.lineTo(x1 - w * 0.012, keel);
-  hull.lineTo(x0 + w * 0.025, keel);
+  hull.moveTo(s.x0, s.deck);
+  hull.lineTo(s.x1, s.deck - h * 0.006);
+  hull.lineTo(s.x1 - w * 0.012, s.keel);
+  hull.lineTo(s.x0 + w * 0.025, s.keel);
   hull.closeSubpath();
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0x1b, 0x20, 0x26));
   p.drawPath(hull);
   p.setBrush(QColor(0x8e, 0x2a, 0x24));
-  p.drawRect(QRectF(x0 + w * 0.02, keel - h * 0.012, x1 - x0 - w * 0.035, h * 0.008));
+  p.drawRect(QRectF(s.x0 + w * 0.02, s.keel - h * 0.012, s.x1 - s.x0 - w * 0.035, h * 0.008));
+}
 
-  // Superstructure aft (right) with bridge windows and a mast.
-  const double sx = x1 - w * 0.065;
-  p.setBrush(QColor(0xd8, 0xdc, 0xe0));
-  p.drawRect(QRectF(sx, deck - h * 0.06, w * 0.045, h * 0.06));
-  p.setBrush(QColor(0x2c, 0x34, 0x3c));
-  p.drawRect(QRectF(sx - w * 0.004, deck - h * 0.072, w * 0.053, h * 0.013));
+// Superstructure aft (right) with bridge windows and a mast; returns the mast top.
+QPointF paintSuperstructure(QPainter& p, const Hull& s, double w, double h) {
+  const double sx = s.x1 - w * 0.065;
+  fillPatches(p, {{QRectF(sx, s.deck - h * 0.06, w * 0.045, h * 0.06), QColor(0xd8, 0xdc, 0xe0)},
+                  {QRectF(sx - w * 0.004, s.deck - h * 0.072, w * 0.053, h * 0.013),
+                   QColor(0x2c, 0x34, 0x3c)}});
   p.setBrush(QColor(0xff, 0xd8, 0x7a));
   for (int i = 0; i < 4; ++i) {
-    p.drawRect(QRectF(sx + w * 0.004 + i * w * 0.01, deck - h * 0.045, w * 0.005, h * 0.01));
+    p.drawRect(QRectF(sx + w * 0.004 + i * w * 0.01, s.deck - h * 0.045, w * 0.005, h * 0.01));
   }
   const double mastX = sx + w * 0.022;
-  const double mastTop = deck - h * 0.13;
+  const double mastTop = s.deck - h * 0.13;
   p.setPen(QPen(QColor(0xc0, 0xc8, 0xd0), 1.0));
-  p.drawLine(QPointF(mastX, deck - h * 0.072), QPointF(mastX, mastTop));
+  p.drawLine(QPointF(mastX, s.deck - h * 0.072), QPointF(mastX, mastTop));
   p.drawLine(QPointF(mastX - w * 0.01, mastTop + h * 0.025),
              QPointF(mastX + w * 0.01, mastTop + h * 0.025));
-
   // Pipe manifold and bow loading gear forward.
   p.setPen(QPen(QColor(0x5a, 0x64, 0x6e), 1.0));
-  p.drawLine(QPointF(x0 + w * 0.05, deck - h * 0.01), QPointF(sx - w * 0.01, deck - h * 0.01));
-  p.drawLine(QPointF(x0 + w * 0.012, deck), QPointF(x0 + w * 0.02, deck - h * 0.04));
+  p.drawLine(QPointF(s.x0 + w * 0.05, s.deck - h * 0.01),
+             QPointF(sx - w * 0.01, s.deck - h * 0.01));
+  p.drawLine(QPointF(s.x0 + w * 0.012, s.deck), QPointF(s.x0 + w * 0.02, s.deck - h * 0.04));
+  return QPointF(mastX, mastTop);
+}
 
-  // Antenna dome.
-  const QPointF dome(mastX, mastTop - h * 0.012);
-  QRadialGradient white(dome - QPointF(1.5, 1.5), h * 0.025);
-  white.setColorAt(0.0, Qt::white);
-  white.setColorAt(1.0, QColor(0x9a, 0xa4, 0xae));
+// A shuttle tanker on the horizon; returns the point of its antenna dome.
+QPointF paintShip(QPainter& p, double w, double h, double horizon) {
+  const Hull hull{w * 0.64, w * 0.93, horizon - h * 0.035, horizon + h * 0.015};
+  paintHull(p, hull, w, h);
+  const QPointF mastTop = paintSuperstructure(p, hull, w, h);
+  const QPointF dome(mastTop.x(), mastTop.y() - h * 0.012);
   p.setPen(Qt::NoPen);
-  p.setBrush(white);
+  p.setBrush(withStops(QRadialGradient(dome - QPointF(1.5, 1.5), h * 0.025),
+                       {{0.0, Qt::white}, {1.0, QColor(0x9a, 0xa4, 0xae)}}));
   p.drawEllipse(dome, h * 0.016, h * 0.016);
   return dome;
 }
@@ -212,12 +239,10 @@ void paintBeam(QPainter& p, QPointF from, QPointF to) {
   wedge.lineTo(length, -length * std::tan(half));
   wedge.lineTo(length, length * std::tan(half));
   wedge.closeSubpath();
-  QLinearGradient fade(0, 0, length, 0);
-  fade.setColorAt(0.0, QColor(0x7d, 0xff, 0xb0, 150));
-  fade.setColorAt(0.75, QColor(0x7d, 0xff, 0xb0, 40));
-  fade.setColorAt(1.0, QColor(0x7d, 0xff, 0xb0, 10));
   p.setPen(Qt::NoPen);
-  p.setBrush(fade);
+  p.setBrush(withStops(QLinearGradient(0, 0, length, 0), {{0.0, QColor(0x7d, 0xff, 0xb0, 150)},
+                                                          {0.75, QColor(0x7d, 0xff, 0xb0, 40)},
+                                                          {1.0, QColor(0x7d, 0xff, 0xb0, 10)}}));
   p.drawPath(wedge);
 
   p.setBrush(Qt::NoBrush);
@@ -232,6 +257,13 @@ void paintBeam(QPainter& p, QPointF from, QPointF to) {
   }
   p.restore();
 }
+
+// A centred line of text under the picture.
+struct Caption {
+  const std::string& text;
+  int pixelSize;
+  bool bold;
+};
 
 }  // namespace
 
@@ -255,13 +287,9 @@ void PrescreenPicture::paintEvent(QPaintEvent*) {
 }
 
 PrescreenView::PrescreenView(TPreForm& model, ViewHub& hub)
-    : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      model_(model),
-      hub_(hub) {
-  setAccessibleName(QString::fromStdString(model_.ProductName.Caption));
-  setFrameStyle(QFrame::Panel | QFrame::Raised);
-  setLineWidth(2);
-  setFixedSize(model_.Width, model_.Height);
+    : AuxWindowBase(model, hub, AuxWindowStyle::splash()) {
+  setAccessibleName(QString::fromStdString(model.ProductName.Caption));
+  setContentsMargins(kEdge, kEdge, kEdge, kEdge);  // inside the raised edge
 
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -272,59 +300,30 @@ PrescreenView::PrescreenView(TPreForm& model, ViewHub& hub)
   pal.setColor(QPalette::WindowText, QColor(0x12, 0x1c, 0x2a));
   panel->setPalette(pal);
 
-  auto* picture = new PrescreenPicture(panel);
-
-  productName_ = new QLabel(QString::fromStdString(model_.ProductName.Caption), panel);
-  productName_->setTextFormat(Qt::PlainText);
-  productName_->setAlignment(Qt::AlignCenter);
-  productName_->setAccessibleName(productName_->text());
-  QFont title = productName_->font();
-  title.setPixelSize(26);
-  title.setBold(true);
-  productName_->setFont(title);
-
-  version_ = new QLabel(QString::fromStdString(model_.Version.Caption), panel);
-  version_->setTextFormat(Qt::PlainText);
-  version_->setAlignment(Qt::AlignCenter);
-  version_->setAccessibleName(version_->text());
-  QFont small = version_->font();
-  small.setPixelSize(15);
-  version_->setFont(small);
-
   auto* inner = new QVBoxLayout(panel);
   inner->setContentsMargins(2, 2, 2, 10);
   inner->setSpacing(4);
-  inner->addWidget(picture, 1);
+  inner->addWidget(new PrescreenPicture(panel), 1);
   inner->addSpacing(4);
-  inner->addWidget(productName_);
-  inner->addWidget(version_);
+  for (const Caption& c :
+       {Caption{model.ProductName.Caption, 26, true}, Caption{model.Version.Caption, 15, false}}) {
+    QLabel* label = addLabel(c.text, panel);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPixelSize(c.pixelSize);
+    font.setBold(c.bold);
+    label->setFont(font);
+    inner->addWidget(label);
+  }
 
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(8, 8, 8, 8);
   outer->addWidget(panel);
-
-  hub_.addView(this);
 }
 
-PrescreenView::~PrescreenView() {
-  hub_.removeView(this);
-}
-
-void PrescreenView::refreshFromModel() {
-  if (model_.Visible() == isVisible()) return;
-  if (model_.Visible()) {
-    centreOnScreen(*this);
-    show();
-    raise();
-  } else {
-    hide();
-  }
-}
-
-void PrescreenView::closeEvent(QCloseEvent* event) {
-  event->accept();
-  model_.Close();
-  hub_.refreshAll();
+void PrescreenView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  qDrawShadePanel(&p, rect(), palette(), false, kEdge);
 }
 
 }  // namespace kestrom

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QFrame>
 #include <QWidget>
 
-#include "qt/view_hub.h"
-
-class QLabel;
+#include "qt/aux_window_base.h"
 
 namespace kestrom {
 
@@ -21,23 +18,18 @@ class PrescreenPicture : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 };
 
-// The borderless start screen, centred and above the other windows.
-class PrescreenView : public QFrame, public ModelView {
+// The borderless start screen with a raised edge, centred and above the other
+// windows.
+class PrescreenView : public AuxWindowBase {
   Q_OBJECT
  public:
   PrescreenView(TPreForm& model, ViewHub& hub);
-  ~PrescreenView() override;
-
-  void refreshFromModel() override;
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
-  TPreForm& model_;
-  ViewHub& hub_;
-  QLabel* productName_;
-  QLabel* version_;
+  static constexpr int kEdge = 2;  // width of the raised edge
 };
 
 }  // namespace kestrom

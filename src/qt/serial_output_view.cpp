@@ -1,16 +1,15 @@
 #include "qt/serial_output_view.h"
 
-#include "qt/list_sync.h"
+#include "qt/control_sync.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QSignalBlocker>
 
-#include "simulator/simulator.h"
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
+#include "simulator/simulator.h"
 
 namespace kestrom {
 
@@ -43,31 +42,27 @@ SerialOutputView::SerialOutputView(Simulator& sim, ViewHub& hub, QWidget* parent
   setObjectName(QStringLiteral("SerialOutputView"));
   setFixedSize(kWidth, kHeight);
 
-  QGroupBox* comms = addGroup(this, " Communications Setup ", 4, 166);
-  coms_ = addList(comms, "coms", 22, [](SerialOutput& m, int i) { m.comsChange(i); });
-  baudrate_ = addList(comms, "baudrate", 22 + kRowHeight + 4,
-                      [](SerialOutput& m, int i) { m.baudrateChange(i); });
-  databits_ = addList(comms, "databits", 22 + 2 * (kRowHeight + 4),
-                      [](SerialOutput& m, int i) { m.databitsChange(i); });
-  parity_ = addList(comms, "parity", 22 + 3 * (kRowHeight + 4),
-                    [](SerialOutput& m, int i) { m.parityChange(i); });
-  stopbits_ = addList(comms, "stopbits", 22 + 4 * (kRowHeight + 4),
-                      [](SerialOutput& m, int i) { m.stopbitsChange(i); });
+  addLists(addGroup(this, " Communications Setup ", 4, 166),
+           {{"coms", model_.coms, [](SerialOutput& m, int i) { m.comsChange(i); }},
+            {"baudrate", model_.baudrate, [](SerialOutput& m, int i) { m.baudrateChange(i); }},
+            {"databits", model_.databits, [](SerialOutput& m, int i) { m.databitsChange(i); }},
+            {"parity", model_.parity, [](SerialOutput& m, int i) { m.parityChange(i); }},
+            {"stopbits", model_.stopbits, [](SerialOutput& m, int i) { m.stopbitsChange(i); }}});
 
   QGroupBox* per = addGroup(this, " Per. Output Telegrams ", 178, 134);
-  updaterate_ =
-      addList(per, "updaterate", 22, [](SerialOutput& m, int i) { m.updaterateChange(i); });
-  telegrams_ = addList(per, "telegrams", 22 + kRowHeight + 4,
-                       [](SerialOutput& m, int i) { m.telegramsChange(i); });
+  addLists(
+      per,
+      {{"updaterate", model_.updaterate, [](SerialOutput& m, int i) { m.updaterateChange(i); }},
+       {"telegrams", model_.telegrams, [](SerialOutput& m, int i) { m.telegramsChange(i); }}});
   addLabel(per, QStringLiteral("Transmitting :"), 84);
   transmitting_ = addLabel(per, QString(), 106);
   transmitting_->setObjectName(QStringLiteral("TransmittingText"));
 
   QGroupBox* output = addGroup(this, " Peripheral Output ", 320, 84);
-  comport_ = addBox(output, "comport", "Serial Output On", 24,
-                    [](SerialOutput& m, bool on) { m.comportClick(on); });
-  checkBox1_ = addBox(output, "CheckBox1", "Output Controled by Sim.", 50,
-                      [](SerialOutput& m, bool on) { m.CheckBox1Click(on); });
+  addBox(output, "comport", "Serial Output On", 24, model_.comport,
+         [](SerialOutput& m, bool on) { m.comportClick(on); });
+  addBox(output, "CheckBox1", "Output Controled by Sim.", 50, model_.CheckBox1,
+         [](SerialOutput& m, bool on) { m.CheckBox1Click(on); });
 
   // A failure found inside a timer tick or reported by the port itself: show its
   // message once the current event has run to its end.
@@ -85,35 +80,43 @@ SerialOutputView::~SerialOutputView() {
   hub_.removeView(this);
 }
 
-QComboBox* SerialOutputView::addList(QGroupBox* group, const char* name, int y, ListEvent change) {
+void SerialOutputView::addLists(QGroupBox* group, std::initializer_list<ListRow> rows) {
+  int y = 22;
+  for (const ListRow& row : rows) {
+    addList(group, row, y);
+    y += kRowHeight + 4;
+  }
+}
+
+void SerialOutputView::addList(QGroupBox* group, const ListRow& row, int y) {
   auto* list = new QComboBox(group);
-  list->setObjectName(QString::fromLatin1(name));
-  list->setAccessibleDescription(QString::fromLatin1(name));
+  list->setObjectName(QString::fromLatin1(row.name));
+  list->setAccessibleDescription(QString::fromLatin1(row.name));
   list->setGeometry(kControlX, y, kControlWidth, kRowHeight);
   // The operator's choices only, not the model's own selections.
   forwardChoices(
       list,
-      [this, change](int index) {
+      [this, change = row.change](int index) {
         change(model_, index);
         afterEvent();
       },
       [this] { hub_.refreshAll(); });
-  return list;
+  lists_.push_back({list, &row.shown});
 }
 
-QCheckBox* SerialOutputView::addBox(QGroupBox* group, const char* name, const char* caption, int y,
-                                    BoxEvent click) {
+void SerialOutputView::addBox(QGroupBox* group, const char* name, const char* caption, int y,
+                              const CheckBox& shown, BoxEvent click) {
   auto* box = new QCheckBox(QString::fromLatin1(caption), group);
   box->setObjectName(QString::fromLatin1(name));
   box->setAccessibleName(box->text());
   box->setGeometry(kControlX, y, kControlWidth, 22);
   // toggled, not clicked: an assistive tool's toggle action changes the box without
-  // a click. The view's own drawing sends nothing (draw).
+  // a click. The view's own drawing sends nothing (showCheckBox).
   connect(box, &QCheckBox::toggled, this, [this, click](bool checked) {
     click(model_, checked);
     afterEvent();
   });
-  return box;
+  boxes_.push_back({box, &shown});
 }
 
 void SerialOutputView::afterEvent() {
@@ -130,27 +133,10 @@ void SerialOutputView::showPendingMessages() {
   if (shown) hub_.refreshAll();
 }
 
-void SerialOutputView::draw(QCheckBox* view, const CheckBox& model) {
-  const QSignalBlocker block(view);
-  view->setChecked(model.Checked);
-  view->setEnabled(model.Enabled);
-}
-
 void SerialOutputView::refreshFromModel() {
-  showList(coms_, model_.coms);
-  showList(baudrate_, model_.baudrate);
-  showList(databits_, model_.databits);
-  showList(parity_, model_.parity);
-  showList(stopbits_, model_.stopbits);
-  showList(updaterate_, model_.updaterate);
-  showList(telegrams_, model_.telegrams);
-  const QString text = QString::fromStdString(model_.TransmittingText.Caption);
-  if (transmitting_->text() != text) {
-    transmitting_->setText(text);
-    transmitting_->setAccessibleName(text);
-  }
-  draw(comport_, model_.comport);
-  draw(checkBox1_, model_.CheckBox1);
+  for (const auto& [view, shown] : lists_) showList(view, *shown);
+  showText(transmitting_, model_.TransmittingText.Caption);
+  for (const auto& [view, shown] : boxes_) showCheckBox(view, *shown);
 }
 
 }  // namespace kestrom

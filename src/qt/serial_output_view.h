@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "qt/view_hub.h"
 
@@ -37,25 +40,27 @@ class SerialOutputView : public QWidget, public ModelView {
   // pointers: GCC 12's sanitizers misreport member pointers called from a slot.)
   using ListEvent = void (*)(SerialOutput&, int);
   using BoxEvent = void (*)(SerialOutput&, bool);
-  QComboBox* addList(QGroupBox* group, const char* name, int y, ListEvent change);
-  QCheckBox* addBox(QGroupBox* group, const char* name, const char* caption, int y, BoxEvent click);
+  // A list of the settings: its name, the model's list and the model's event.
+  struct ListRow {
+    const char* name;
+    const ComboBox& shown;
+    ListEvent change;
+  };
+  // The rows' lists one below the other in `group`.
+  void addLists(QGroupBox* group, std::initializer_list<ListRow> rows);
+  void addList(QGroupBox* group, const ListRow& row, int y);
+  void addBox(QGroupBox* group, const char* name, const char* caption, int y, const CheckBox& shown,
+              BoxEvent click);
   void afterEvent();
   void showPendingMessages();
-  static void draw(QCheckBox* view, const CheckBox& model);
 
   Simulator& sim_;
   SerialOutput& model_;
   ViewHub& hub_;
-  QComboBox* coms_ = nullptr;
-  QComboBox* baudrate_ = nullptr;
-  QComboBox* databits_ = nullptr;
-  QComboBox* parity_ = nullptr;
-  QComboBox* stopbits_ = nullptr;
-  QComboBox* updaterate_ = nullptr;
-  QComboBox* telegrams_ = nullptr;
+  // Each list and box of the view with the model control it shows.
+  std::vector<std::pair<QComboBox*, const ComboBox*>> lists_;
+  std::vector<std::pair<QCheckBox*, const CheckBox*>> boxes_;
   QLabel* transmitting_ = nullptr;
-  QCheckBox* comport_ = nullptr;
-  QCheckBox* checkBox1_ = nullptr;
 };
 
 }  // namespace kestrom

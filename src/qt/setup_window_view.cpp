@@ -1,6 +1,6 @@
 #include "qt/setup_window_view.h"
 
-#include "qt/list_sync.h"
+#include "qt/control_sync.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,10 +43,9 @@ void showRadio(QRadioButton* radio, const CheckBox& model) {
   radio->setEnabled(model.Enabled);
 }
 
-QLabel* label(const char* text, QWidget* parent, int x, int y, int w = 0) {
+QLabel* label(const char* text, QWidget* parent, int x, int y) {
   auto* l = new QLabel(QString::fromUtf8(text), parent);
   l->move(x, y);
-  if (w > 0) l->setFixedWidth(w);
   return l;
 }
 
@@ -74,6 +73,9 @@ SetupWindowView::SetupWindowView(Simulator& sim, ViewHub& hub, QWidget* parent)
 SetupWindowView::~SetupWindowView() {
   model_.onQuit = nullptr;
   hub_.removeView(this);
+  // The window closes only after this part of it is gone: an edit losing the focus
+  // then must not reach the model through this view.
+  for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
 }
 
 QAction* SetupWindowView::menuAction(const char* name) const {
@@ -114,36 +116,14 @@ void SetupWindowView::buildMenus() {
   for (std::size_t i = 0; i < table.size(); ++i) {
     const Tmenumain::MenuEntry& e = table[i];
     const bool hasItems = i + 1 < table.size() && table[i + 1].depth > e.depth;
-    const QString caption = QString::fromUtf8(e.caption);
+    QMenu* parent = e.depth == 0 ? nullptr : openMenus[e.depth - 1];
     QAction* action = nullptr;
     if (hasItems) {
-      auto* menu = new QMenu(caption, this);
-      menu->setObjectName(QString::fromUtf8(e.name));
-      if (e.depth == 0) {
-        menuBar()->addMenu(menu);
-      } else {
-        openMenus[e.depth - 1]->addMenu(menu);
-      }
+      QMenu* menu = addMenu(e, parent);
       openMenus[e.depth] = menu;
       action = menu->menuAction();
-      if (*e.shortcut) {
-        // The shortcut of a menu opens it.
-        auto* sc = new QShortcut(QKeySequence(QString::fromUtf8(e.shortcut)), this);
-        connect(sc, &QShortcut::activated, this,
-                [this, action] { menuBar()->setActiveAction(action); });
-      }
     } else {
-      action = new QAction(caption, this);
-      if (e.depth == 0) {
-        menuBar()->addAction(action);
-      } else {
-        openMenus[e.depth - 1]->addAction(action);
-      }
-      if (*e.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(e.shortcut)));
-      if (e.click) {
-        auto click = e.click;
-        connect(action, &QAction::triggered, this, [this, click] { forward(click); });
-      }
+      action = addItem(e, parent);
     }
     action->setObjectName(QString::fromUtf8(e.name));
     action->setCheckable(e.checkable);
@@ -153,6 +133,41 @@ void SetupWindowView::buildMenus() {
     }
     menus_.push_back({&e, action});
   }
+}
+
+// A menu in the menu bar (no parent) or in its parent menu.
+QMenu* SetupWindowView::addMenu(const Tmenumain::MenuEntry& e, QMenu* parent) {
+  auto* menu = new QMenu(QString::fromUtf8(e.caption), this);
+  menu->setObjectName(QString::fromUtf8(e.name));
+  if (parent) {
+    parent->addMenu(menu);
+  } else {
+    menuBar()->addMenu(menu);
+  }
+  if (*e.shortcut) {
+    // The shortcut of a menu opens it.
+    QAction* action = menu->menuAction();
+    auto* sc = new QShortcut(QKeySequence(QString::fromUtf8(e.shortcut)), this);
+    connect(sc, &QShortcut::activated, this,
+            [this, action] { menuBar()->setActiveAction(action); });
+  }
+  return menu;
+}
+
+// A menu item in the menu bar (no parent) or in its parent menu.
+QAction* SetupWindowView::addItem(const Tmenumain::MenuEntry& e, QMenu* parent) {
+  auto* action = new QAction(QString::fromUtf8(e.caption), this);
+  if (parent) {
+    parent->addAction(action);
+  } else {
+    menuBar()->addAction(action);
+  }
+  if (*e.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(e.shortcut)));
+  if (e.click) {
+    auto click = e.click;
+    connect(action, &QAction::triggered, this, [this, click] { forward(click); });
+  }
+  return action;
 }
 
 void SetupWindowView::buildBody() {
@@ -165,97 +180,107 @@ void SetupWindowView::buildBody() {
 
   auto* left = new QWidget(body_);
   left->setGeometry(0, 0, Tmenumain::kMenuWidth, kBodyHeight);
+  buildStationChoice(left);
+  buildMk3Settings(left);
+  buildSoftwareChoice(left);
+  buildScenario(left);
+  addButton(left, "BitBtn1", "Exit Setup", QRect(4, 336, 192, 28), &Tmenumain::BitBtn1Click);
+  auto* peripheral = new QGroupBox(QStringLiteral(" Peripheral Output "), left);
+  peripheral->setGeometry(4, 372, 192, 62);
+  addButton(peripheral, "BitBtn2", "Setup Telegrams", QRect(8, 22, 176, 28),
+            &Tmenumain::BitBtn2Click);
 
-  // Counter station.
+  rightHalf_ = new QWidget(body_);
+  rightHalf_->setObjectName(QStringLiteral("rightHalf"));
+  rightHalf_->setGeometry(Tmenumain::kMenuWidth, 0,
+                          Tmenumain::kTelegramWidth - Tmenumain::kMenuWidth, kBodyHeight);
+}
+
+// The counter station, one radio button each.
+void SetupWindowView::buildStationChoice(QWidget* left) {
   auto* stations = new QGroupBox(left);
   stations->setGeometry(4, 2, 192, 92);
   struct Radio {
-    QRadioButton*& widget;
+    const CheckBox& shown;
     const char* name;
     const char* text;
     void (Tmenumain::*click)();
   };
   const Radio radios[] = {
-      {radio4_, "RadioButton4", "Kestrom Mk 4 Fix Station", &Tmenumain::RadioButton4Click},
-      {radio2_, "RadioButton2", "Kestrom Mk 3 Fix Station", &Tmenumain::RadioButton2Click},
-      {radio3_, "RadioButton3", "Kestrom Mk 4 Beacon", &Tmenumain::RadioButton3Click},
-      {radio1_, "RadioButton1", "Kestrom Mk 3 Beacon", &Tmenumain::RadioButton1Click},
+      {model_.RadioButton4, "RadioButton4", "Kestrom Mk 4 Fix Station",
+       &Tmenumain::RadioButton4Click},
+      {model_.RadioButton2, "RadioButton2", "Kestrom Mk 3 Fix Station",
+       &Tmenumain::RadioButton2Click},
+      {model_.RadioButton3, "RadioButton3", "Kestrom Mk 4 Beacon", &Tmenumain::RadioButton3Click},
+      {model_.RadioButton1, "RadioButton1", "Kestrom Mk 3 Beacon", &Tmenumain::RadioButton1Click},
   };
   int y = 6;
   for (const Radio& r : radios) {
-    r.widget = new QRadioButton(QString::fromUtf8(r.text), stations);
-    r.widget->setObjectName(QString::fromUtf8(r.name));
-    r.widget->setGeometry(8, y, 180, 20);
+    auto* radio = new QRadioButton(QString::fromUtf8(r.text), stations);
+    radio->setObjectName(QString::fromUtf8(r.name));
+    radio->setGeometry(8, y, 180, 20);
     auto click = r.click;
-    connect(r.widget, &QRadioButton::toggled, this, [this, click](bool on) {
+    connect(radio, &QRadioButton::toggled, this, [this, click](bool on) {
       if (on) forward(click);
     });
+    const CheckBox* shown = &r.shown;
+    redraws_.push_back([radio, shown] { showRadio(radio, *shown); });
     y += 21;
   }
+}
 
-  // Mk 3 settings.
+// The Mk 3 station's address, frequency and the Mobile's frequency offset.
+void SetupWindowView::buildMk3Settings(QWidget* left) {
   label("Addr.", left, 6, 98);
   label("Freq.", left, 74, 98);
   label("Mob.", left, 114, 98);
-  addr_ = new QComboBox(left);
-  addr_->setObjectName(QStringLiteral("ComboBox3"));
-  addr_->setAccessibleName(QStringLiteral("Addr."));
-  addr_->setGeometry(4, 114, 66, 22);
-  showList(addr_, model_.ComboBox3);
-  forwardList(addr_, [this](int i) { model_.ComboBox3Change(i); });
-  freq_ = new QLineEdit(left);
-  freq_->setObjectName(QStringLiteral("MaskEdit2"));
-  freq_->setAccessibleName(QStringLiteral("Freq."));
-  freq_->setGeometry(72, 114, 38, 22);
-  freq_->setMaxLength(4);
-  freq_->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), freq_));
-  forwardEdit(
-      freq_, model_.MaskEdit2, [this](const std::string& t) { model_.MaskEdit2Change(t); },
+  addList(left, "ComboBox3", "Addr.", QRect(4, 114, 66, 22), model_.ComboBox3,
+          [this](int i) { model_.ComboBox3Change(i); });
+  addEdit(
+      left, "MaskEdit2", "Freq.", QRect(72, 114, 38, 22), 4, model_.MaskEdit2,
+      [this](const std::string& t) { model_.MaskEdit2Change(t); },
       [this] { model_.MaskEdit2Exit(); });
-  offset_ = new QComboBox(left);
-  offset_->setObjectName(QStringLiteral("ComboBox5"));
-  offset_->setAccessibleName(QStringLiteral("Mob."));
-  offset_->setGeometry(112, 114, 84, 22);
-  showList(offset_, model_.ComboBox5);
-  forwardList(offset_, [this](int i) { model_.ComboBox5Change(i); });
+  addList(left, "ComboBox5", "Mob.", QRect(112, 114, 84, 22), model_.ComboBox5,
+          [this](int i) { model_.ComboBox5Change(i); });
+}
 
-  // Software in the Mobile.
+// The software in the Mobile.
+void SetupWindowView::buildSoftwareChoice(QWidget* left) {
   auto* software = new QGroupBox(QStringLiteral(" Software in Mobile Kestrom "), left);
   software->setGeometry(4, 140, 192, 44);
-  shuttle_ = new QCheckBox(QStringLiteral("Shuttle Tanker Software"), software);
-  shuttle_->setObjectName(QStringLiteral("CheckBox2"));
-  shuttle_->setGeometry(8, 18, 180, 20);
+  auto* shuttle = new QCheckBox(QStringLiteral("Shuttle Tanker Software"), software);
+  shuttle->setObjectName(QStringLiteral("CheckBox2"));
+  shuttle->setGeometry(8, 18, 180, 20);
+  redraws_.push_back([this, shuttle] { showCheckBox(shuttle, model_.CheckBox2); });
   // toggled, not clicked: an assistive tool's toggle action changes the box without
   // a click.
-  connect(shuttle_, &QCheckBox::toggled, this, [this](bool on) {
+  connect(shuttle, &QCheckBox::toggled, this, [this](bool on) {
     if (refreshing_) return;
     model_.CheckBox2Click(on);
     hub_.refreshAll();
   });
+}
 
-  // Range to the station.
+// Range to the station, the sector with the quadrants it names, and the level.
+void SetupWindowView::buildScenario(QWidget* left) {
   label("Range to station", left, 6, 190);
-  range_ = new QLineEdit(left);
-  range_->setObjectName(QStringLiteral("MaskEdit1"));
-  range_->setAccessibleName(QStringLiteral("Range to station"));
-  range_->setGeometry(4, 206, 56, 22);
-  range_->setMaxLength(5);
-  range_->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), range_));
-  forwardEdit(
-      range_, model_.MaskEdit1, [this](const std::string& t) { model_.MaskEdit1Change(t); },
+  addEdit(
+      left, "MaskEdit1", "Range to station", QRect(4, 206, 56, 22), 5, model_.MaskEdit1,
+      [this](const std::string& t) { model_.MaskEdit1Change(t); },
       [this] { model_.MaskEdit1Exit(); });
   label("Mtr.", left, 64, 210);
 
-  // Sector, with the quadrants it names.
   label("Sector", left, 6, 236);
-  sector_ = new QComboBox(left);
-  sector_->setObjectName(QStringLiteral("ComboBox1"));
-  sector_->setAccessibleName(QStringLiteral("Sector"));
-  sector_->setGeometry(4, 252, 56, 22);
-  showList(sector_, model_.ComboBox1);
-  forwardList(sector_, [this](int i) { model_.ComboBox1Change(i); });
+  addList(left, "ComboBox1", "Sector", QRect(4, 252, 56, 22), model_.ComboBox1,
+          [this](int i) { model_.ComboBox1Change(i); });
+  addSectorQuadrants(left);
+
+  label("Level", left, 6, 286);
+  addList(left, "ComboBox2", "Level", QRect(4, 302, 112, 22), model_.ComboBox2,
+          [this](int i) { model_.ComboBox2Change(i); });
+}
+
+void SetupWindowView::addSectorQuadrants(QWidget* left) {
   auto* quadrants = new QFrame(left);
   quadrants->setObjectName(QStringLiteral("Sectors"));
   quadrants->setGeometry(120, 228, 64, 64);
@@ -271,35 +296,41 @@ void SetupWindowView::buildBody() {
       grid->addWidget(q, r, c);
     }
   }
+}
 
-  // Simulation level.
-  label("Level", left, 6, 286);
-  level_ = new QComboBox(left);
-  level_->setObjectName(QStringLiteral("ComboBox2"));
-  level_->setAccessibleName(QStringLiteral("Level"));
-  level_->setGeometry(4, 302, 112, 22);
-  showList(level_, model_.ComboBox2);
-  forwardList(level_, [this](int i) { model_.ComboBox2Change(i); });
+void SetupWindowView::addList(QWidget* parent, const char* name, const char* spoken, QRect where,
+                              const ComboBox& shown, std::function<void(int)> change) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(QString::fromUtf8(name));
+  list->setAccessibleName(QString::fromUtf8(spoken));
+  list->setGeometry(where);
+  showList(list, shown);
+  forwardList(list, std::move(change));
+  redraws_.push_back([list, &shown] { showList(list, shown); });
+}
 
-  exitSetup_ = new QPushButton(QStringLiteral("Exit Setup"), left);
-  exitSetup_->setObjectName(QStringLiteral("BitBtn1"));
-  exitSetup_->setGeometry(4, 336, 192, 28);
-  exitSetup_->setAutoDefault(true);  // Return presses it when focused, as Space does
-  connect(exitSetup_, &QPushButton::clicked, this, [this] { forward(&Tmenumain::BitBtn1Click); });
+void SetupWindowView::addEdit(QWidget* parent, const char* name, const char* spoken, QRect where,
+                              int digits, const Edit& shown,
+                              const std::function<void(const std::string&)>& type,
+                              const std::function<void()>& finish) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromUtf8(name));
+  edit->setAccessibleName(QString::fromUtf8(spoken));
+  edit->setGeometry(where);
+  edit->setMaxLength(digits);
+  const QRegularExpression digitsOnly(QStringLiteral("\\d{0,%1}").arg(digits));
+  edit->setValidator(new QRegularExpressionValidator(digitsOnly, edit));
+  forwardEdit(edit, shown, type, finish);
+  redraws_.push_back([edit, &shown] { showEdit(edit, shown); });
+}
 
-  auto* peripheral = new QGroupBox(QStringLiteral(" Peripheral Output "), left);
-  peripheral->setGeometry(4, 372, 192, 62);
-  setupTelegrams_ = new QPushButton(QStringLiteral("Setup Telegrams"), peripheral);
-  setupTelegrams_->setObjectName(QStringLiteral("BitBtn2"));
-  setupTelegrams_->setGeometry(8, 22, 176, 28);
-  setupTelegrams_->setAutoDefault(true);
-  connect(setupTelegrams_, &QPushButton::clicked, this,
-          [this] { forward(&Tmenumain::BitBtn2Click); });
-
-  rightHalf_ = new QWidget(body_);
-  rightHalf_->setObjectName(QStringLiteral("rightHalf"));
-  rightHalf_->setGeometry(Tmenumain::kMenuWidth, 0,
-                          Tmenumain::kTelegramWidth - Tmenumain::kMenuWidth, kBodyHeight);
+void SetupWindowView::addButton(QWidget* parent, const char* name, const char* text, QRect where,
+                                void (Tmenumain::*click)()) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromUtf8(name));
+  button->setGeometry(where);
+  button->setAutoDefault(true);  // Return presses it when focused, as Space does
+  connect(button, &QPushButton::clicked, this, [this, click] { forward(click); });
 }
 
 void SetupWindowView::forwardList(QComboBox* list, std::function<void(int)> change) {
@@ -349,18 +380,7 @@ void SetupWindowView::refreshFromModel() {
     b.action->setVisible(item.Visible);
     if (b.entry->checkable) b.action->setChecked(item.Checked);
   }
-  showRadio(radio4_, model_.RadioButton4);
-  showRadio(radio2_, model_.RadioButton2);
-  showRadio(radio3_, model_.RadioButton3);
-  showRadio(radio1_, model_.RadioButton1);
-  showList(addr_, model_.ComboBox3);
-  showEdit(freq_, model_.MaskEdit2);
-  showList(offset_, model_.ComboBox5);
-  shuttle_->setChecked(model_.CheckBox2.Checked);
-  shuttle_->setEnabled(model_.CheckBox2.Enabled);
-  showEdit(range_, model_.MaskEdit1);
-  showList(sector_, model_.ComboBox1);
-  showList(level_, model_.ComboBox2);
+  for (const auto& redraw : redraws_) redraw();
 
   for (QWidget* w : controls) w->blockSignals(false);
 

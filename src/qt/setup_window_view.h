@@ -13,7 +13,6 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 class QRadioButton;
 class QWindow;
 
@@ -53,7 +52,24 @@ class SetupWindowView : public QMainWindow, public ModelView {
   };
 
   void buildMenus();
+  QMenu* addMenu(const Tmenumain::MenuEntry& e, QMenu* parent);
+  QAction* addItem(const Tmenumain::MenuEntry& e, QMenu* parent);
   void buildBody();
+  void buildStationChoice(QWidget* left);
+  void buildMk3Settings(QWidget* left);
+  void buildSoftwareChoice(QWidget* left);
+  void buildScenario(QWidget* left);
+  static void addSectorQuadrants(QWidget* left);
+  // A list named `name` (`spoken` to assistive tools) showing `shown`, whose
+  // choices go to `change`.
+  void addList(QWidget* parent, const char* name, const char* spoken, QRect where,
+               const ComboBox& shown, std::function<void(int)> change);
+  // An edit of up to `digits` digits named `name` (`spoken` to assistive tools).
+  void addEdit(QWidget* parent, const char* name, const char* spoken, QRect where, int digits,
+               const Edit& shown, const std::function<void(const std::string&)>& type,
+               const std::function<void()>& finish);
+  void addButton(QWidget* parent, const char* name, const char* text, QRect where,
+                 void (Tmenumain::*click)());
   // Hands each choice in a list to `change`, then has every view re-read its model.
   void forwardList(QComboBox* list, std::function<void(int)> change);
   // Typing in an edit goes to `type` key by key and `finish` ends the entry (Return,
@@ -73,19 +89,8 @@ class SetupWindowView : public QMainWindow, public ModelView {
   bool lastFocusWasOtherWindow_ = false;
   bool ending_ = false;
 
-  QRadioButton* radio4_ = nullptr;
-  QRadioButton* radio2_ = nullptr;
-  QRadioButton* radio3_ = nullptr;
-  QRadioButton* radio1_ = nullptr;
-  QComboBox* addr_ = nullptr;              // ComboBox3
-  QLineEdit* freq_ = nullptr;              // MaskEdit2
-  QComboBox* offset_ = nullptr;            // ComboBox5
-  QCheckBox* shuttle_ = nullptr;           // CheckBox2
-  QLineEdit* range_ = nullptr;             // MaskEdit1
-  QComboBox* sector_ = nullptr;            // ComboBox1
-  QComboBox* level_ = nullptr;             // ComboBox2
-  QPushButton* exitSetup_ = nullptr;       // BitBtn1
-  QPushButton* setupTelegrams_ = nullptr;  // BitBtn2
+  // Draws each control of the body from its model, in the order they were made.
+  std::vector<std::function<void()>> redraws_;
   QWidget* body_ = nullptr;
   QWidget* rightHalf_ = nullptr;
 };

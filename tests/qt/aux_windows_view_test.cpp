@@ -2,18 +2,27 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QtTest>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "panels/fix/fix_panel.h"
+#include "qt/about_box_view.h"
 #include "qt/aid_display_view.h"
 #include "qt/bearing_window_view.h"
 #include "qt/config_view_view.h"
 #include "qt/distance_adjust_view.h"
+#include "qt/mk3_unit_view.h"
+#include "qt/prescreen_view.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
+#include "windows/about_box.h"
 #include "windows/aid_display.h"
 #include "windows/bearing_window.h"
 #include "windows/config_view.h"
 #include "windows/distance_adjust.h"
+#include "windows/mk3_unit.h"
+#include "windows/prescreen.h"
 
 namespace kestrom {
 
@@ -35,6 +44,47 @@ class AuxWindowsViewTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Every auxiliary window opens and hides as its model says, its close box hides
+  // it through the model, and closing it never ends the program.
+  void everyAuxiliaryWindowFollowsItsModelAndClosesThroughIt() {
+    testing::Rig rig;
+    ViewHub hub(rig.sim);
+    std::vector<std::pair<std::unique_ptr<AuxWindowBase>, WindowModel*>> windows;
+    windows.emplace_back(std::make_unique<BearingWindowView>(rig.sim.bearingWindow(), hub),
+                         &rig.sim.bearingWindow());
+    windows.emplace_back(std::make_unique<AidDisplayView>(rig.sim.aidDisplay(), hub),
+                         &rig.sim.aidDisplay());
+    windows.emplace_back(std::make_unique<DistanceAdjustView>(rig.sim.distanceAdjust(), hub),
+                         &rig.sim.distanceAdjust());
+    windows.emplace_back(std::make_unique<ConfigViewView>(rig.sim.configView(), hub),
+                         &rig.sim.configView());
+    windows.emplace_back(std::make_unique<AboutBoxView>(rig.sim.aboutBox(), hub),
+                         &rig.sim.aboutBox());
+    windows.emplace_back(std::make_unique<PrescreenView>(rig.sim.prescreen(), hub),
+                         &rig.sim.prescreen());
+    windows.emplace_back(std::make_unique<Mk3UnitView>(rig.sim.mk3Unit(), hub), &rig.sim.mk3Unit());
+    for (auto& [view, model] : windows) {
+      const QString name = QString::fromStdString(model->Caption());
+      QCOMPARE(view->size(), QSize(model->Width, model->Height));
+      QCOMPARE(view->windowTitle(), name);
+      // Not counted among the windows whose closing ends the program.
+      QVERIFY2(!view->testAttribute(Qt::WA_QuitOnClose), qPrintable(name));
+      hub.refreshAll();
+      QVERIFY2(!view->isVisible(), qPrintable(name));
+      model->Show();
+      hub.refreshAll();
+      QVERIFY2(view->isVisible(), qPrintable(name));
+      QVERIFY2(view->close(), qPrintable(name));  // the frame's close box
+      QVERIFY2(!model->Visible(), qPrintable(name));
+      QVERIFY2(!view->isVisible(), qPrintable(name));
+      model->Show();
+      hub.refreshAll();
+      model->Close();
+      hub.refreshAll();
+      QVERIFY2(!view->isVisible(), qPrintable(name));
+    }
+  }
+
   void aidDisplayDrawsTheCurrentPictureOnly() {
     testing::Rig rig;
     ViewHub hub(rig.sim);

@@ -1,11 +1,27 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
+#include <QWidget>
 #include <functional>
+#include <string>
 
 #include "core/controls.h"
 
 namespace kestrom {
+
+// Showing the models' controls in Qt widgets, and handing the operator's choices
+// back to the models.
+
+// Shows a caption in a label and says it to assistive tools.
+void showText(QLabel* label, const std::string& caption);
+
+// Shows a check box model's tick and enabled state without sending change signals.
+void showCheckBox(QAbstractButton* box, const CheckBox& model);
+
+// Gives a widget a new accessible description; false when it already had it.
+bool describe(QWidget* widget, const QString& description);
 
 // Shows a list model in a QComboBox: its items (filled when they differ in number),
 // its selection and whether it is enabled, without sending change signals. The

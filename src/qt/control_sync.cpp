@@ -1,4 +1,4 @@
-#include "qt/list_sync.h"
+#include "qt/control_sync.h"
 
 #include <QSignalBlocker>
 #include <QTimer>
@@ -6,6 +6,25 @@
 #include <utility>
 
 namespace kestrom {
+
+void showText(QLabel* label, const std::string& caption) {
+  const QString text = QString::fromStdString(caption);
+  if (label->text() == text) return;
+  label->setText(text);
+  label->setAccessibleName(text);
+}
+
+void showCheckBox(QAbstractButton* box, const CheckBox& model) {
+  const QSignalBlocker block(box);
+  box->setChecked(model.Checked);
+  box->setEnabled(model.Enabled);
+}
+
+bool describe(QWidget* widget, const QString& description) {
+  if (widget->accessibleDescription() == description) return false;
+  widget->setAccessibleDescription(description);
+  return true;
+}
 
 void showList(QComboBox* box, const ComboBox& model) {
   const QSignalBlocker block(box);
