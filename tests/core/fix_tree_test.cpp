@@ -92,7 +92,54 @@ const std::vector<Walk> kDrawnByEnter = {
     {15, nullptr, {"AIM ANTENNA AT", "", "RIGHT SCANLIMIT", "", "USE  L/R  KEYS", "", "", "OK ?  > E"}},
 };
 
+// The remote Mobile tree, with the lamp's colour lime.
+const std::vector<Walk> kRemoteTree = {
+    {37, "5", {"     (REMOTE MOB)", "", "OPERATE", "WAKE-UP", "MODIFY", "", "MONITOR", "CONFIG"}},
+    {38, "51", {"DIST:                *", "MTR", "AZM:                 *", "DEG", "SGNL: ", "-80", "<MobileStatusLine>", ""}},
+    {39, "51N", {"DIST:  ", "MTR", "AZM:   ", "DEG", "SGNL:  ", "", "<FixStatusLine>", ""}},
+    {40, "51NN", {"DIST:   ", "MTR", "AZM:    ", "DEG", "BEARING", "", "HEADING", ""}},
+    {41, "51NNN", {"", "MTR   9", "", "DEG   9", "STDEV :", "0.043 M", "TIME :", "22:36:48"}},
+    {38, "51NNNN", {"DIST:   ", "MTR", "AZM:    ", "DEG", "SGNL:  ", "-45", "STAT: M / 3 / 24 / HS / 9", ""}},
+    {39, "51NNNNN", {"DIST:  ", "MTR", "AZM:   ", "DEG", "SGNL:  ", "", "<FixStatusLine>", ""}},
+    {51, "52", {"     (MODIFY MOBILE)", "", "FRQ / ADDR", "OPRMOD", "LOCATION", "COMM", "CLOCK", "VOLUME"}},
+    {42, "521", {"   (F/A  SELECT)", "MOB", "FREQUENCY PAIR", "", "ADDRESS CODES", "", "FREQ ADJUST MK3", ""}},
+    {43, "5211", {"FREQ:   (MHZ)", "MOB", "          MOB   FIX", "", "<MobileFreqPairText>", ">T", "ACTUAL FREQ:", "<MobileFreq>"}},
+    {44, "5212", {"ADDRESS CODE", "MOB", "RECVD FR FIX:", "<MobileAddrReceived>", "SENT TO  FIX:", "<MobileAddrSent>", "MK3-ADDR:", "<MobileMk3Addr>"}},
+    {45, "5213", {"FREQ ADJUST MK3", "", "FIX FREQ :", "<MobileMk3FreqOffset>", "MOB FREQ :", "<MobileFreq>", kFourBars, ""}},
+    {46, "522", {"   (MOB LOCATION)", "", "SETBEARING", "SETP", "SCANLIMITS REL", "", "SCANLIMITS NUM", ""}},
+    {47, "5221", {"MODIFY MOBILE", "", "ANTENNA BEARING", "", "<AntennaBearingText>", "", "", ""}},
+    {48, "5223", {"   (SCANNING MOB)", "", "BEARING 305.9", "", "LIMIT L", "<MobileScanLimitLeft>", "LIMIT R", "<MobileScanLimitRight>"}},
+    {49, "5224", {"BEARING SETPOINT", "", "", "", "BEARING", "242.9", "SETPOINT", ""}},
+    {50, "523", {"TIME", "HH:MM:SS", "", kTime, "DATE", "YY/MM/DD", "", "98/12/28"}},
+    {52, "524", {"OPR MODE:", "MOB", "<MobileOperatingMode>", "", "", "(TOGGLE)", "", "MORE > N"}},
+    {53, "524N", {"(EXTRA MODES)", "MOB", "RF GAIN / POWER", "", "REMOTE MODIFY", "", "", ""}},
+    {54, "524N1", {"RF GAIN / PWR SET :", "", "<MobileGainMode>", "", "GAIN", "<MobileXmitPower>", "XMIT PWR", "<MobileXmitRange>"}},
+    {55, "524N2", {"REMOTE MODIFY", "", "MOB : ", "<MobileRemoteModify>", "SOFTWARE VERSION", "", "    E12A1A1/98803", ""}},
+    {56, "525", {"   (COMM SET-UP)", "MOB", "HOST CONNECTION", "", "PER. CONNECTION", "", "PER. TELEGRAMS", ""}},
+    {57, "5251", {"HOST CONNECTION", "", "SEND BR :", "<MobileHostSendBaud>", "RECV BR :", "<MobileHostRecvBaud>", "<MobileHostBits>", "<MobileHostStop>"}},
+    {58, "5252", {"PER. CONNECTION", "", "SEND BR :", "<MobilePerSendBaud>", "RECV BR :", "<MobilePerRecvBaud>", "<MobilePerBits>", "<MobilePerStop>"}},
+    {59, "5253", {"TELEGRAM TYPE", "", "PER. CONNECTION", "", "OUT : ", "<MobileOutTelegram>", "IN  :", "<MobileInTelegram>"}},
+    {60, "5254", {"ALARM SOUND :", "<MobileAlarmSound>", "", "", "AZIMUTH / DISTANCE", "", "SIMULATION :", "<MobileSimulationOutput>"}},
+    {61, "5255", {"   CONTROL BYTE:", "", "<MobileControlByte>", "", "       CAUTION !", "", "NORMAL VALUE:", "0    "}},
+    {62, "526", {"", "MOB", "AUDIO", "", "VOLUME :", "<MobileAudioVolume>", "", ""}},
+    {63, "53", {"(MONITORING)", "MOB", "SUPPLIES", "TEMP", "X-TAL CUR.", "GUNN", "PERFORMANCE", ""}},
+    {63, "535N", {"(MONITORING)", "MOB", "SUPPLIES", "TEMP", "X-TAL CUR.", "GUNN", "PERFORMANCE", ""}},
+    {64, "531", {"   SUPPLIES ", "MOB", " 6 V :", "6.0  -5.9", "12 V :", "11.9 -12.0", "BAT  :", "24.2 V    > N"}},
+    {65, "532", {"MIXER X-TAL MOB", "", "SUM :", "-68   74   ", "DIF :", "-81   67   ", "", "> N"}},
+    {65, "531N", {"MIXER X-TAL MOB", "", "SUM :", "-68   74   ", "DIF :", "-81   67   ", "", "> N"}},
+    {66, "533", {"PERFORMANCE", "MOB", "AGC :", "54    ", "TUNING :", "-2    ", "SERVO:", "<ServoText>    >N"}},
+    {66, "532N", {"PERFORMANCE", "MOB", "AGC :", "54    ", "TUNING :", "-2    ", "SERVO:", "<ServoText>    >N"}},
+    {67, "534", {"TEMPERATURES", "MOB", "(CENTIGRADE)  AT", "", "PIN. MOD.", "27   ", "DIST.PCB.", "30 >N"}},
+    {67, "533N", {"TEMPERATURES", "MOB", "(CENTIGRADE)  AT", "", "PIN. MOD.", "27   ", "DIST.PCB.", "30 >N"}},
+    {68, "535", {"5V / GUNN SUPPLIES", "", "5V", "5.1   ", "GUNN", "10.5   ", "", "> D"}},
+    {68, "534N", {"5V / GUNN SUPPLIES", "", "5V", "5.1   ", "GUNN", "10.5   ", "", "> D"}},
+    {69, "54", {"WAKE-UP", "MOB", "TIME", "DAY", "<MobileClockDay>", "/24", kTime, "02/24 >N"}},
+    {70, "54N", {"   SWITCH OFF MOB", "", "   BY PRESSING", "", "   ENTER KEY", "", "", ""}},
+    {71, "56", {"    UNIT CONFIGURED", "", "<MobileUnitRole>", "", "TOGGLE TO CHANGE", "", "", "> N"}},
+};
 // clang-format on
+
+const CellTexts kRemoteClosed = {"     (REMOTE MOB)", "", "", "", "", "", "", ""};
 
 class FixTree : public ::testing::Test {
  protected:
@@ -104,6 +151,7 @@ class FixTree : public ::testing::Test {
     rig.clock.time = kTime;
     s.FixAzimuth = kAzimuth;
   }
+  void lime() { panel.ApdStatusLight1.LitColor = clLime; }
   // MENU, then the keys.
   void go(const std::string& keys) {
     pressKeys(panel, "M");
@@ -128,12 +176,17 @@ TEST_F(FixTree, EveryOwnScreenShowsItsTextsAndFields) {
   walk(kOwnTree);
 }
 
+TEST_F(FixTree, EveryRemoteScreenShowsItsTextsAndFields) {
+  lime();
+  walk(kRemoteTree);
+}
+
 TEST_F(FixTree, TheWalksCoverEveryScreen) {
   std::set<int> walked;
-  for (const auto* rows : {&kOwnTree, &kDrawnByEnter})
+  for (const auto* rows : {&kOwnTree, &kDrawnByEnter, &kRemoteTree})
     for (const Walk& w : *rows) walked.insert(w.screen);
-  for (int n = 0; n <= 36; ++n) EXPECT_EQ(walked.count(n), 1u) << "screen " << n;
-  for (int n = 72; n <= 81; ++n) EXPECT_EQ(walked.count(n), 1u) << "screen " << n;
+  walked.insert(82);
+  for (int n = 0; n <= 82; ++n) EXPECT_EQ(walked.count(n), 1u) << "screen " << n;
 }
 
 TEST_F(FixTree, ProcedureStepsOfferTheReciprocalAzimuth) {
@@ -158,16 +211,50 @@ TEST_F(FixTree, ProcedureStepsOfferTheReciprocalAzimuth) {
   EXPECT_EQ(panel.cell(L3).Caption, std::string(9, ' ') + "360.000");
 }
 
+TEST_F(FixTree, KeyFiveFollowsTheLampsLitColour) {
+  // The lamp's colour starts red: the blank remote screen, which only MENU leaves.
+  keys("5");
+  EXPECT_EQ(panel.MenuState, 82);
+  EXPECT_EQ(cells(), kRemoteClosed);
+  keys("D123456N");
+  EXPECT_EQ(panel.MenuState, 82);
+  EXPECT_EQ(cells(), kRemoteClosed);
+  keys("M");
+  EXPECT_EQ(panel.MenuState, 0);
+  EXPECT_EQ(panel.cell(L1).Caption, "     (MAIN MENU FIX)");
+
+  // Lime opens the remote tree whether or not the lamp is lit at the moment.
+  struct Case {
+    Color colour;
+    bool lit;
+    int screen;
+  };
+  for (const Case& c : {Case{clLime, false, 37}, Case{clLime, true, 37}, Case{clBlue, true, 82},
+                        Case{clBlack, false, 82}}) {
+    SCOPED_TRACE(::testing::Message() << "colour " << c.colour << " lit " << c.lit);
+    panel.ApdStatusLight1.LitColor = c.colour;
+    panel.ApdStatusLight1.Lit = c.lit;
+    go("5");
+    EXPECT_EQ(panel.MenuState, c.screen);
+  }
+}
+
 // A screen reached by its keys, and the screen DEL returns to, drawn afresh.
 TEST_F(FixTree, DelReturnsToTheParentScreen) {
+  lime();
   const std::vector<std::pair<const char*, int>> rows = {
-      {"", 0},        {"1", 0},          {"1N", 0},    {"1NN", 0}, {"1NNN", 0}, {"2", 0},
-      {"21", 4},      {"211", 5},        {"212", 5},   {"213", 5}, {"22", 4},   {"221", 9},
-      {"222", 9},     {"223", 9},        {"224", 9},   {"23", 4},  {"24", 4},   {"24N", 17},
-      {"24N1", 18},   {"24N2", 18},      {"24N3", 18}, {"25", 4},  {"251", 22}, {"252", 22},
-      {"253", 22},    {"254", 22},       {"255", 22},  {"26", 4},  {"3", 0},    {"31", 29},
-      {"31N", 29},    {"35", 29},        {"4", 0},     {"4N", 35}, {"6", 0},    {"6N", 0},
-      {"6NNNNNN", 0}, {"6NNNNNNNNN", 0},
+      {"", 0},        {"1", 0},          {"1N", 0},     {"1NN", 0},    {"1NNN", 0},  {"2", 0},
+      {"21", 4},      {"211", 5},        {"212", 5},    {"213", 5},    {"22", 4},    {"221", 9},
+      {"222", 9},     {"223", 9},        {"224", 9},    {"23", 4},     {"24", 4},    {"24N", 17},
+      {"24N1", 18},   {"24N2", 18},      {"24N3", 18},  {"25", 4},     {"251", 22},  {"252", 22},
+      {"253", 22},    {"254", 22},       {"255", 22},   {"26", 4},     {"3", 0},     {"31", 29},
+      {"31N", 29},    {"35", 29},        {"4", 0},      {"4N", 35},    {"6", 0},     {"6N", 0},
+      {"6NNNNNN", 0}, {"6NNNNNNNNN", 0}, {"5", 0},      {"51", 37},    {"51N", 37},  {"51NN", 37},
+      {"51NNN", 37},  {"51NNNN", 37},    {"52", 37},    {"521", 51},   {"5211", 42}, {"5212", 42},
+      {"5213", 42},   {"522", 51},       {"5221", 46},  {"5223", 46},  {"5224", 46}, {"523", 51},
+      {"524", 51},    {"524N", 52},      {"524N1", 53}, {"524N2", 53}, {"525", 51},  {"5251", 56},
+      {"5255", 56},   {"526", 51},       {"53", 37},    {"531", 63},   {"535N", 37}, {"534N", 63},
+      {"54", 37},     {"54N", 69},       {"56", 37},
   };
   for (const auto& [path, parent] : rows) {
     SCOPED_TRACE(::testing::Message() << "DEL after \"" << path << "\"");
@@ -191,11 +278,33 @@ TEST_F(FixTree, DelReturnsToTheParentScreen) {
   }
 }
 
+TEST_F(FixTree, DelOnARemotePageAsksTheLampAgain) {
+  lime();
+  go("52");
+  panel.ApdStatusLight1.LitColor = clRed;
+  keys("D");
+  EXPECT_EQ(panel.MenuState, 82);
+  EXPECT_EQ(cells(), kRemoteClosed);
+  keys("D");  // nothing above the blank remote screen
+  EXPECT_EQ(panel.MenuState, 82);
+  // Below MODIFY MOBILE the way back keeps to the remote tree.
+  lime();
+  go("521");
+  panel.ApdStatusLight1.LitColor = clRed;
+  keys("D");
+  EXPECT_EQ(panel.MenuState, 51);
+  keys("D");
+  EXPECT_EQ(panel.MenuState, 82);
+}
+
 // Each menu with the digits it lists; any other digit leaves the menu as it is.
 TEST_F(FixTree, DigitsAMenuDoesNotListDoNothing) {
+  lime();
   const std::vector<std::pair<const char*, std::string>> menus = {
-      {"", "123456"},  {"2", "123456"}, {"21", "123"}, {"22", "1234"}, {"24N", "123"},
-      {"25", "12345"}, {"3", "12345"},  {"1NN", ""},   {"4N", ""},     {"6NNNNNNNNN", ""},
+      {"", "123456"},  {"2", "123456"}, {"21", "123"},      {"22", "1234"},   {"24N", "123"},
+      {"25", "12345"}, {"3", "12345"},  {"5", "12346"},     {"52", "123456"}, {"521", "123"},
+      {"522", "134"},  {"524N", "12"},  {"525", "12345"},   {"53", "12345"},  {"1NN", ""},
+      {"51NN", ""},    {"4N", ""},      {"6NNNNNNNNN", ""},
   };
   for (const auto& [path, listed] : menus) {
     for (char d = '0'; d <= '9'; ++d) {
@@ -211,15 +320,18 @@ TEST_F(FixTree, DigitsAMenuDoesNotListDoNothing) {
   }
 }
 
-TEST_F(FixTree, NextStepsTheFieldOnMultiFieldPages) {
+TEST_F(FixTree, NextStepsTheFieldOnlyOnTheFixsOwnPages) {
   struct Row {
     const char* path;
     std::vector<int> fields;  // EditField on the page and after each NEXT
   };
+  lime();
   const std::vector<Row> rows = {
       {"213", {0, 1, 2, 0}},   {"24N1", {0, 1, 2, 0}},   {"22", {0, 1, 0}},
       {"23", {0, 1, 0}},       {"252", {0, 1, 0}},       {"253", {0, 1, 0}},
       {"25", {0, 1, 2, 3, 0}}, {"251", {0, 1, 2, 3, 0}}, {"212", {1, 1}},
+      {"5212", {0, 0}},        {"5213", {0, 0}},         {"524N1", {0, 0}},
+      {"5251", {0, 0}},        {"5252", {0, 0}},         {"5253", {0, 0}},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.path);
@@ -242,6 +354,22 @@ TEST_F(FixTree, NextStepsTheFieldOnMultiFieldPages) {
   EXPECT_EQ(panel.MenuState, 14);
 }
 
+TEST_F(FixTree, OnlyTheFixsAddressPageSetsTheField) {
+  go("212");
+  EXPECT_EQ(panel.EditField, 1);
+  // The Mobile's ADDRESS CODE page keeps the field it is reached with.
+  lime();
+  go("521");
+  keys("2");
+  EXPECT_EQ(panel.MenuState, 44);
+  EXPECT_EQ(panel.EditField, 0);
+  keys("D");
+  panel.EditField = 1;
+  keys("2");
+  EXPECT_EQ(panel.MenuState, 44);
+  EXPECT_EQ(panel.EditField, 1);
+}
+
 TEST_F(FixTree, CommSetUpAndItsWayBack) {
   keys("25");
   EXPECT_EQ(panel.MenuState, 22);
@@ -257,6 +385,12 @@ TEST_F(FixTree, CommSetUpAndItsWayBack) {
   EXPECT_EQ(panel.MenuState, 26);
   go("255");
   EXPECT_EQ(panel.MenuState, 27);
+  // MOBILE's TIME / DATE has a key; the remote OPERATE page 3 has none.
+  lime();
+  go("523");
+  EXPECT_EQ(panel.MenuState, 50);
+  go("51NN3");
+  EXPECT_EQ(panel.MenuState, 40);
 }
 
 TEST_F(FixTree, ConfigurationRunEndsOnItsLastPage) {
@@ -294,8 +428,11 @@ TEST_F(FixTree, QuickKeysSwitchTheTransmitterInManualGain) {
     std::string SimulationState::*line2;
     std::string SimulationState::*otherLine2;
   };
+  lime();
   for (const Side& side : {Side{"1N", &S::CounterGainMode, &S::CounterXmitPower,
-                                &S::CounterXmitRange, &S::FixStatusLine2, &S::MobileStatusLine2}}) {
+                                &S::CounterXmitRange, &S::FixStatusLine2, &S::MobileStatusLine2},
+                           Side{"51N", &S::MobileGainMode, &S::MobileXmitPower, &S::MobileXmitRange,
+                                &S::MobileStatusLine2, &S::FixStatusLine2}}) {
     SCOPED_TRACE(side.path);
     go(side.path);
     const std::string shown = panel.cell(L4).Caption;

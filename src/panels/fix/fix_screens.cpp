@@ -12,6 +12,7 @@ namespace {
 using S = SimulationState;
 using namespace shape;
 constexpr const StationSide& kOwn = kFixSide;
+constexpr const StationSide& kRemote = kMobileSide;
 
 // A literal or a computed text after a run of blanks.
 CellText after(int blanks, CellText middle) {
@@ -33,10 +34,13 @@ std::string reciprocalFixed3(StationPanel& panel) {
   return fixed3(reciprocalAzimuth(panelState(panel).FixAzimuth));
 }
 
-// The MONITORING readings as the Fix panel spaces them.
+// The MONITORING readings as the Fix panel spaces them, for its own station and
+// for the remote Mobile.
 constexpr MonitorTexts kMonitor = {"6.0  -5.9",   "11.9 -12.0", "-68   74   ",
                                    "-81   67   ", "54    ",     "-2    ",
                                    "27   ",       "5.1   ",     "10.5   "};
+
+const char* const kRemoteTitle = "     (REMOTE MOB)";
 
 // The Fix's own tree: OPERATE, MODIFY, MONITOR and WAKE-UP.
 void ownTree(std::vector<Screen>& v) {
@@ -118,12 +122,72 @@ void configurationRun(std::vector<Screen>& v) {
   v.push_back(endOfConfiguration(81, "     END OF FIX"));
 }
 
+// The Mobile's tree, operated remotely from the Fix.
+void remoteTree(std::vector<Screen>& v) {
+  v.push_back(remoteMenu(37, kRemoteTitle));
+  v.push_back(page(82, {kRemoteTitle, {}}, {}, {}, {}));
+
+  // OPERATE pages.
+  v.push_back(operateAwaiting(38, kRemote));
+  v.push_back(variant(page(38, {"DIST:   ", "MTR"}, {"AZM:    ", "DEG"}, {"SGNL:  ", "-45"},
+                           {"STAT: M / 3 / 24 / HS / 9", {}}),
+                      kDrawnAgain));
+  v.push_back(
+      page(39, {"DIST:  ", "MTR"}, {"AZM:   ", "DEG"}, {"SGNL:  ", {}}, {&S::FixStatusLine, {}}));
+  v.push_back(operateBearing(40));
+  v.push_back(operateDeviation(41));
+
+  // MODIFY MOBILE.
+  v.push_back(modifyMenu(51, "     (MODIFY MOBILE)", "FRQ / ADDR", "LOCATION"));
+  v.push_back(faSelectMenu(42, "   (F/A  SELECT)", "MOB"));
+  v.push_back(
+      frequencyPair(43, "MOB", "          MOB   FIX", kRemote, "ACTUAL FREQ:", kRemote.freq));
+  // Unlike the Fix's own ADDRESS CODE page, the Mobile's keeps the field it finds.
+  Screen address = addressCodes(44, "MOB", "RECVD FR FIX:", "SENT TO  FIX:", kRemote);
+  address.editFieldOnEntry = -1;
+  v.push_back(address);
+  v.push_back(frequencyAdjust(45, "FIX FREQ :", "MOB FREQ :", kRemote));
+  v.push_back(
+      locationMenu(46, "   (MOB LOCATION)", "SETBEARING", "SCANLIMITS REL", "SCANLIMITS NUM"));
+  v.push_back(firstField(
+      page(47, {"MODIFY MOBILE", {}}, {"ANTENNA BEARING", {}}, {&S::AntennaBearingText, {}}, {})));
+  v.push_back(page(48, {"   (SCANNING MOB)", {}}, {"BEARING 305.9", {}},
+                   {"LIMIT L", &S::MobileScanLimitLeft}, {"LIMIT R", &S::MobileScanLimitRight}));
+  v.push_back(setpoint(49, "BEARING SETPOINT", "BEARING"));
+  v.push_back(timeDate(50));
+  v.push_back(operatingMode(52, "MOB", kRemote, "MORE > N"));
+  v.push_back(extraModes(53, "MOB", {}));
+  v.push_back(gainPower(54, kRemote));
+  v.push_back(remoteModify(55, "MOB : ", kRemote, "    E12A1A1/98803"));
+  v.push_back(commMenu(56, "MOB"));
+  v.push_back(connection(57, "HOST CONNECTION", kRemote.host()));
+  v.push_back(connection(58, "PER. CONNECTION", kRemote.per()));
+  v.push_back(telegrams(59, kRemote));
+  v.push_back(alarmSimulation(60, kRemote));
+  v.push_back(controlByte(61, "   CONTROL BYTE:", "       CAUTION !", kRemote));
+  v.push_back(volume(62, "MOB", kRemote));
+
+  // MONITOR.
+  v.push_back(monitorMenu(63, "MOB"));
+  v.push_back(supplies(64, "MOB", kMonitor));
+  v.push_back(mixer(65, "MIXER X-TAL MOB", kMonitor));
+  v.push_back(performance(66, "MOB", kMonitor, CellText::join("", &S::ServoText, "    >N")));
+  v.push_back(temperatures(67, "MOB", kMonitor));
+  v.push_back(gunnSupplies(68, kMonitor));
+
+  // WAKE-UP and CONFIG.
+  v.push_back(wakeUp(69, "MOB", kRemote));
+  v.push_back(switchOff(70, "   SWITCH OFF MOB"));
+  v.push_back(unitConfigured(71, "    UNIT CONFIGURED", kRemote, "> N"));
+}
+
 }  // namespace
 
 std::vector<Screen> fixScreens() {
   std::vector<Screen> v;
   ownTree(v);
   configurationRun(v);
+  remoteTree(v);
   return v;
 }
 
