@@ -42,7 +42,8 @@ Decimal decimalOf(Extended value) {
 }
 
 // Rounds to `decimals` places, halves away from zero, and writes the result with
-// exactly two decimals ("245.125" -> "245.13", "123456.7" at one place -> "123456.70").
+// that many decimals but at least two ("245.125" -> "245.13", "123456.7" at one
+// place -> "123456.70").
 std::string fixedText(const Decimal& d, int decimals) {
   // Digits before the point and the kept decimals, as one run of digits.
   const int kept = d.exponent + decimals;
@@ -88,6 +89,11 @@ std::string fixed2(Extended value) {
   int decimals = 2;
   if (value != 0 && 7 - d.exponent < 2) decimals = std::max(0, 7 - d.exponent);
   return fixedText(d, decimals);
+}
+
+std::string fixed3(Extended value) {
+  if (!std::isfinite(value)) return "0.000";
+  return fixedText(decimalOf(value), 3);
 }
 
 std::string generalFormat(Extended value) {

@@ -13,6 +13,10 @@ namespace kestrom {
 // digits (245.5 -> "245.50"), halves rounded away from zero.
 std::string fixed2(Extended value);
 
+// Fixed-point with three decimals (179.992 -> "179.992"), halves rounded away from
+// zero: the reference azimuth as the Fix's configuration run offers it.
+std::string fixed3(Extended value);
+
 // "General number format": the shortest text of up to 15 significant digits
 // (245.5 -> "245.5", 12.0 -> "12").
 std::string generalFormat(Extended value);

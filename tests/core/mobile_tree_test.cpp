@@ -8,6 +8,7 @@
 #include "panels/mobile/mobile_panel.h"
 #include "support/fakes.h"
 #include "support/press_keys.h"
+#include "support/tree_walk.h"
 
 namespace kestrom {
 namespace {
@@ -16,94 +17,10 @@ using enum Cell;
 using S = SimulationState;
 using testing::pressKeys;
 
-// Every field a screen shows is set to its own name in angle brackets, so that a
-// cell showing the wrong field is caught.
-#define MARK(f) \
-  { &S::f, "<" #f ">" }
-const std::vector<std::pair<std::string S::*, const char*>> kMarked = {
-    MARK(MobileStatusLine),
-    MARK(MobileStatusLine2),
-    MARK(FixStatusLine),
-    MARK(FixStatusLine2),
-    MARK(MobileFreqPairText),
-    MARK(CounterFreqPairText),
-    MARK(MobileFreq),
-    MARK(CounterFreq),
-    MARK(MobileAddrReceived),
-    MARK(CounterAddrReceived),
-    MARK(MobileAddrSent),
-    MARK(CounterAddrSent),
-    MARK(MobileMk3Addr),
-    MARK(CounterMk3Addr),
-    MARK(MobileMk3FreqOffset),
-    MARK(CounterMk3FreqOffset),
-    MARK(MobileScanLimitLeft),
-    MARK(MobileScanLimitRight),
-    MARK(FixScanLimitLeft),
-    MARK(FixScanLimitRight),
-    MARK(MobileOperatingMode),
-    MARK(CounterOperatingMode),
-    MARK(MobileGainMode),
-    MARK(CounterGainMode),
-    MARK(MobileXmitPower),
-    MARK(CounterXmitPower),
-    MARK(MobileXmitRange),
-    MARK(CounterXmitRange),
-    MARK(MobileRemoteModify),
-    MARK(CounterRemoteModify),
-    MARK(MobileHostSendBaud),
-    MARK(CounterHostSendBaud),
-    MARK(MobileHostRecvBaud),
-    MARK(CounterHostRecvBaud),
-    MARK(MobileHostBits),
-    MARK(CounterHostBits),
-    MARK(MobileHostStop),
-    MARK(CounterHostStop),
-    MARK(MobilePerSendBaud),
-    MARK(CounterPerSendBaud),
-    MARK(MobilePerRecvBaud),
-    MARK(CounterPerRecvBaud),
-    MARK(MobilePerBits),
-    MARK(CounterPerBits),
-    MARK(MobilePerStop),
-    MARK(CounterPerStop),
-    MARK(MobileOutTelegram),
-    MARK(CounterOutTelegram),
-    MARK(MobileInTelegram),
-    MARK(CounterInTelegram),
-    MARK(MobileAlarmSound),
-    MARK(CounterAlarmSound),
-    MARK(MobileSimulationOutput),
-    MARK(CounterSimulationOutput),
-    MARK(MobileControlByte),
-    MARK(CounterControlByte),
-    MARK(MobileAudioVolume),
-    MARK(CounterAudioVolume),
-    MARK(MobileClockDay),
-    MARK(CounterClockDay),
-    MARK(MobileUnitRole),
-    MARK(CounterUnitRole),
-    MARK(MobileStationCode),
-    MARK(MobileMk3FreqText),
-    MARK(MobileStationAddrText),
-    MARK(ServoText),
-    MARK(ReferenceAzimuth),
-    MARK(AzmFilterAlpha),
-    MARK(AzmFilterBeta),
-};
-#undef MARK
-
 constexpr const char* kTime = "07:08:09";
 const std::string kBearing = "123.46";  // AntennaBearing 123.456, fixed with 2 decimals
-const std::string kFourBars = "SIGNL : \x7f\x7f\x7f\x7f";
-
-// A screen, the keys that reach it from the main menu, and its cells
-// 1L 1R 2L 2R 3L 3R 4L 4R.
-struct Walk {
-  int screen;
-  const char* keys;
-  std::array<std::string, 8> cells;
-};
+using testing::kFourBars;
+using testing::Walk;
 
 // clang-format off
 const std::vector<Walk> kOwnTree = {
@@ -217,9 +134,7 @@ class MobileTree : public ::testing::Test {
     s.AntennaBearing = 123.456;
     s.CounterStationKind = CounterKind::Mk4Fix;
   }
-  void mark() {
-    for (const auto& [field, text] : kMarked) s.*field = text;
-  }
+  void mark() { testing::markFields(s); }
   void green() { panel.ApdStatusLight1.LitColor = clLime; }
   // MENU, then the keys.
   void go(const std::string& keys) {
@@ -228,12 +143,7 @@ class MobileTree : public ::testing::Test {
     pressKeys(panel, keys);
   }
   void keys(const std::string& k) { pressKeys(panel, k); }
-  std::array<std::string, 8> cells() {
-    std::array<std::string, 8> out;
-    int i = 0;
-    for (Cell c : {L1, R1, L2, R2, L3, R3, L4, R4}) out[i++] = panel.cell(c).Caption;
-    return out;
-  }
+  testing::CellTexts cells() { return testing::cellTexts(panel); }
   void walk(const std::vector<Walk>& rows) {
     for (const Walk& w : rows) {
       SCOPED_TRACE(::testing::Message() << "screen " << w.screen << " by \"" << w.keys << "\"");

@@ -16,6 +16,15 @@ TEST(NumberFormat, FixedWithTwoDecimalsRoundsHalvesAwayFromZero) {
   EXPECT_EQ(fixed2(123456.789), "123456.80");  // seven significant digits
 }
 
+TEST(NumberFormat, FixedWithThreeDecimals) {
+  EXPECT_EQ(fixed3(179.992L), "179.992");
+  EXPECT_EQ(fixed3(359.992L - 180), "179.992");
+  EXPECT_EQ(fixed3(12.3455L), "12.346");
+  EXPECT_EQ(fixed3(0.5), "0.500");
+  EXPECT_EQ(fixed3(359.9996L), "360.000");
+  EXPECT_EQ(fixed3(-0.0001L), "0.000");
+}
+
 TEST(NumberFormat, GeneralFormatIsShortest) {
   EXPECT_EQ(generalFormat(245.5), "245.5");
   EXPECT_EQ(generalFormat(12.0), "12");

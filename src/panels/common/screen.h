@@ -50,6 +50,10 @@ struct Screen {
   bool startsBlink = false;
 };
 
+// The drawing variant of an OPERATE page 1 reached again by NEXT from the last
+// page of its chain.
+inline constexpr int kDrawnAgain = 1;
+
 // The shared record a panel works on.
 SimulationState& panelState(StationPanel& panel);
 

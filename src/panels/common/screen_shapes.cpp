@@ -22,6 +22,10 @@ Screen variant(Screen s, int drawVariant) {
   return s;
 }
 
+Screen remoteMenu(int number, const char* title) {
+  return page(number, {title, {}}, {"OPERATE", "WAKE-UP"}, {"MODIFY", {}}, {"MONITOR", "CONFIG"});
+}
+
 Screen modifyMenu(int number, const char* title, CellText firstItem, CellText locationItem) {
   return page(number, {title, {}}, {std::move(firstItem), "OPRMOD"},
               {std::move(locationItem), "COMM"}, {"CLOCK", "VOLUME"});
@@ -52,9 +56,39 @@ Screen frequencyAdjust(int number, const char* offsetLabel, const char* freqLabe
               {freqLabel, side.freq}, {kFourBars, {}});
 }
 
+Screen locationMenu(int number, const char* title, const char* refItem, const char* relItem,
+                    const char* numItem) {
+  return page(number, {title, {}}, {refItem, "SETP"}, {relItem, {}}, {numItem, {}});
+}
+
+Screen scanLimit(int number, const char* limit, const char* useKeys, const char* prompt) {
+  return page(number, {"AIM ANTENNA AT", {}}, {limit, {}}, {useKeys, {}}, {{}, prompt});
+}
+
+Screen keyInLimits(int number) {
+  return page(number, {"ACT AZM:", "248"}, {"(KEY-IN LIMITS)", {}},
+              {"LIMIT L", &SimulationState::FixScanLimitLeft},
+              {"LIMIT R", &SimulationState::FixScanLimitRight});
+}
+
+Screen setpoint(int number, const char* title, const char* label) {
+  return firstField(page(number, {title, {}}, {}, {label, "242.9"}, {"SETPOINT", {}}));
+}
+
+Screen azimuthFilter(int number) {
+  return page(number, {"AZM FILTER", {}}, {"ALPHA ", &SimulationState::AzmFilterAlpha},
+              {"BETA", &SimulationState::AzmFilterBeta}, {});
+}
+
 Screen timeDate(int number) {
   return page(number, {"TIME", "HH:MM:SS"}, {{}, timeOfDay}, {"DATE", "YY/MM/DD"},
               {{}, "98/12/28"});
+}
+
+Screen timeDateRun(int number) {
+  TextFn timeThenBlanks = [](StationPanel& panel) { return timeOfDay(panel) + "    "; };
+  return page(number, {"TIME", "HH:MM:SS   "}, {{}, timeThenBlanks}, {"DATE", "YY/MM/DD   "},
+              {{}, "98/12/28 > N"});
 }
 
 Screen operatingMode(int number, const char* word, const StationSide& side, const char* prompt) {
@@ -117,6 +151,29 @@ Screen switchOff(int number, const char* title) {
 Screen unitConfigured(int number, const char* title, const StationSide& side, const char* prompt) {
   return firstField(
       page(number, {title, {}}, {side.unitRole, {}}, {"TOGGLE TO CHANGE", {}}, {{}, prompt}));
+}
+
+Screen selectiveAddress(int number, const char* word, const StationSide& side) {
+  return firstField(
+      page(number, {{}, word}, {"SELECTIVE", {}}, {"ADDRESS CODE", side.addrSent}, {{}, "> N"}));
+}
+
+Screen endOfConfiguration(int number, const char* title) {
+  return page(number, {title, {}}, {}, {"    CONFIGURATION", {}}, {{}, "> M"});
+}
+
+Screen operateAwaiting(int number, const StationSide& side) {
+  return page(number, {"DIST:                *", "MTR"}, {"AZM:                 *", "DEG"},
+              {"SGNL: ", "-80"}, {side.statusLine, {}});
+}
+
+Screen operateBearing(int number) {
+  return page(number, {"DIST:   ", "MTR"}, {"AZM:    ", "DEG"}, {"BEARING", {}}, {"HEADING", {}});
+}
+
+Screen operateDeviation(int number) {
+  return page(number, {{}, "MTR   9"}, {{}, "DEG   9"}, {"STDEV :", "0.043 M"},
+              {"TIME :", "22:36:48"});
 }
 
 Screen monitorMenu(int number, const char* word) {

@@ -20,6 +20,8 @@ Screen firstField(Screen s);
 // A screen drawn in another way when reached by another key.
 Screen variant(Screen s, int drawVariant);
 
+// A station's remote menu, seen from the other station's panel.
+Screen remoteMenu(int number, const char* title);
 Screen modifyMenu(int number, const char* title, CellText firstItem, CellText locationItem);
 Screen faSelectMenu(int number, const char* title, const char* word);
 Screen frequencyPair(int number, const char* word, const char* header, const StationSide& side,
@@ -28,7 +30,18 @@ Screen addressCodes(int number, const char* word, const char* received, const ch
                     const StationSide& side);
 Screen frequencyAdjust(int number, const char* offsetLabel, const char* freqLabel,
                        const StationSide& side);
+// A station's location menu: its first three items, with SETP on the right.
+Screen locationMenu(int number, const char* title, const char* refItem, const char* relItem,
+                    const char* numItem);
+// Aiming the antenna at a scan limit with the slew keys: `limit` names the limit.
+Screen scanLimit(int number, const char* limit, const char* useKeys, const char* prompt);
+// The Fix antenna's scan limits, keyed in as numbers.
+Screen keyInLimits(int number);
+Screen setpoint(int number, const char* title, const char* label);
+Screen azimuthFilter(int number);
 Screen timeDate(int number);
+// TIME / DATE of the configuration run, with the prompt to go on.
+Screen timeDateRun(int number);
 Screen operatingMode(int number, const char* word, const StationSide& side, const char* prompt);
 Screen extraModes(int number, const char* word, CellText lastItem);
 Screen gainPower(int number, const StationSide& side);
@@ -42,6 +55,15 @@ Screen volume(int number, const char* word, const StationSide& side);
 Screen wakeUp(int number, const char* word, const StationSide& side);
 Screen switchOff(int number, const char* title);
 Screen unitConfigured(int number, const char* title, const StationSide& side, const char* prompt);
+Screen selectiveAddress(int number, const char* word, const StationSide& side);
+Screen endOfConfiguration(int number, const char* title);
+
+// OPERATE pages that the panels draw alike for the Mobile station: the first page
+// before any reading has come in, the bearing and heading page and the page of the
+// standard deviation.
+Screen operateAwaiting(int number, const StationSide& side);
+Screen operateBearing(int number);
+Screen operateDeviation(int number);
 
 // The MONITORING pages: fixed readings whose spacing differs between the panels.
 struct MonitorTexts {

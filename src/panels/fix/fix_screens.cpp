@@ -1,6 +1,10 @@
 #include "panels/fix/fix_screens.h"
 
+#include <string>
+#include <utility>
+
 #include "panels/common/screen_shapes.h"
+#include "setup/link_evaluation.h"
 
 namespace kestrom {
 namespace {
@@ -8,21 +12,183 @@ namespace {
 using S = SimulationState;
 using namespace shape;
 constexpr const StationSide& kOwn = kFixSide;
+constexpr const StationSide& kRemote = kMobileSide;
+
+// A literal or a computed text after a run of blanks.
+CellText after(int blanks, CellText middle) {
+  return CellText::join(std::string(static_cast<std::size_t>(blanks), ' '), std::move(middle));
+}
+
+// The azimuth OPERATE page 1 shows before the first reading: the Fix's azimuth
+// plus 180, not brought back below 360.
+std::string azimuthPlus180(StationPanel& panel) {
+  return fixed2(panelState(panel).FixAzimuth + 180);
+}
+
+// The reciprocal of the Fix's azimuth, offered as the reference azimuth: ENTER
+// without typing keeps the Fix's azimuth as it is.
+std::string reciprocalFixed2(StationPanel& panel) {
+  return fixed2(reciprocalAzimuth(panelState(panel).FixAzimuth));
+}
+std::string reciprocalFixed3(StationPanel& panel) {
+  return fixed3(reciprocalAzimuth(panelState(panel).FixAzimuth));
+}
+
+// The MONITORING readings as the Fix panel spaces them, for its own station and
+// for the remote Mobile.
+constexpr MonitorTexts kMonitor = {"6.0  -5.9",   "11.9 -12.0", "-68   74   ",
+                                   "-81   67   ", "54    ",     "-2    ",
+                                   "27   ",       "5.1   ",     "10.5   "};
+
+const char* const kRemoteTitle = "     (REMOTE MOB)";
+
+// The Fix's own tree: OPERATE, MODIFY, MONITOR and WAKE-UP.
+void ownTree(std::vector<Screen>& v) {
+  v.push_back(page(0, {"     (MAIN MENU FIX)", {}}, {"OPERATE", "WAKE-UP"}, {"MODIFY", "MOBILE"},
+                   {"MONITOR", "CONFIG"}));
+
+  // OPERATE pages.
+  v.push_back(page(1, {"DIST:", "MTR"}, {CellText::join("AZM:        ", azimuthPlus180), "DEG"},
+                   {"SGNL:", "-45"}, {&S::FixStatusLine, {}}));
+  v.push_back(variant(
+      page(1, {"DIST:   ", "MTR"}, {"AZM:    ", "DEG"}, {"SGNL:  ", {}}, {&S::FixStatusLine, {}}),
+      kDrawnAgain));
+  v.push_back(
+      page(2, {"DIST:   ", "MTR"}, {"AZM:    ", "DEG"}, {"SGNL:  ", {}}, {&S::FixStatusLine2, {}}));
+  v.push_back(page(3, {{}, "MTR   9"}, {{}, "DEG   9"}, {}, {&S::FixStatusLine, {}}));
+
+  // MODIFY FIX: frequency and address.
+  v.push_back(modifyMenu(4, "     (MODIFY FIX)", "FRQ / ADDR", "LOCATION"));
+  v.push_back(faSelectMenu(5, "   (F/A  SELECT)", "FIX"));
+  v.push_back(frequencyPair(6, "FIX", "         MOB   FIX", kOwn, "ACTUAL FREQ:", kOwn.freq));
+  v.push_back(addressCodes(7, "FIX", "RECVD FR MOB:", "SENT TO  MOB:", kOwn));
+  v.push_back(frequencyAdjust(8, "MOB FREQ :", "FIX FREQ :", kOwn));
+
+  // FIX LOCATION. KEY-IN REFERENCE AZM. and RIGHT SCANLIMIT are the second steps
+  // of the telescope and scan limit procedures, which ENTER leads to.
+  v.push_back(locationMenu(9, "  (FIX LOCATION)", "ANT. REF", "SCANLIMITS REL", "SCANLIMITS NUM"));
+  v.push_back(page(10, {"    AIM ANTENNA", {}}, {"  (WITH TELESCOPE)", {}},
+                   {"AT REFERENCE OBJ", {}}, {{}, "OK ?   >  E"}));
+  v.push_back(scanLimit(11, "LEFT SCANLIMIT", "USE  L/R  KEYS", "OK ?  > E"));
+  v.push_back(keyInLimits(12));
+  v.push_back(setpoint(13, "AZIMUTH SETPOINT", "AZM"));
+  v.push_back(firstField(page(14, {"           KEY-IN", {}}, {"    REFERENCE AZM.", {}},
+                              {after(13, reciprocalFixed2), {}}, {{}, "OK ?  > E"})));
+  v.push_back(scanLimit(15, "RIGHT SCANLIMIT", "USE  L/R  KEYS", "OK ?  > E"));
+
+  // CLOCK, OPRMOD and its extra modes.
+  v.push_back(timeDate(16));
+  v.push_back(operatingMode(17, "FIX", kOwn, "MORE > N"));
+  v.push_back(extraModes(18, "FIX", "FILTERING"));
+  v.push_back(gainPower(19, kOwn));
+  v.push_back(remoteModify(20, "FIX : ", kOwn, "    E12A1A1/98804"));
+  v.push_back(azimuthFilter(21));
+
+  // COMM SET-UP and VOLUME.
+  v.push_back(commMenu(22, "FIX"));
+  v.push_back(connection(23, "HOST CONNECTION", kOwn.host()));
+  v.push_back(connection(24, "PER. CONNECTION", kOwn.per()));
+  v.push_back(telegrams(25, kOwn));
+  v.push_back(alarmSimulation(26, kOwn));
+  v.push_back(controlByte(27, "   CONTROL BYTE:", "       CAUTION !", kOwn));
+  v.push_back(volume(28, "FIX", kOwn));
+
+  // MONITOR.
+  v.push_back(monitorMenu(29, "FIX"));
+  v.push_back(supplies(30, "FIX", kMonitor));
+  v.push_back(mixer(31, "MIXER X-TAL FIX", kMonitor));
+  v.push_back(performance(32, "FIX", kMonitor, "5  >N"));
+  v.push_back(temperatures(33, "FIX", kMonitor));
+  v.push_back(gunnSupplies(34, kMonitor));
+
+  // WAKE-UP.
+  v.push_back(wakeUp(35, "FIX", kOwn));
+  v.push_back(switchOff(36, "   SWITCH OFF FIX"));
+}
+
+// CONFIG: the configuration run, paged by NEXT.
+void configurationRun(std::vector<Screen>& v) {
+  v.push_back(unitConfigured(72, "UNIT CONFIGURED", kOwn, "> D"));
+  v.push_back(frequencyPair(73, "FIX", "           MOB   FIX", kOwn, "FIX FREQ:", kOwn.freq));
+  v.push_back(selectiveAddress(74, "FIX", kOwn));
+  v.push_back(scanLimit(75, "LEFT SCANLIMIT", "USE L/R KEYS", "OK ? > E"));
+  v.push_back(scanLimit(76, "RIGHT SCANLIMIT", "USE L/R KEYS", "OK ? > E"));
+  v.push_back(page(77, {"USE TELESCOPE TO", {}}, {"AIM ANTENNA AT", {}}, {"REFERENCE OBJECT", {}},
+                   {"SKIP ? > N", "OK ? > E"}));
+  v.push_back(firstField(page(78, {"         KEY-IN", {}}, {"    REFERENCE AZM.", {}},
+                              {after(9, reciprocalFixed3), {}}, {"SKIP ? > N", "OK ? > E"})));
+  v.push_back(timeDateRun(79));
+  v.push_back(operatingMode(80, "FIX", kOwn, "> N"));
+  v.push_back(endOfConfiguration(81, "     END OF FIX"));
+}
+
+// The Mobile's tree, operated remotely from the Fix.
+void remoteTree(std::vector<Screen>& v) {
+  v.push_back(remoteMenu(37, kRemoteTitle));
+  v.push_back(page(82, {kRemoteTitle, {}}, {}, {}, {}));
+
+  // OPERATE pages.
+  v.push_back(operateAwaiting(38, kRemote));
+  v.push_back(variant(page(38, {"DIST:   ", "MTR"}, {"AZM:    ", "DEG"}, {"SGNL:  ", "-45"},
+                           {"STAT: M / 3 / 24 / HS / 9", {}}),
+                      kDrawnAgain));
+  v.push_back(
+      page(39, {"DIST:  ", "MTR"}, {"AZM:   ", "DEG"}, {"SGNL:  ", {}}, {&S::FixStatusLine, {}}));
+  v.push_back(operateBearing(40));
+  v.push_back(operateDeviation(41));
+
+  // MODIFY MOBILE.
+  v.push_back(modifyMenu(51, "     (MODIFY MOBILE)", "FRQ / ADDR", "LOCATION"));
+  v.push_back(faSelectMenu(42, "   (F/A  SELECT)", "MOB"));
+  v.push_back(
+      frequencyPair(43, "MOB", "          MOB   FIX", kRemote, "ACTUAL FREQ:", kRemote.freq));
+  // Unlike the Fix's own ADDRESS CODE page, the Mobile's keeps the field it finds.
+  Screen address = addressCodes(44, "MOB", "RECVD FR FIX:", "SENT TO  FIX:", kRemote);
+  address.editFieldOnEntry = -1;
+  v.push_back(address);
+  v.push_back(frequencyAdjust(45, "FIX FREQ :", "MOB FREQ :", kRemote));
+  v.push_back(
+      locationMenu(46, "   (MOB LOCATION)", "SETBEARING", "SCANLIMITS REL", "SCANLIMITS NUM"));
+  v.push_back(firstField(
+      page(47, {"MODIFY MOBILE", {}}, {"ANTENNA BEARING", {}}, {&S::AntennaBearingText, {}}, {})));
+  v.push_back(page(48, {"   (SCANNING MOB)", {}}, {"BEARING 305.9", {}},
+                   {"LIMIT L", &S::MobileScanLimitLeft}, {"LIMIT R", &S::MobileScanLimitRight}));
+  v.push_back(setpoint(49, "BEARING SETPOINT", "BEARING"));
+  v.push_back(timeDate(50));
+  v.push_back(operatingMode(52, "MOB", kRemote, "MORE > N"));
+  v.push_back(extraModes(53, "MOB", {}));
+  v.push_back(gainPower(54, kRemote));
+  v.push_back(remoteModify(55, "MOB : ", kRemote, "    E12A1A1/98803"));
+  v.push_back(commMenu(56, "MOB"));
+  v.push_back(connection(57, "HOST CONNECTION", kRemote.host()));
+  v.push_back(connection(58, "PER. CONNECTION", kRemote.per()));
+  v.push_back(telegrams(59, kRemote));
+  v.push_back(alarmSimulation(60, kRemote));
+  v.push_back(controlByte(61, "   CONTROL BYTE:", "       CAUTION !", kRemote));
+  v.push_back(volume(62, "MOB", kRemote));
+
+  // MONITOR.
+  v.push_back(monitorMenu(63, "MOB"));
+  v.push_back(supplies(64, "MOB", kMonitor));
+  v.push_back(mixer(65, "MIXER X-TAL MOB", kMonitor));
+  v.push_back(performance(66, "MOB", kMonitor, CellText::join("", &S::ServoText, "    >N")));
+  v.push_back(temperatures(67, "MOB", kMonitor));
+  v.push_back(gunnSupplies(68, kMonitor));
+
+  // WAKE-UP and CONFIG.
+  v.push_back(wakeUp(69, "MOB", kRemote));
+  v.push_back(switchOff(70, "   SWITCH OFF MOB"));
+  v.push_back(unitConfigured(71, "    UNIT CONFIGURED", kRemote, "> N"));
+}
 
 }  // namespace
 
-// The Fix's own tree.
 std::vector<Screen> fixScreens() {
-  return {
-      page(0, {"     (MAIN MENU FIX)", {}}, {"OPERATE", "WAKE-UP"}, {"MODIFY", "MOBILE"},
-           {"MONITOR", "CONFIG"}),
-      // MODIFY FIX and its F/A SELECT branch.
-      modifyMenu(4, "     (MODIFY FIX)", "FRQ / ADDR", "LOCATION"),
-      faSelectMenu(5, "   (F/A  SELECT)", "FIX"),
-      frequencyPair(6, "FIX", "         MOB   FIX", kOwn, "ACTUAL FREQ:", kOwn.freq),
-      addressCodes(7, "FIX", "RECVD FR MOB:", "SENT TO  MOB:", kOwn),
-      frequencyAdjust(8, "MOB FREQ :", "FIX FREQ :", kOwn),
-  };
+  std::vector<Screen> v;
+  ownTree(v);
+  configurationRun(v);
+  remoteTree(v);
+  return v;
 }
 
 }  // namespace kestrom

@@ -25,10 +25,6 @@ std::string modifyFirstItem(StationPanel& panel) {
   return panelState(panel).ShuttleTankerSoftware ? "STATION" : "FRQ / ADDR";
 }
 
-std::string timeThenBlanks(StationPanel& panel) {
-  return timeOfDay(panel) + "    ";
-}
-
 const CellText kBearing = fixed2Of<&SimulationState::AntennaBearing>;
 
 constexpr MonitorTexts kOwnMonitor = {" 6.0       -5.9",   "11.9    -12.0", "-68     74       ",
@@ -44,15 +40,13 @@ void ownTree(std::vector<Screen>& v) {
                    {"MONITOR", "CONFIG"}));
 
   // OPERATE pages.
-  v.push_back(page(1, {"DIST:                *", "MTR"}, {"AZM:                 *", "DEG"},
-                   {"SGNL: ", "-80"}, {&S::MobileStatusLine, {}}));
+  v.push_back(operateAwaiting(1, kOwn));
   v.push_back(
       variant(page(1, {{}, "MTR"}, {{}, "DEG"}, {}, {&S::MobileStatusLine, {}}), kDrawnAgain));
   v.push_back(page(2, {"DIST:   ", "MTR"}, {"AZM:     ", "DEG"}, {"SGNL:  ", "-45"},
                    {&S::MobileStatusLine2, {}}));
-  v.push_back(page(3, {"DIST:   ", "MTR"}, {"AZM:    ", "DEG"}, {"BEARING", {}}, {"HEADING", {}}));
-  v.push_back(
-      page(4, {{}, "MTR   9"}, {{}, "DEG   9"}, {"STDEV :", "0.043 M"}, {"TIME :", "22:36:48"}));
+  v.push_back(operateBearing(3));
+  v.push_back(operateDeviation(4));
 
   // MODIFY MOBILE.
   v.push_back(modifyMenu(5, "   (MODIFY MOBILE)", modifyFirstItem, "LOCATION"));
@@ -60,18 +54,15 @@ void ownTree(std::vector<Screen>& v) {
   v.push_back(frequencyPair(7, "MOB", "          MOB   FIX", kOwn, "ACTUAL FREQ:", kOwn.freq));
   v.push_back(addressCodes(8, "MOB", "RECVD FR FIX:", "SENT TO  FIX:", kOwn));
   v.push_back(frequencyAdjust(9, "FIX FREQ :", "MOB FREQ :", kOwn));
-  v.push_back(page(10, {"   (MOB LOCATION)", {}}, {"SETBEARING", "SETP"}, {"SCANLIMITS REL", {}},
-                   {"SCANLIMITS NUM", {}}));
+  v.push_back(
+      locationMenu(10, "   (MOB LOCATION)", "SETBEARING", "SCANLIMITS REL", "SCANLIMITS NUM"));
   v.push_back(firstField(
       page(11, {"MODIFY MOBILE", {}}, {"ANTENNA BEARING", {}}, {after(16, kBearing), {}}, {})));
-  v.push_back(page(12, {"AIM ANTENNA AT", {}}, {"LEFT SCANLIMIT", {}}, {"USE  L/R  KEYS", {}},
-                   {{}, "OK ?  > E"}));
-  v.push_back(page(13, {"AIM ANTENNA AT", {}}, {"RIGHT SCANLIMIT", {}}, {"USE  L/R  KEYS", {}},
-                   {{}, "OK ?  > E"}));
+  v.push_back(scanLimit(12, "LEFT SCANLIMIT", "USE  L/R  KEYS", "OK ?  > E"));
+  v.push_back(scanLimit(13, "RIGHT SCANLIMIT", "USE  L/R  KEYS", "OK ?  > E"));
   v.push_back(page(14, {"   (SCANNING MOB)", {}}, {CellText::join("BEARING ", kBearing), {}},
                    {"LIMIT L", &S::MobileScanLimitLeft}, {"LIMIT R", &S::MobileScanLimitRight}));
-  v.push_back(
-      firstField(page(15, {"BEARING SETPOINT", {}}, {}, {"BEARING", "242.9"}, {"SETPOINT", {}})));
+  v.push_back(setpoint(15, "BEARING SETPOINT", "BEARING"));
   v.push_back(timeDate(16));
   v.push_back(operatingMode(17, "MOB", kOwn, "MORE > N"));
   v.push_back(extraModes(18, "MOB", {}));
@@ -102,14 +93,12 @@ void ownTree(std::vector<Screen>& v) {
   // CONFIG: the configuration run, paged by NEXT.
   v.push_back(unitConfigured(72, "    UNIT CONFIGURED", kOwn, "> N"));
   v.push_back(frequencyPair(73, "MOB", "           MOB   FIX", kOwn, "MOB FREQ:", kOwn.freq));
-  v.push_back(firstField(
-      page(74, {{}, "MOB"}, {"SELECTIVE", {}}, {"ADDRESS CODE", &S::MobileAddrSent}, {{}, "> N"})));
+  v.push_back(selectiveAddress(74, "MOB", kOwn));
   v.push_back(firstField(page(75, {"ENTER ANTENNA", {}}, {"BEARING", "(AIMED  "},
                               {"AT BOW = ", "0.0)  "}, {"          180.0", "> N"})));
-  v.push_back(page(76, {"TIME", "HH:MM:SS   "}, {{}, timeThenBlanks}, {"DATE", "YY/MM/DD   "},
-                   {{}, "98/12/28 > N"}));
+  v.push_back(timeDateRun(76));
   v.push_back(operatingMode(77, "MOB", kOwn, "> N"));
-  v.push_back(page(78, {"     END OF MOB", {}}, {}, {"    CONFIGURATION", {}}, {{}, "> M"}));
+  v.push_back(endOfConfiguration(78, "     END OF MOB"));
 
   // The station page of the shuttle tanker software.
   v.push_back(
@@ -119,8 +108,7 @@ void ownTree(std::vector<Screen>& v) {
 
 // The counter station's tree, operated remotely from the Mobile.
 void remoteTree(std::vector<Screen>& v) {
-  v.push_back(page(36, {"     (REMOTE FIX)", {}}, {"OPERATE", "WAKE-UP"}, {"MODIFY", {}},
-                   {"MONITOR", "CONFIG"}));
+  v.push_back(remoteMenu(36, "     (REMOTE FIX)"));
   v.push_back(page(80, {"     (REMOTE FIX)", {}}, {}, {}, {}));
 
   // OPERATE pages.
@@ -141,23 +129,19 @@ void remoteTree(std::vector<Screen>& v) {
       frequencyPair(42, "FIX", "         MOB   FIX", kRemote, "ACTUAL FREQ:", kRemote.freq));
   v.push_back(addressCodes(43, "FIX", "RECVD FR MOB:", "SENT TO  MOB:", kRemote));
   v.push_back(frequencyAdjust(44, "FIX FREQ :", "MOB FREQ :", kRemote));
-  v.push_back(page(45, {"  (FIX LOCATION)", {}}, {"REF - NUM", "SETP"}, {"REFERENCE REL", {}},
-                   {"SCANLIMITS", {}}));
+  v.push_back(locationMenu(45, "  (FIX LOCATION)", "REF - NUM", "REFERENCE REL", "SCANLIMITS"));
   v.push_back(firstField(page(46, {"         KEY-IN", {}}, {"REFERENCE AZM :", {}},
                               {&S::ReferenceAzimuth, "DEG"}, {{}, "OK ?   > E   D"})));
   v.push_back(page(47, {"ACCEPT MOBILE", {}}, {"POSTION AS FIX", {}}, {"REF. OBJECT", {}},
                    {{}, "OK ?   >E"}));
-  v.push_back(page(48, {"ACT AZM:", "248"}, {"(KEY-IN LIMITS)", {}},
-                   {"LIMIT L", &S::FixScanLimitLeft}, {"LIMIT R", &S::FixScanLimitRight}));
-  v.push_back(
-      firstField(page(49, {"AZIMUTH SETPOINT", {}}, {}, {"AZM", "242.9"}, {"SETPOINT", {}})));
+  v.push_back(keyInLimits(48));
+  v.push_back(setpoint(49, "AZIMUTH SETPOINT", "AZM"));
   v.push_back(timeDate(50));
   v.push_back(operatingMode(51, "FIX", kRemote, "MORE > N"));
   v.push_back(extraModes(52, "FIX", "FILTERING"));
   v.push_back(gainPower(53, kRemote));
   v.push_back(remoteModify(54, "FIX : ", kRemote, "    E12A1A1/98804"));
-  v.push_back(page(55, {"AZM FILTER", {}}, {"ALPHA ", &S::AzmFilterAlpha},
-                   {"BETA", &S::AzmFilterBeta}, {}));
+  v.push_back(azimuthFilter(55));
   v.push_back(commMenu(56, "FIX"));
   v.push_back(connection(57, "HOST CONNECTION", kRemote.host()));
   v.push_back(connection(58, "PER. CONNECTION", kRemote.per()));
