@@ -24,13 +24,13 @@ using testing::pressKeys;
 using testing::Walk;
 
 constexpr const char* kTime = "07:08:09";
-// With FixAzimuth 359.992 the reciprocal is 179.992; plus 180 it is 539.992.
+// With FixAzimuth 359.992 the reciprocal is 179.992; the antenna points at 179.992.
 constexpr Extended kAzimuth = 359.992L;
 
 // clang-format off
 const std::vector<Walk> kOwnTree = {
     {0, "", {"     (MAIN MENU FIX)", "", "OPERATE", "WAKE-UP", "MODIFY", "MOBILE", "MONITOR", "CONFIG"}},
-    {1, "1", {"DIST:", "MTR", "AZM:        539.99", "DEG", "SGNL:", "-45", "<FixStatusLine>", ""}},
+    {1, "1", {"DIST:", "MTR", "AZM:        179.99", "DEG", "SGNL:", "-45", "<FixStatusLine>", ""}},
     {2, "1N", {"DIST:   ", "MTR", "AZM:    ", "DEG", "SGNL:  ", "", "<FixStatusLine2>", ""}},
     {3, "1NN", {"", "MTR   9", "", "DEG   9", "", "", "<FixStatusLine>", ""}},
     {1, "1NNN", {"DIST:   ", "MTR", "AZM:    ", "DEG", "SGNL:  ", "", "<FixStatusLine>", ""}},

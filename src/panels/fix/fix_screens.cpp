@@ -19,10 +19,10 @@ CellText after(int blanks, CellText middle) {
   return CellText::join(std::string(static_cast<std::size_t>(blanks), ' '), std::move(middle));
 }
 
-// The azimuth OPERATE page 1 shows before the first reading: the Fix's azimuth
-// plus 180, not brought back below 360.
-std::string azimuthPlus180(StationPanel& panel) {
-  return fixed2(panelState(panel).FixAzimuth + 180);
+// The azimuth OPERATE page 1 shows before the first reading: the direction of
+// the Fix antenna, the Fix's azimuth plus 180 on the circle.
+std::string antennaDirection(StationPanel& panel) {
+  return fixed2(fixAntennaDirection(panelState(panel)));
 }
 
 // The reciprocal of the Fix's azimuth, offered as the reference azimuth: ENTER
@@ -48,7 +48,7 @@ void ownTree(std::vector<Screen>& v) {
                    {"MONITOR", "CONFIG"}));
 
   // OPERATE pages.
-  v.push_back(page(1, {"DIST:", "MTR"}, {CellText::join("AZM:        ", azimuthPlus180), "DEG"},
+  v.push_back(page(1, {"DIST:", "MTR"}, {CellText::join("AZM:        ", antennaDirection), "DEG"},
                    {"SGNL:", "-45"}, {&S::FixStatusLine, {}}));
   v.push_back(variant(
       page(1, {"DIST:   ", "MTR"}, {"AZM:    ", "DEG"}, {"SGNL:  ", {}}, {&S::FixStatusLine, {}}),
