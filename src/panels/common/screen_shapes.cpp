@@ -8,6 +8,10 @@ namespace {
 const char* const kFourBars = "SIGNL : \x7f\x7f\x7f\x7f";
 }  // namespace
 
+CellText after(int blanks, CellText middle) {
+  return CellText::join(std::string(static_cast<std::size_t>(blanks), ' '), std::move(middle));
+}
+
 Screen page(int number, ScreenLine l1, ScreenLine l2, ScreenLine l3, ScreenLine l4) {
   return {number, 0, {std::move(l1), std::move(l2), std::move(l3), std::move(l4)}};
 }
@@ -203,6 +207,35 @@ Screen temperatures(int number, const char* word, const MonitorTexts& t) {
 Screen gunnSupplies(int number, const MonitorTexts& t) {
   return page(number, {"5V / GUNN SUPPLIES", {}}, {"5V", t.fiveVolts}, {"GUNN", t.gunn},
               {{}, "> D"});
+}
+
+void modePages(std::vector<Screen>& v, int first, const char* word, const StationSide& side,
+               const char* remoteLabel, const char* version, CellText lastExtraItem) {
+  v.push_back(operatingMode(first, word, side, "MORE > N"));
+  v.push_back(extraModes(first + 1, word, std::move(lastExtraItem)));
+  v.push_back(gainPower(first + 2, side));
+  v.push_back(remoteModify(first + 3, remoteLabel, side, version));
+}
+
+void commPages(std::vector<Screen>& v, int first, const char* word, const StationSide& side,
+               const char* controlTitle, const char* caution) {
+  v.push_back(commMenu(first, word));
+  v.push_back(connection(first + 1, "HOST CONNECTION", side.host()));
+  v.push_back(connection(first + 2, "PER. CONNECTION", side.per()));
+  v.push_back(telegrams(first + 3, side));
+  v.push_back(alarmSimulation(first + 4, side));
+  v.push_back(controlByte(first + 5, controlTitle, caution, side));
+}
+
+void monitorPages(std::vector<Screen>& v, int first, const char* word, const MonitorTexts& t,
+                  CellText servo) {
+  const std::string mixerTitle = std::string("MIXER X-TAL ") + word;
+  v.push_back(monitorMenu(first, word));
+  v.push_back(supplies(first + 1, word, t));
+  v.push_back(mixer(first + 2, mixerTitle.c_str(), t));
+  v.push_back(performance(first + 3, word, t, std::move(servo)));
+  v.push_back(temperatures(first + 4, word, t));
+  v.push_back(gunnSupplies(first + 5, t));
 }
 
 }  // namespace kestrom::shape

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "panels/common/screen.h"
 #include "panels/common/station_side.h"
 
@@ -12,6 +14,9 @@ namespace kestrom {
 namespace shape {
 
 using Text = StationSide::Text;
+
+// A literal, a field or a computed text after a run of blanks.
+CellText after(int blanks, CellText middle);
 
 Screen page(int number, ScreenLine l1, ScreenLine l2, ScreenLine l3, ScreenLine l4);
 // A screen whose digits act on its first field only: it starts there, whatever
@@ -83,6 +88,19 @@ Screen mixer(int number, const char* title, const MonitorTexts& t);
 Screen performance(int number, const char* word, const MonitorTexts& t, CellText servo);
 Screen temperatures(int number, const char* word, const MonitorTexts& t);
 Screen gunnSupplies(int number, const MonitorTexts& t);
+
+// Runs of screens every station has, numbered on from `first`.
+
+// OPR MODE, EXTRA MODES, RF GAIN / PWR SET and REMOTE MODIFY.
+void modePages(std::vector<Screen>& v, int first, const char* word, const StationSide& side,
+               const char* remoteLabel, const char* version, CellText lastExtraItem);
+// COMM SET-UP, HOST CONNECTION, PER. CONNECTION, TELEGRAM TYPE, ALARM SOUND and
+// CONTROL BYTE.
+void commPages(std::vector<Screen>& v, int first, const char* word, const StationSide& side,
+               const char* controlTitle, const char* caution);
+// MONITORING, SUPPLIES, MIXER X-TAL, PERFORMANCE, TEMPERATURES and 5V / GUNN SUPPLIES.
+void monitorPages(std::vector<Screen>& v, int first, const char* word, const MonitorTexts& t,
+                  CellText servo);
 
 }  // namespace shape
 }  // namespace kestrom

@@ -14,11 +14,6 @@ using namespace shape;
 constexpr const StationSide& kOwn = kFixSide;
 constexpr const StationSide& kRemote = kMobileSide;
 
-// A literal or a computed text after a run of blanks.
-CellText after(int blanks, CellText middle) {
-  return CellText::join(std::string(static_cast<std::size_t>(blanks), ' '), std::move(middle));
-}
-
 // The azimuth OPERATE page 1 shows before the first reading: the direction of
 // the Fix antenna, the Fix's azimuth plus 180 on the circle.
 std::string antennaDirection(StationPanel& panel) {
@@ -78,28 +73,15 @@ void ownTree(std::vector<Screen>& v) {
 
   // CLOCK, OPRMOD and its extra modes.
   v.push_back(timeDate(16));
-  v.push_back(operatingMode(17, "FIX", kOwn, "MORE > N"));
-  v.push_back(extraModes(18, "FIX", "FILTERING"));
-  v.push_back(gainPower(19, kOwn));
-  v.push_back(remoteModify(20, "FIX : ", kOwn, "    E12A1A1/98804"));
+  modePages(v, 17, "FIX", kOwn, "FIX : ", "    E12A1A1/98804", "FILTERING");
   v.push_back(azimuthFilter(21));
 
   // COMM SET-UP and VOLUME.
-  v.push_back(commMenu(22, "FIX"));
-  v.push_back(connection(23, "HOST CONNECTION", kOwn.host()));
-  v.push_back(connection(24, "PER. CONNECTION", kOwn.per()));
-  v.push_back(telegrams(25, kOwn));
-  v.push_back(alarmSimulation(26, kOwn));
-  v.push_back(controlByte(27, "   CONTROL BYTE:", "       CAUTION !", kOwn));
+  commPages(v, 22, "FIX", kOwn, "   CONTROL BYTE:", "       CAUTION !");
   v.push_back(volume(28, "FIX", kOwn));
 
   // MONITOR.
-  v.push_back(monitorMenu(29, "FIX"));
-  v.push_back(supplies(30, "FIX", kMonitor));
-  v.push_back(mixer(31, "MIXER X-TAL FIX", kMonitor));
-  v.push_back(performance(32, "FIX", kMonitor, "5  >N"));
-  v.push_back(temperatures(33, "FIX", kMonitor));
-  v.push_back(gunnSupplies(34, kMonitor));
+  monitorPages(v, 29, "FIX", kMonitor, "5  >N");
 
   // WAKE-UP.
   v.push_back(wakeUp(35, "FIX", kOwn));
@@ -155,25 +137,12 @@ void remoteTree(std::vector<Screen>& v) {
                    {"LIMIT L", &S::MobileScanLimitLeft}, {"LIMIT R", &S::MobileScanLimitRight}));
   v.push_back(setpoint(49, "BEARING SETPOINT", "BEARING"));
   v.push_back(timeDate(50));
-  v.push_back(operatingMode(52, "MOB", kRemote, "MORE > N"));
-  v.push_back(extraModes(53, "MOB", {}));
-  v.push_back(gainPower(54, kRemote));
-  v.push_back(remoteModify(55, "MOB : ", kRemote, "    E12A1A1/98803"));
-  v.push_back(commMenu(56, "MOB"));
-  v.push_back(connection(57, "HOST CONNECTION", kRemote.host()));
-  v.push_back(connection(58, "PER. CONNECTION", kRemote.per()));
-  v.push_back(telegrams(59, kRemote));
-  v.push_back(alarmSimulation(60, kRemote));
-  v.push_back(controlByte(61, "   CONTROL BYTE:", "       CAUTION !", kRemote));
+  modePages(v, 52, "MOB", kRemote, "MOB : ", "    E12A1A1/98803", {});
+  commPages(v, 56, "MOB", kRemote, "   CONTROL BYTE:", "       CAUTION !");
   v.push_back(volume(62, "MOB", kRemote));
 
   // MONITOR.
-  v.push_back(monitorMenu(63, "MOB"));
-  v.push_back(supplies(64, "MOB", kMonitor));
-  v.push_back(mixer(65, "MIXER X-TAL MOB", kMonitor));
-  v.push_back(performance(66, "MOB", kMonitor, CellText::join("", &S::ServoText, "    >N")));
-  v.push_back(temperatures(67, "MOB", kMonitor));
-  v.push_back(gunnSupplies(68, kMonitor));
+  monitorPages(v, 63, "MOB", kMonitor, CellText::join("", &S::ServoText, "    >N"));
 
   // WAKE-UP and CONFIG.
   v.push_back(wakeUp(69, "MOB", kRemote));

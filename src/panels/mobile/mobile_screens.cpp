@@ -14,11 +14,6 @@ using namespace shape;
 constexpr const StationSide& kOwn = kMobileSide;
 constexpr const StationSide& kRemote = kFixSide;
 
-// A literal or a field after a run of blanks.
-CellText after(int blanks, CellText middle) {
-  return CellText::join(std::string(static_cast<std::size_t>(blanks), ' '), std::move(middle));
-}
-
 // The first item of MODIFY MOBILE: the station page of the shuttle tanker
 // software, otherwise the frequency and address pages.
 std::string modifyFirstItem(StationPanel& panel) {
@@ -64,27 +59,15 @@ void ownTree(std::vector<Screen>& v) {
                    {"LIMIT L", &S::MobileScanLimitLeft}, {"LIMIT R", &S::MobileScanLimitRight}));
   v.push_back(setpoint(15, "BEARING SETPOINT", "BEARING"));
   v.push_back(timeDate(16));
-  v.push_back(operatingMode(17, "MOB", kOwn, "MORE > N"));
-  v.push_back(extraModes(18, "MOB", {}));
-  v.push_back(gainPower(19, kOwn));
-  v.push_back(remoteModify(20, "MOB : ", kOwn, "    E12A1A1/98803"));
-  v.push_back(commMenu(21, "MOB"));
-  v.push_back(connection(22, "HOST CONNECTION", kOwn.host()));
-  v.push_back(connection(23, "PER. CONNECTION", kOwn.per()));
-  v.push_back(telegrams(24, kOwn));
-  v.push_back(alarmSimulation(25, kOwn));
-  v.push_back(controlByte(26, "CONTROL BYTE:", "      CAUTION !", kOwn));
+  modePages(v, 17, "MOB", kOwn, "MOB : ", "    E12A1A1/98803", {});
+  commPages(v, 21, "MOB", kOwn, "CONTROL BYTE:", "      CAUTION !");
   v.push_back(volume(27, "MOB", kOwn));
 
   // MONITOR.
-  v.push_back(monitorMenu(28, "MOB"));
-  v.push_back(supplies(29, "MOB", kOwnMonitor));
-  v.push_back(mixer(30, "MIXER X-TAL MOB", kOwnMonitor));
-  Screen perf = performance(31, "MOB", kOwnMonitor, CellText::join("", &S::ServoText, "     >N"));
-  perf.startsBlink = true;
-  v.push_back(perf);
-  v.push_back(temperatures(32, "MOB", kOwnMonitor));
-  v.push_back(gunnSupplies(33, kOwnMonitor));
+  monitorPages(v, 28, "MOB", kOwnMonitor, CellText::join("", &S::ServoText, "     >N"));
+  // Opening PERFORMANCE switches the blink timer on.
+  for (Screen& screen : v)
+    if (screen.number == 31) screen.startsBlink = true;
 
   // WAKE-UP.
   v.push_back(wakeUp(34, "MOB", kOwn));
@@ -137,26 +120,13 @@ void remoteTree(std::vector<Screen>& v) {
   v.push_back(keyInLimits(48));
   v.push_back(setpoint(49, "AZIMUTH SETPOINT", "AZM"));
   v.push_back(timeDate(50));
-  v.push_back(operatingMode(51, "FIX", kRemote, "MORE > N"));
-  v.push_back(extraModes(52, "FIX", "FILTERING"));
-  v.push_back(gainPower(53, kRemote));
-  v.push_back(remoteModify(54, "FIX : ", kRemote, "    E12A1A1/98804"));
+  modePages(v, 51, "FIX", kRemote, "FIX : ", "    E12A1A1/98804", "FILTERING");
   v.push_back(azimuthFilter(55));
-  v.push_back(commMenu(56, "FIX"));
-  v.push_back(connection(57, "HOST CONNECTION", kRemote.host()));
-  v.push_back(connection(58, "PER. CONNECTION", kRemote.per()));
-  v.push_back(telegrams(59, kRemote));
-  v.push_back(alarmSimulation(60, kRemote));
-  v.push_back(controlByte(61, "CONTROL BYTE:", "      CAUTION !", kRemote));
+  commPages(v, 56, "FIX", kRemote, "CONTROL BYTE:", "      CAUTION !");
   v.push_back(volume(62, "FIX", kRemote));
 
   // MONITOR.
-  v.push_back(monitorMenu(63, "FIX"));
-  v.push_back(supplies(64, "FIX", kRemoteMonitor));
-  v.push_back(mixer(65, "MIXER X-TAL FIX", kRemoteMonitor));
-  v.push_back(performance(66, "FIX", kRemoteMonitor, "5     >N"));
-  v.push_back(temperatures(67, "FIX", kRemoteMonitor));
-  v.push_back(gunnSupplies(68, kRemoteMonitor));
+  monitorPages(v, 63, "FIX", kRemoteMonitor, "5     >N");
 
   // WAKE-UP and CONFIG.
   v.push_back(wakeUp(69, "MOB", kRemote));
