@@ -8,6 +8,7 @@
 #include "qt/bearing_window_view.h"
 #include "qt/config_view_view.h"
 #include "qt/distance_adjust_view.h"
+#include "qt/beacon_panel_view.h"
 #include "qt/fix_panel_view.h"
 #include "qt/mk3_unit_view.h"
 #include "qt/mobile_panel_view.h"
@@ -33,6 +34,7 @@ Application::Application()
   views_.push_back(std::move(setup));
   views_.push_back(std::make_unique<MobilePanelView>(sim_.mobilePanel(), hub_));
   views_.push_back(std::make_unique<AboutBoxView>(sim_.aboutBox(), hub_));
+  views_.push_back(std::make_unique<BeaconPanelView>(sim_.beaconPanel(), hub_));
   views_.push_back(std::make_unique<FixPanelView>(sim_.fixPanel(), hub_));
   // The auxiliary windows open below the panels, clear of the menu bar.
   placed(std::make_unique<BearingWindowView>(sim_.bearingWindow(), hub_), {180, 520});

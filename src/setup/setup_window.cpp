@@ -74,12 +74,6 @@ int Tmenumain::Level() const {
   return ComboBox2.ItemIndex + 1;
 }
 
-void Tmenumain::attachBeaconPanel(std::function<void()> show) {
-  showBeacon_ = std::move(show);
-  Beacon1.Enabled = showBeacon_ && ctx_.state().CounterStationKind == CounterKind::Mk4Beacon &&
-                    RadioButton3.Checked;
-}
-
 void Tmenumain::attachAlignmentWindow(std::function<void()> show) {
   showAlignment_ = std::move(show);
   AlignmentFixStation1.Enabled = static_cast<bool>(showAlignment_);
@@ -166,14 +160,16 @@ void Tmenumain::applyCounterStation(CounterKind kind) {
     default:
       break;
   }
-  Beacon1.Enabled = kind == CounterKind::Mk4Beacon && showBeacon_;
+  Beacon1.Enabled = kind == CounterKind::Mk4Beacon;
 }
 
 void Tmenumain::chooseCounterStation(CheckBox& button, CounterKind kind) {
   for (CheckBox* b : {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4}) {
     b->Checked = b == &button;
   }
+  // A panel of a station the scenario no longer has closes.
   if (kind != CounterKind::Mk4Fix) window(WindowIndex::Fix).Close();
+  if (kind != CounterKind::Mk4Beacon) window(WindowIndex::Beacon).Close();
   resetAfterStart();
   applyCounterStation(kind);
   FixAIDDisplay1.Enabled = kind == CounterKind::Mk4Fix;
@@ -363,7 +359,7 @@ void Tmenumain::Timer3Timer() {
 
 void Tmenumain::Timer2Timer() {
   // Written over whatever screen the Mobile shows; its values stay underneath.
-  const char* alarm = LowBatteryAlarm1.Checked     ? kLowBatteryText
+  const char* alarm = LowBatteryAlarm1.Checked      ? kLowBatteryText
                       : AzimuthFrozenAlarm1.Checked ? kAzimuthFreezeText
                                                     : "";
   ctx_.links().showAlarm(alarm);
@@ -382,7 +378,7 @@ void Tmenumain::Mobile1Click() {
 }
 
 void Tmenumain::Beacon1Click() {
-  if (showBeacon_) showBeacon_();
+  window(WindowIndex::Beacon).Show();
 }
 
 void Tmenumain::AlignmentFixStation1Click() {

@@ -59,7 +59,6 @@ class Tmenumain : public SimulatedWindow {
 
   // Windows the menus open that are wired in once they exist. Until then their
   // menu items stay disabled.
-  void attachBeaconPanel(std::function<void()> show);
   void attachAlignmentWindow(std::function<void()> show);
 
   // Called when the window closes, which ends the program.
@@ -148,7 +147,6 @@ class Tmenumain : public SimulatedWindow {
   CounterKind checkedCounterStation() const;
 
   std::vector<Timer*> trackingTimers_;
-  std::function<void()> showBeacon_;
   std::function<void()> showAlignment_;
 };
 

@@ -1,5 +1,6 @@
 #include "simulator/simulator.h"
 
+#include "panels/beacon/beacon_panel.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/link_evaluation.h"
@@ -18,6 +19,7 @@ Simulator::Simulator(Services services) : services_(services) {
   setup_ = std::make_unique<Tmenumain>(context_);
   mobile_ = std::make_unique<Tmobile>(context_);
   about_ = std::make_unique<TAboutBox>(context_);
+  beacon_ = std::make_unique<Tbeacon>(context_);
   fix_ = std::make_unique<Tfix>(context_);
   bearing_ = std::make_unique<Tabw>(context_);
   aid_ = std::make_unique<Taiddisplay>(context_, *fix_);
@@ -41,6 +43,8 @@ WindowModel& Simulator::window(WindowIndex index) {
       return *mobile_;
     case WindowIndex::About:
       return *about_;
+    case WindowIndex::Beacon:
+      return *beacon_;
     case WindowIndex::Fix:
       return *fix_;
     case WindowIndex::Bearing:
@@ -70,12 +74,14 @@ bool Simulator::mobileLockedForTelegrams() {
 StatusLight& Simulator::lamp(WindowIndex index) {
   if (index == WindowIndex::AidDisplay) return aid_->ApdStatusLight1;
   if (index == WindowIndex::Fix) return fix_->ApdStatusLight1;
+  if (index == WindowIndex::Beacon) return beacon_->ApdStatusLight1;
   return mobile_->ApdStatusLight1;
 }
 
 void Simulator::showLampPanel(WindowIndex index, bool shown) {
   if (index == WindowIndex::Fix) fix_->Panel1Visible = shown;
   if (index == WindowIndex::Mobile) mobile_->Panel1Visible = shown;
+  if (index == WindowIndex::Beacon) beacon_->Panel1Visible = shown;
 }
 
 void Simulator::showAntennaBearing(Extended bearing) {

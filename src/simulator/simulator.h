@@ -15,6 +15,7 @@ namespace kestrom {
 class Tmenumain;
 class Tmobile;
 class TAboutBox;
+class Tbeacon;
 class Tfix;
 class Tabw;
 class Taiddisplay;
@@ -42,6 +43,7 @@ class Simulator : private Links {
   Tmenumain& setupWindow() override { return *setup_; }
   Tmobile& mobilePanel() { return *mobile_; }
   TAboutBox& aboutBox() { return *about_; }
+  Tbeacon& beaconPanel() { return *beacon_; }
   Tfix& fixPanel() { return *fix_; }
   Tabw& bearingWindow() { return *bearing_; }
   Taiddisplay& aidDisplay() { return *aid_; }
@@ -77,6 +79,7 @@ class Simulator : private Links {
   std::unique_ptr<Tmenumain> setup_;
   std::unique_ptr<Tmobile> mobile_;
   std::unique_ptr<TAboutBox> about_;
+  std::unique_ptr<Tbeacon> beacon_;
   std::unique_ptr<Tfix> fix_;
   std::unique_ptr<Tabw> bearing_;
   std::unique_ptr<Taiddisplay> aid_;

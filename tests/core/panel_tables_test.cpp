@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "panels/beacon/beacon_panel.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "support/fakes.h"
@@ -39,7 +40,9 @@ void expectScreens(const PanelUnderTest& p, const std::vector<int>& screens, con
 }
 
 std::vector<PanelUnderTest> panels() {
-  return {{"Mobile", mobilePanelTables(), {}}, {"Fix", fixPanelTables(), {}}};
+  return {{"Mobile", mobilePanelTables(), {}},
+          {"Fix", fixPanelTables(), {}},
+          {"Beacon", beaconPanelTables(), {}}};
 }
 
 TEST(PanelTables, EveryRowNamesScreensThatExist) {

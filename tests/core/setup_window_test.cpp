@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "panels/beacon/beacon_panel.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/link_evaluation.h"
@@ -341,8 +342,6 @@ TEST(SetupCounterStation, EachChoiceResetsAndSetsItsStationAndMenus) {
     SCOPED_TRACE(c.name);
     Rig rig;
     Tmenumain& w = rig.sim.setupWindow();
-    int beaconShown = 0;
-    w.attachBeaconPanel([&] { ++beaconShown; });
     rig.sim.fixPanel().Show();
     rig.state().MobileFreq = "junk";
     rig.state().MobileMk3FreqOffset = "junk";
@@ -379,21 +378,21 @@ TEST(SetupCounterStation, EachChoiceResetsAndSetsItsStationAndMenus) {
   }
 }
 
-TEST(SetupCounterStation, BeaconItemStaysOffWithoutABeaconPanel) {
+TEST(SetupCounterStation, OnlyAMk4BeaconHasABeaconPanel) {
   Rig rig;
   Tmenumain& w = rig.sim.setupWindow();
   w.RadioButton3Click();
-  EXPECT_FALSE(w.Beacon1.Enabled);
-  w.Beacon1Click();  // harmless
-  int shown = 0;
-  w.attachBeaconPanel([&] { ++shown; });
   EXPECT_TRUE(w.Beacon1.Enabled);
   w.Beacon1Click();
-  EXPECT_EQ(shown, 1);
+  EXPECT_TRUE(rig.sim.beaconPanel().Visible());
+  w.RadioButton1Click();  // a Mk 3 beacon: the Mk 4 beacon's panel closes
+  EXPECT_FALSE(w.Beacon1.Enabled);
+  EXPECT_FALSE(rig.sim.beaconPanel().Visible());
+  int shown = 0;
   w.attachAlignmentWindow([&] { shown += 10; });
   EXPECT_TRUE(w.AlignmentFixStation1.Enabled);
   w.AlignmentFixStation1Click();
-  EXPECT_EQ(shown, 11);
+  EXPECT_EQ(shown, 10);
 }
 
 TEST(SetupScenario, Mk3SettingsAndShuttleTankerReachTheRecord) {

@@ -30,4 +30,10 @@ struct BlinkRow {
 void blinkTick(std::array<DisplayCell, kCellCount>& cells, const std::vector<BlinkRow>& rows,
                int menuState, int editField);
 
+// The blink table of the basic operating panels (Fix and Beacon), by screen.
+std::vector<BlinkRow> basicPanelBlinkRows();
+
+// The rows cut down to the screens a panel has.
+std::vector<BlinkRow> blinkRowsFor(std::vector<BlinkRow> rows, const std::vector<int>& screens);
+
 }  // namespace kestrom

@@ -13,4 +13,14 @@ class StationPanel;
 bool quickPowerKey(StationPanel& panel, const StationSide& side);
 bool quickRangeKey(StationPanel& panel, const StationSide& side);
 
+// The two keys as menu actions for one side.
+template <const StationSide& Side>
+void powerKey(StationPanel& panel) {
+  quickPowerKey(panel, Side);
+}
+template <const StationSide& Side>
+void rangeKey(StationPanel& panel) {
+  quickRangeKey(panel, Side);
+}
+
 }  // namespace kestrom

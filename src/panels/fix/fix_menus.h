@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "panels/common/blink.h"
 #include "panels/common/key_in.h"
 
 namespace kestrom {
@@ -10,7 +9,5 @@ namespace kestrom {
 // The Fix panel's key-in routines, each with the screens (MenuState) it serves.
 const std::vector<KeyInBinding>& FixMenus();
 
-// Which cell blinks on which screen and field.
-std::vector<BlinkRow> fixBlinkRows();
 
 }  // namespace kestrom

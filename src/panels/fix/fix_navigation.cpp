@@ -9,24 +9,6 @@ void fixRemoteAccess(StationPanel& panel) {
   panel.enterScreen(panel.ApdStatusLight1.LitColor == clLime ? 37 : 82);
 }
 
-namespace {
-
-// OPERATE page 2 keys 8 (transmit power) and 9 (transmit range): the Fix's own
-// transmitter on screen 2, the remote Mobile's on screen 39.
-void fixPowerKey(StationPanel& panel) {
-  quickPowerKey(panel, kFixSide);
-}
-void fixRangeKey(StationPanel& panel) {
-  quickRangeKey(panel, kFixSide);
-}
-void mobilePowerKey(StationPanel& panel) {
-  quickPowerKey(panel, kMobileSide);
-}
-void mobileRangeKey(StationPanel& panel) {
-  quickRangeKey(panel, kMobileSide);
-}
-
-}  // namespace
 
 // keys[d] is where digit d leads; keys 0 and 7 never change the screen. COMM
 // SET-UP's keys 4 and 5 open ALARM SOUND and CONTROL BYTE, which it does not list.
@@ -34,7 +16,7 @@ std::vector<MenuRow> fixMenus() {
   const Move none;
   return {
       {0, {none, 1, 4, 29, 35, fixRemoteAccess, 72}},
-      {2, {none, none, none, none, none, none, none, none, fixPowerKey, fixRangeKey}},
+      {2, {none, none, none, none, none, none, none, none, powerKey<kFixSide>, rangeKey<kFixSide>}},
       {4, {none, 5, 9, 16, 17, 22, 28}},
       {5, {none, 6, 7, 8}},
       {9, {none, 10, 11, 12, 13}},
@@ -42,7 +24,7 @@ std::vector<MenuRow> fixMenus() {
       {22, {none, 23, 24, 25, 26, 27}},
       {29, {none, 30, 31, 32, 33, 34}},
       {37, {none, 38, 51, 63, 69, none, 71}},
-      {39, {none, none, none, none, none, none, none, none, mobilePowerKey, mobileRangeKey}},
+      {39, {none, none, none, none, none, none, none, none, powerKey<kMobileSide>, rangeKey<kMobileSide>}},
       {51, {none, 42, 46, 50, 52, 56, 62}},
       {42, {none, 43, 44, 45}},
       {46, {none, 47, none, 48, 49}},

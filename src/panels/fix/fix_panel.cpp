@@ -21,7 +21,7 @@ const PanelTables& fixPanelTables() {
     t.pages = fixPages();
     t.del = fixDelRows();
     t.enter = fixEnterRows();
-    t.blink = fixBlinkRows();
+    t.blink = basicPanelBlinkRows();
     return t;
   }();
   return tables;

@@ -29,21 +29,12 @@ void modifyFirstPage(StationPanel& panel) {
 // OPERATE page keys 8 (transmit power) and 9 (transmit range) of the Mobile's
 // own page 2 and the remote page 38; a Mk 3 counter station follows the Mobile's
 // range.
-void mobilePowerKey(StationPanel& panel) {
-  quickPowerKey(panel, kMobileSide);
-}
 void mobileRangeKey(StationPanel& panel) {
   if (!quickRangeKey(panel, kMobileSide)) return;
   SimulationState& s = panelState(panel);
   if (!isMk3(s.CounterStationKind)) return;
   s.CounterXmitRange = s.MobileXmitRange;
   setStatusChars(s.FixStatusLine2, statuspos::RangeLetter, s.MobileXmitRange == text::Long ? "L" : "S");
-}
-void counterPowerKey(StationPanel& panel) {
-  quickPowerKey(panel, kFixSide);
-}
-void counterRangeKey(StationPanel& panel) {
-  quickRangeKey(panel, kFixSide);
 }
 
 }  // namespace
@@ -59,9 +50,9 @@ std::vector<MenuRow> mobileMenus() {
       {18, {none, 19, 20}},
       {21, {none, 22, 23, 24, 25, 26}},
       {28, {none, 29, 30, 31, 32, 33}},
-      {2, {none, none, none, none, none, none, none, none, mobilePowerKey, mobileRangeKey}},
+      {2, {none, none, none, none, none, none, none, none, powerKey<kMobileSide>, mobileRangeKey}},
       {36, {none, 37, 40, 63, 69, none, 71}},
-      {38, {none, none, none, none, none, none, none, none, counterPowerKey, counterRangeKey}},
+      {38, {none, none, none, none, none, none, none, none, powerKey<kFixSide>, rangeKey<kFixSide>}},
       {40, {none, 41, 45, 50, 51, 56, 62}},
       {41, {none, 42, 43, 44}},
       {45, {none, 46, 47, 48, 49}},

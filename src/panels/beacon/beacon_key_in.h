@@ -1,0 +1,12 @@
+#pragma once
+
+#include <vector>
+
+#include "panels/common/key_in.h"
+
+namespace kestrom {
+
+// The Beacon panel's key-in routines, each with the screens (MenuState) it serves.
+const std::vector<KeyInBinding>& beaconKeyIn();
+
+}  // namespace kestrom
