@@ -93,7 +93,9 @@ bool applyAutomaticGain(SimulationState& s, Extended distance) {
   bool isNormal = distance >= 900;
   s.MobileXmitRange = s.CounterXmitRange = isLong ? text::Long : text::Short;
   s.MobileXmitPower = s.CounterXmitPower = isNormal ? text::Normal : text::Reduced;
-  for (std::string* line : {&s.MobileStatusLine2, &s.FixStatusLine2}) {
+  std::string& counterLine2 =
+      s.CounterStationKind == CounterKind::Mk4Beacon ? s.BeaconStatusLine2 : s.FixStatusLine2;
+  for (std::string* line : {&s.MobileStatusLine2, &counterLine2}) {
     setStatusChars(*line, statuspos::RangeLetter, isLong ? "L" : "S");
     setStatusChars(*line, statuspos::PowerLetter, isNormal ? "N" : "R");
   }

@@ -33,8 +33,9 @@ LinkConditions evaluateLink(const SimulationState& state, int level, Extended di
 void storeLinkConditions(SimulationState& state, const LinkConditions& c);
 
 // With both stations in AUTOMATIC gain mode, sets both transmit ranges (LONG from
-// 200 m) and powers (NORMAL from 900 m) and their status-line letters. Returns
-// whether it changed anything.
+// 200 m) and powers (NORMAL from 900 m) and their status-line letters (the
+// counter station's in the Mk 4 beacon's line while it is the counter station). Returns whether it
+// changed anything.
 bool applyAutomaticGain(SimulationState& state, Extended distance);
 
 // Direction a - b brought into -180 <= d < 180 (the alignment error of the

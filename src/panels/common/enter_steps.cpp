@@ -131,7 +131,7 @@ EnterStep storeFrequencyPair(const StationSide& side) {
     SimulationState& s = state(p);
     s.*side.freqPairText = value(p, Cell::L3);
     int n = entry::pairDigit(s.*side.freqPairText);
-    if (n >= 0) setStatusChars(s.*side.statusLine, statuspos::FrequencyPair, std::to_string(n));
+    if (n >= 0) setStatusChars(side.line(s), statuspos::FrequencyPair, std::to_string(n));
     return true;
   };
 }
@@ -144,7 +144,7 @@ EnterStep storeAddress(const StationSide& own, const StationSide& other, Address
     const std::string typed = value(p, Cell::R3);
     s.*own.addrSent = s.*other.addrReceived = typed;
     s.*own.mk3Addr = entry::mk3Address(code);
-    setStatusChars(s.*own.statusLine, statuspos::Address, addressStatus(typed, code, form));
+    setStatusChars(own.line(s), statuspos::Address, addressStatus(typed, code, form));
     p.cell(Cell::R4).Caption = s.*own.mk3Addr;
     return true;
   };
@@ -157,7 +157,7 @@ EnterStep storeSelectiveAddress(const StationSide& side, AddressForm form) {
     SimulationState& s = state(p);
     const std::string typed = value(p, Cell::R3);
     s.*side.addrReceived = s.*side.addrSent = typed;
-    setStatusChars(s.*side.statusLine, statuspos::Address, addressStatus(typed, code, form));
+    setStatusChars(side.line(s), statuspos::Address, addressStatus(typed, code, form));
     return true;
   };
 }
@@ -185,7 +185,7 @@ EnterStep storeOperatingMode(const StationSide& side) {
     SimulationState& s = state(p);
     s.*side.operatingMode = value(p, Cell::L2);
     if (const char* code = entry::modeCode(s.*side.operatingMode))
-      setStatusChars(s.*side.statusLine, statuspos::ModeCode, code);
+      setStatusChars(side.line(s), statuspos::ModeCode, code);
     return true;
   };
 }
@@ -198,7 +198,7 @@ EnterStep storeGainPower(const StationSide& side) {
     s.*side.xmitPower = value(p, Cell::R3);
     s.RangeToggle = s.*side.xmitRange == text::Long ? 0 : 1;
     s.PowerToggle = s.*side.xmitPower == text::Normal ? 0 : 1;
-    std::string& line = s.*side.statusLine2;
+    std::string& line = side.line2(s);
     setStatusChars(line, statuspos::PowerLetter, s.PowerToggle == 0 ? "N" : "R");
     setStatusChars(line, statuspos::RangeLetter, s.RangeToggle == 0 ? "L" : "S");
     return true;
@@ -252,7 +252,7 @@ EnterStep storeUnitRole(const StationSide& side) {
   return [&side](StationPanel& p) {
     SimulationState& s = state(p);
     s.*side.unitRole = value(p, Cell::L2);
-    setStatusChars(s.*side.statusLine, statuspos::StationLetter,
+    setStatusChars(side.line(s), statuspos::StationLetter,
                    s.*side.unitRole == text::AsFix ? "F" : "M");
     return true;
   };

@@ -10,8 +10,8 @@ bool quickPowerKey(StationPanel& panel, const StationSide& side) {
   if (s.*side.gainMode != text::Manual) return false;
   bool normal = s.*side.xmitPower != text::Normal;
   s.*side.xmitPower = normal ? text::Normal : text::Reduced;
-  setStatusChars(s.*side.statusLine2, statuspos::PowerLetter, normal ? "N" : "R");
-  panel.cell(Cell::L4).Caption = s.*side.statusLine2;
+  setStatusChars(side.line2(s), statuspos::PowerLetter, normal ? "N" : "R");
+  panel.cell(Cell::L4).Caption = side.line2(s);
   return true;
 }
 
@@ -20,8 +20,8 @@ bool quickRangeKey(StationPanel& panel, const StationSide& side) {
   if (s.*side.gainMode != text::Manual) return false;
   bool longRange = s.*side.xmitRange != text::Long;
   s.*side.xmitRange = longRange ? text::Long : text::Short;
-  setStatusChars(s.*side.statusLine2, statuspos::RangeLetter, longRange ? "L" : "S");
-  panel.cell(Cell::L4).Caption = s.*side.statusLine2;
+  setStatusChars(side.line2(s), statuspos::RangeLetter, longRange ? "L" : "S");
+  panel.cell(Cell::L4).Caption = side.line2(s);
   return true;
 }
 

@@ -21,6 +21,23 @@ struct StationSide {
   Text outTelegram, inTelegram, alarmSound, simulationOutput;
   Text controlByte, audioVolume, clockTime, clockDate, clockDay, unitRole;
   Text statusLine, statusLine2;
+  // The counter station as the Mobile sees it: the Mk 4 beacon's status lines
+  // while it is the counter station (the only beacon with a panel of its own),
+  // the Fix's otherwise.
+  bool linesFollowCounterKind = false;
+
+  // The status lines of this side as they stand in the record now.
+  std::string& line(SimulationState& s) const {
+    if (linesFollowCounterKind)
+      return s.CounterStationKind == CounterKind::Mk4Beacon ? s.BeaconStatusLine : s.FixStatusLine;
+    return s.*statusLine;
+  }
+  std::string& line2(SimulationState& s) const {
+    if (linesFollowCounterKind)
+      return s.CounterStationKind == CounterKind::Mk4Beacon ? s.BeaconStatusLine2
+                                                            : s.FixStatusLine2;
+    return s.*statusLine2;
+  }
 
   // The settings of one serial connection of this side.
   struct Connection {
@@ -134,5 +151,12 @@ inline constexpr StationSide kBeaconSide = {
     .statusLine = &SimulationState::BeaconStatusLine,
     .statusLine2 = &SimulationState::BeaconStatusLine2,
 };
+
+// The counter station, whichever it is, as the Mobile's remote pages see it.
+inline constexpr StationSide kCounterSide = [] {
+  StationSide side = kFixSide;
+  side.linesFollowCounterKind = true;
+  return side;
+}();
 
 }  // namespace kestrom

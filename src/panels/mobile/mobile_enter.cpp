@@ -9,7 +9,7 @@ namespace {
 using S = SimulationState;
 using enum Cell;
 constexpr const StationSide& kOwn = kMobileSide;
-constexpr const StationSide& kRemote = kFixSide;
+constexpr const StationSide& kRemote = kCounterSide;
 
 Extended mobileAntenna(const SimulationState& s) {
   return s.AntennaBearing;

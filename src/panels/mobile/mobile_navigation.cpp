@@ -34,7 +34,8 @@ void mobileRangeKey(StationPanel& panel) {
   SimulationState& s = panelState(panel);
   if (!isMk3(s.CounterStationKind)) return;
   s.CounterXmitRange = s.MobileXmitRange;
-  setStatusChars(s.FixStatusLine2, statuspos::RangeLetter, s.MobileXmitRange == text::Long ? "L" : "S");
+  setStatusChars(kCounterSide.line2(s), statuspos::RangeLetter,
+                 s.MobileXmitRange == text::Long ? "L" : "S");
 }
 
 }  // namespace
@@ -52,7 +53,9 @@ std::vector<MenuRow> mobileMenus() {
       {28, {none, 29, 30, 31, 32, 33}},
       {2, {none, none, none, none, none, none, none, none, powerKey<kMobileSide>, mobileRangeKey}},
       {36, {none, 37, 40, 63, 69, none, 71}},
-      {38, {none, none, none, none, none, none, none, none, powerKey<kFixSide>, rangeKey<kFixSide>}},
+      {38,
+       {none, none, none, none, none, none, none, none, powerKey<kCounterSide>,
+        rangeKey<kCounterSide>}},
       {40, {none, 41, 45, 50, 51, 56, 62}},
       {41, {none, 42, 43, 44}},
       {45, {none, 46, 47, 48, 49}},

@@ -1,12 +1,12 @@
 #include "panels/mobile/mobile_panel.h"
 
-#include "setup/context.h"
 #include "panels/common/enter_steps.h"
 #include "panels/mobile/mobile_enter.h"
 #include "panels/mobile/mobile_key_in.h"
 #include "panels/mobile/mobile_navigation.h"
 #include "panels/mobile/mobile_screens.h"
 #include "panels/mobile/station_profiles.h"
+#include "setup/context.h"
 #include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 
@@ -46,7 +46,7 @@ Tmobile::Tmobile(Context& ctx)
     : StationPanel(ctx, WindowIndex::Mobile, "Kestrom Mobile Extended Operating Panel (EOP)", 630,
                    438, 500, true, mobilePanelTables()),
       Tracking(ctx, *this, timerOrder(1), timerOrder(3)),
-      Ramp(ctx.scheduler(), *this, timerOrder(5), {{7, 73}, 9}, kMobileSide, kFixSide) {
+      Ramp(ctx.scheduler(), *this, timerOrder(5), {{7, 73}, 9}, kMobileSide, kCounterSide) {
   enterScreen(0);
   ctx.links().setupWindow().registerTrackingTimer(Tracking.Timer3);
 }
@@ -90,7 +90,7 @@ void Tmobile::perConnectionEntered() {
   SimulationState& s = state();
   // With "Output Controled by Sim." ticked the setup window's lists follow.
   ctx_.links().setupWindow().Serial.followMobilePerConnection(s.MobilePerSendBaud, s.MobilePerBits,
-                                                s.MobilePerStop);
+                                                              s.MobilePerStop);
 }
 
 void Tmobile::perTelegramsEntered() {

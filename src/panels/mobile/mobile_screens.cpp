@@ -12,12 +12,20 @@ namespace {
 using S = SimulationState;
 using namespace shape;
 constexpr const StationSide& kOwn = kMobileSide;
-constexpr const StationSide& kRemote = kFixSide;
+constexpr const StationSide& kRemote = kCounterSide;
 
 // The first item of MODIFY MOBILE: the station page of the shuttle tanker
 // software, otherwise the frequency and address pages.
 std::string modifyFirstItem(StationPanel& panel) {
   return panelState(panel).ShuttleTankerSoftware ? "STATION" : "FRQ / ADDR";
+}
+
+// The counter station's status lines: the Fix's, or a beacon's.
+std::string counterLine(StationPanel& panel) {
+  return kCounterSide.line(panelState(panel));
+}
+std::string counterLine2(StationPanel& panel) {
+  return kCounterSide.line2(panelState(panel));
 }
 
 const CellText kBearing = fixed2Of<&SimulationState::AntennaBearing>;
@@ -95,15 +103,12 @@ void remoteTree(std::vector<Screen>& v) {
   v.push_back(page(80, {"     (REMOTE FIX)", {}}, {}, {}, {}));
 
   // OPERATE pages.
+  v.push_back(page(37, {"DIST: ", "MTR"}, {"AZM:  ", "DEG"}, {"SGNL: ", {}}, {counterLine, {}}));
   v.push_back(
-      page(37, {"DIST: ", "MTR"}, {"AZM:  ", "DEG"}, {"SGNL: ", {}}, {&S::FixStatusLine, {}}));
-  v.push_back(variant(
-      page(37, {"DIST:  ", "MTR"}, {"AZM:   ", "DEG"}, {"SGNL:  ", {}}, {&S::FixStatusLine, {}}),
-      kDrawnAgain));
-  v.push_back(
-      page(38, {"DIST: ", "MTR"}, {"AZM:  ", "DEG"}, {"SGNL: ", {}}, {&S::FixStatusLine2, {}}));
-  v.push_back(
-      page(39, {{}, "MTR   9"}, {"  ", "DEG   9"}, {"-85 DB   ", {}}, {&S::FixStatusLine, {}}));
+      variant(page(37, {"DIST:  ", "MTR"}, {"AZM:   ", "DEG"}, {"SGNL:  ", {}}, {counterLine, {}}),
+              kDrawnAgain));
+  v.push_back(page(38, {"DIST: ", "MTR"}, {"AZM:  ", "DEG"}, {"SGNL: ", {}}, {counterLine2, {}}));
+  v.push_back(page(39, {{}, "MTR   9"}, {"  ", "DEG   9"}, {"-85 DB   ", {}}, {counterLine, {}}));
 
   // MODIFY FIX.
   v.push_back(modifyMenu(40, "   (MODIFY FIX)", "FRQ / ADDR", "LOCATION"));

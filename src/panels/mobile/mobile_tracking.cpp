@@ -3,17 +3,16 @@
 #include <cmath>
 
 #include "core/number_format.h"
-#include "setup/context.h"
 #include "panels/common/station_panel.h"
 #include "panels/mobile/mobile_live_pages.h"
+#include "setup/context.h"
 #include "setup/distance_draw.h"
 #include "setup/setup_window.h"
 #include "setup/status_lines.h"
 
 namespace kestrom {
 
-MobileTracking::MobileTracking(Context& ctx, StationPanel& panel, int timer1Order,
-                               int timer3Order)
+MobileTracking::MobileTracking(Context& ctx, StationPanel& panel, int timer1Order, int timer3Order)
     : Timer1(ctx.scheduler(), timer1Order, 100, false),
       Timer3(ctx.scheduler(), timer3Order, 500, true),
       ctx_(ctx),
@@ -160,12 +159,13 @@ void MobileTracking::Timer3Timer() {
   SimulationState& s = ctx_.state();
   s.AntennaBearing = bearingOf(s.AntennaDirection);
   // A range that cannot be read counts as no distance; the range rule then decides.
-  MobileDistance = drawDistance(s, ctx_.links().setupWindow().RangeDigits(), ctx_.services().random).value_or(0);
+  MobileDistance =
+      drawDistance(s, ctx_.links().setupWindow().RangeDigits(), ctx_.services().random).value_or(0);
   writeBearing();
 
   if (applyAutomaticGain(s, MobileDistance)) {
     if (panel_.MenuState == 2) panel_.cell(Cell::L4).Caption = s.MobileStatusLine2;
-    if (panel_.MenuState == 38) panel_.cell(Cell::L4).Caption = s.FixStatusLine2;
+    if (panel_.MenuState == 38) panel_.cell(Cell::L4).Caption = kCounterSide.line2(s);
   }
 
   std::string general = generalFormat(s.AntennaBearing);
