@@ -75,8 +75,13 @@ Screen keyInLimits(int number) {
               {"LIMIT R", &SimulationState::FixScanLimitRight});
 }
 
-Screen setpoint(int number, const char* title, const char* label) {
-  return firstField(page(number, {title, {}}, {}, {label, "242.9"}, {"SETPOINT", {}}));
+Screen setpoint(int number, const char* title, const char* label, CellText reading) {
+  return firstField(page(number, {title, {}}, {}, {label, std::move(reading)}, {"SETPOINT", {}}));
+}
+
+Screen antennaBearing(int number, CellText bearing) {
+  return firstField(
+      page(number, {"MODIFY MOBILE", {}}, {"ANTENNA BEARING", {}}, {std::move(bearing), {}}, {}));
 }
 
 Screen azimuthFilter(int number) {
@@ -179,6 +184,10 @@ Screen operateDeviation(int number) {
   return page(number, {{}, "MTR   9"}, {{}, "DEG   9"}, {"STDEV :", "0.043 M"},
               {"TIME :", "22:36:48"});
 }
+
+const MonitorTexts kBasicPanelMonitor = {"6.0  -5.9",   "11.9 -12.0", "-68   74   ",
+                                         "-81   67   ", "54    ",     "-2    ",
+                                         "27   ",       "5.1   ",     "10.5   "};
 
 Screen monitorMenu(int number, const char* word) {
   return page(number, {"(MONITORING)", word}, {"SUPPLIES", "TEMP"}, {"X-TAL CUR.", "GUNN"},

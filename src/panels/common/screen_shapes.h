@@ -42,7 +42,10 @@ Screen locationMenu(int number, const char* title, const char* refItem, const ch
 Screen scanLimit(int number, const char* limit, const char* useKeys, const char* prompt);
 // The Fix antenna's scan limits, keyed in as numbers.
 Screen keyInLimits(int number);
-Screen setpoint(int number, const char* title, const char* label);
+// A set point keyed in under the present reading, `label` naming it.
+Screen setpoint(int number, const char* title, const char* label, CellText reading);
+// The Mobile antenna's bearing keyed in on the third line, shown as `bearing`.
+Screen antennaBearing(int number, CellText bearing);
 Screen azimuthFilter(int number);
 Screen timeDate(int number);
 // TIME / DATE of the configuration run, with the prompt to go on.
@@ -82,6 +85,8 @@ struct MonitorTexts {
   const char* fiveVolts;    // "5V" reading
   const char* gunn;         // "GUNN" reading
 };
+// The readings as the basic operating panels (Fix and Beacon) space them.
+extern const MonitorTexts kBasicPanelMonitor;
 Screen monitorMenu(int number, const char* word);
 Screen supplies(int number, const char* word, const MonitorTexts& t);
 Screen mixer(int number, const char* title, const MonitorTexts& t);

@@ -29,12 +29,6 @@ std::string reciprocalFixed3(StationPanel& panel) {
   return fixed3(reciprocalAzimuth(panelState(panel).FixAzimuth));
 }
 
-// The MONITORING readings as the Fix panel spaces them, for its own station and
-// for the remote Mobile.
-constexpr MonitorTexts kMonitor = {"6.0  -5.9",   "11.9 -12.0", "-68   74   ",
-                                   "-81   67   ", "54    ",     "-2    ",
-                                   "27   ",       "5.1   ",     "10.5   "};
-
 const char* const kRemoteTitle = "     (REMOTE MOB)";
 
 // The Fix's own tree: OPERATE, MODIFY, MONITOR and WAKE-UP.
@@ -66,7 +60,7 @@ void ownTree(std::vector<Screen>& v) {
                    {"AT REFERENCE OBJ", {}}, {{}, "OK ?   >  E"}));
   v.push_back(scanLimit(11, "LEFT SCANLIMIT", "USE  L/R  KEYS", "OK ?  > E"));
   v.push_back(keyInLimits(12));
-  v.push_back(setpoint(13, "AZIMUTH SETPOINT", "AZM"));
+  v.push_back(setpoint(13, "AZIMUTH SETPOINT", "AZM", "242.9"));
   v.push_back(firstField(page(14, {"           KEY-IN", {}}, {"    REFERENCE AZM.", {}},
                               {after(13, reciprocalFixed2), {}}, {{}, "OK ?  > E"})));
   v.push_back(scanLimit(15, "RIGHT SCANLIMIT", "USE  L/R  KEYS", "OK ?  > E"));
@@ -81,7 +75,7 @@ void ownTree(std::vector<Screen>& v) {
   v.push_back(volume(28, "FIX", kOwn));
 
   // MONITOR.
-  monitorPages(v, 29, "FIX", kMonitor, "5  >N");
+  monitorPages(v, 29, "FIX", kBasicPanelMonitor, "5  >N");
 
   // WAKE-UP.
   v.push_back(wakeUp(35, "FIX", kOwn));
@@ -131,18 +125,17 @@ void remoteTree(std::vector<Screen>& v) {
   v.push_back(frequencyAdjust(45, "FIX FREQ :", "MOB FREQ :", kRemote));
   v.push_back(
       locationMenu(46, "   (MOB LOCATION)", "SETBEARING", "SCANLIMITS REL", "SCANLIMITS NUM"));
-  v.push_back(firstField(
-      page(47, {"MODIFY MOBILE", {}}, {"ANTENNA BEARING", {}}, {&S::AntennaBearingText, {}}, {})));
+  v.push_back(antennaBearing(47, &S::AntennaBearingText));
   v.push_back(page(48, {"   (SCANNING MOB)", {}}, {"BEARING 305.9", {}},
                    {"LIMIT L", &S::MobileScanLimitLeft}, {"LIMIT R", &S::MobileScanLimitRight}));
-  v.push_back(setpoint(49, "BEARING SETPOINT", "BEARING"));
+  v.push_back(setpoint(49, "BEARING SETPOINT", "BEARING", "242.9"));
   v.push_back(timeDate(50));
   modePages(v, 52, "MOB", kRemote, "MOB : ", "    E12A1A1/98803", {});
   commPages(v, 56, "MOB", kRemote, "   CONTROL BYTE:", "       CAUTION !");
   v.push_back(volume(62, "MOB", kRemote));
 
   // MONITOR.
-  monitorPages(v, 63, "MOB", kMonitor, CellText::join("", &S::ServoText, "    >N"));
+  monitorPages(v, 63, "MOB", kBasicPanelMonitor, CellText::join("", &S::ServoText, "    >N"));
 
   // WAKE-UP and CONFIG.
   v.push_back(wakeUp(69, "MOB", kRemote));

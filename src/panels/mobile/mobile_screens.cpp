@@ -59,13 +59,12 @@ void ownTree(std::vector<Screen>& v) {
   v.push_back(frequencyAdjust(9, "FIX FREQ :", "MOB FREQ :", kOwn));
   v.push_back(
       locationMenu(10, "   (MOB LOCATION)", "SETBEARING", "SCANLIMITS REL", "SCANLIMITS NUM"));
-  v.push_back(firstField(
-      page(11, {"MODIFY MOBILE", {}}, {"ANTENNA BEARING", {}}, {after(16, kBearing), {}}, {})));
+  v.push_back(antennaBearing(11, after(16, kBearing)));
   v.push_back(scanLimit(12, "LEFT SCANLIMIT", "USE  L/R  KEYS", "OK ?  > E"));
   v.push_back(scanLimit(13, "RIGHT SCANLIMIT", "USE  L/R  KEYS", "OK ?  > E"));
   v.push_back(page(14, {"   (SCANNING MOB)", {}}, {CellText::join("BEARING ", kBearing), {}},
                    {"LIMIT L", &S::MobileScanLimitLeft}, {"LIMIT R", &S::MobileScanLimitRight}));
-  v.push_back(setpoint(15, "BEARING SETPOINT", "BEARING"));
+  v.push_back(setpoint(15, "BEARING SETPOINT", "BEARING", "242.9"));
   v.push_back(timeDate(16));
   modePages(v, 17, "MOB", kOwn, "MOB : ", "    E12A1A1/98803", {});
   commPages(v, 21, "MOB", kOwn, "CONTROL BYTE:", "      CAUTION !");
@@ -123,7 +122,7 @@ void remoteTree(std::vector<Screen>& v) {
   v.push_back(page(47, {"ACCEPT MOBILE", {}}, {"POSTION AS FIX", {}}, {"REF. OBJECT", {}},
                    {{}, "OK ?   >E"}));
   v.push_back(keyInLimits(48));
-  v.push_back(setpoint(49, "AZIMUTH SETPOINT", "AZM"));
+  v.push_back(setpoint(49, "AZIMUTH SETPOINT", "AZM", "242.9"));
   v.push_back(timeDate(50));
   modePages(v, 51, "FIX", kRemote, "FIX : ", "    E12A1A1/98804", "FILTERING");
   v.push_back(azimuthFilter(55));
