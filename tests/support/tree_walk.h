@@ -42,6 +42,8 @@ inline void markFields(SimulationState& s) {
       MARK(MobileStatusLine2),
       MARK(FixStatusLine),
       MARK(FixStatusLine2),
+      MARK(BeaconStatusLine),
+      MARK(BeaconStatusLine2),
       MARK(MobileFreqPairText),
       MARK(CounterFreqPairText),
       MARK(MobileFreq),
