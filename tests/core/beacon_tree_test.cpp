@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 #include <utility>
@@ -504,6 +505,27 @@ TEST_F(BeaconTree, QuickKeysSwitchTheTransmitterInManualGain) {
     EXPECT_EQ(s.CounterXmitPower, text::Normal);
     EXPECT_EQ(s.CounterXmitRange, text::Long);
   }
+}
+
+// Whatever the trainee presses, in lock or not, the panel stays on a screen of
+// its tables with a field its pages know.
+TEST_F(BeaconTree, NoKeySequenceLeavesTheTree) {
+  std::set<int> screens;
+  for (const Screen& screen : beaconPanelTables().screens) screens.insert(screen.number);
+  const std::string keySet = "0123456789DNME";
+  std::mt19937 gen(11);
+  std::uniform_int_distribution<std::size_t> pick(0, keySet.size() - 1);
+  std::set<int> visited;
+  for (int press = 0; press < 20000; ++press) {
+    if (press % 97 == 0) inLock(press % 2 == 0);
+    keys(std::string(1, keySet[pick(gen)]));
+    ASSERT_EQ(screens.count(panel.MenuState), 1u) << "after press " << press;
+    ASSERT_GE(panel.EditField, 0);
+    ASSERT_LE(panel.EditField, 3);
+    visited.insert(panel.MenuState);
+  }
+  // The walk went deep into both trees.
+  EXPECT_GT(visited.size(), 50u) << visited.size();
 }
 
 }  // namespace
