@@ -47,10 +47,12 @@ Tmenumain::Tmenumain(Context& ctx)
 
   RadioButton4.Checked = true;
 
+  // The Mk 3 addresses in the form the panels write them, so that an address
+  // chosen here matches one entered on a panel.
   ComboBox3.Items = {"0    0    ", "1    1    ", "2    2    ", "3    3    ",
                      "4    4    ", "5    5    ", "6    6    ", "7    7    ",
-                     "8    8    ", "9    9",     "A    A",     "B    B",
-                     "C    C",     "D    D",     "E    E",     "F    F    "};
+                     "8    8    ", "9    9    ", "A    A    ", "B    B    ",
+                     "C    C    ", "D    D    ", "E    E    ", "F    F    "};
   ComboBox3.ItemIndex = 9;
   MaskEdit2.Text = "9300";
   ComboBox5.Items = {"+ 30 MHZ", "- 30 MHZ"};

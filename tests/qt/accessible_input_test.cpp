@@ -294,7 +294,7 @@ class AccessibleInputTest : public QObject {
     chooseMk3Fix();
     QCOMPARE(rig->state().CounterStationKind, CounterKind::Mk3Fix);
     pickByDropDown(addr, 1);
-    QCOMPARE(rig->state().CounterMk3Addr, std::string("A    A"));
+    QCOMPARE(rig->state().CounterMk3Addr, std::string("A    A    "));
 
     // Each pick of a sector draws one azimuth, by keyboard, by drop-down, or set
     // on the list by other means.

@@ -155,7 +155,7 @@ class SetupWindowViewTest : public QObject {
     control<QComboBox>("ComboBox5")->setCurrentIndex(0);
     QCOMPARE(rig->state().CounterMk3FreqOffset, std::string("+ 30 MHZ"));
     control<QComboBox>("ComboBox3")->setCurrentIndex(12);
-    QCOMPARE(rig->state().CounterMk3Addr, std::string("C    C"));
+    QCOMPARE(rig->state().CounterMk3Addr, std::string("C    C    "));
 
     auto* shuttle = control<QCheckBox>("CheckBox2");
     QTest::mouseClick(shuttle, Qt::LeftButton);
