@@ -5,6 +5,8 @@
 #include "panels/beacon/beacon_navigation.h"
 #include "panels/beacon/beacon_screens.h"
 #include "panels/common/blink.h"
+#include "setup/context.h"
+#include "setup/setup_window.h"
 
 namespace kestrom {
 
@@ -32,8 +34,10 @@ const PanelTables& beaconPanelTables() {
 Tbeacon::Tbeacon(Context& ctx)
     : StationPanel(ctx, WindowIndex::Beacon, "Kestrom Beacon Basic Operating Panel (BOP)", 338, 442,
                    750, true, beaconPanelTables()),
-      Ramp(ctx.scheduler(), *this, timerOrder(5), {{6, 73}, 8}, kBeaconSide, kMobileSide) {
+      Tracking(ctx, *this, timerOrder(3)),
+      Ramp(ctx.scheduler(), *this, timerOrder(5), {{6, 73}, 8, true}, kBeaconSide, kMobileSide) {
   enterScreen(0);
+  ctx.links().setupWindow().registerTrackingTimer(Tracking.Timer3);
   // The window as designed names the counter station's remote tree "FIX"; the
   // main menu drawn by MENU says "MOB".
   cell(Cell::R3).Caption = "FIX";
@@ -41,6 +45,14 @@ Tbeacon::Tbeacon(Context& ctx)
 
 void Tbeacon::FormShow() {
   EditField = 0;
+}
+
+void Tbeacon::startPairRamp() {
+  Ramp.startForPair();
+}
+
+void Tbeacon::startAdjustRamp() {
+  Ramp.startForAdjust(value(Cell::R3));
 }
 
 void Tbeacon::navigate(char digit) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panels/beacon/beacon_tracking.h"
 #include "panels/common/frequency_ramp.h"
 #include "panels/common/station_panel.h"
 
@@ -11,9 +12,16 @@ class Tbeacon : public StationPanel {
  public:
   explicit Tbeacon(Context& ctx);
 
-  FrequencyRamp Ramp;  // Timer5 frequency ramp
+  BeaconTracking Tracking;  // Timer3 link cycle
+  FrequencyRamp Ramp;       // Timer5 frequency ramp
+  // The hidden indicator: the alignment error, blue in the beam, else silver.
+  Label Label16{"", clSilver, false};
 
   void FormShow() override;
+
+  // ENTER steps.
+  void startPairRamp();    // FREQ: to the pair's Beacon frequency
+  void startAdjustRamp();  // FREQ ADJUST MK3: to the keyed frequency
 
  protected:
   // Keys 0 and 7 never change the Beacon's screen.

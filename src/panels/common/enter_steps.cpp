@@ -295,16 +295,18 @@ EnterStep storeReferenceAzimuth() {
   };
 }
 
-EnterStep storeSetpoint(const char* what, void (*use)(StationPanel&, Extended)) {
-  return [what, use](StationPanel& p) {
+EnterStep storeSetpoint(const char* what, void (*use)(StationPanel&, Extended),
+                        bool emptyStaysEmpty) {
+  return [what, use, emptyStaysEmpty](StationPanel& p) {
     std::string entry = value(p, Cell::R4);
-    if (entry.empty()) {
+    const bool empty = entry.empty();
+    if (empty) {
       entry = "0";
       p.cell(Cell::R4).Caption = entry;
     }
     Extended setpoint = 0;
     if (!entry::decimalNumber(p, entry, what, setpoint)) return false;
-    state(p).ReferenceEntry = entry;
+    state(p).ReferenceEntry = empty && emptyStaysEmpty ? "" : entry;
     use(p, setpoint);
     return true;
   };

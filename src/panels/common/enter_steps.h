@@ -105,8 +105,10 @@ EnterStep storeCell(Cell cell, StationSide::Text into);
 // 3L: the reference azimuth; the fix azimuth becomes it less 180, on the circle.
 EnterStep storeReferenceAzimuth();
 // 4R: the set point entry (an empty one is shown and read as "0") into
-// ReferenceEntry; its value, checked, goes to `use`.
-EnterStep storeSetpoint(const char* what, void (*use)(StationPanel&, Extended));
+// ReferenceEntry; its value, checked, goes to `use`. With `emptyStaysEmpty` an
+// empty entry is stored empty, as the Beacon keeps it.
+EnterStep storeSetpoint(const char* what, void (*use)(StationPanel&, Extended),
+                        bool emptyStaysEmpty = false);
 // "If you enter this you will lose lock": on OK the reciprocal azimuth is taken.
 EnterStep askBeforeLosingLock();
 // The scan limit `into` becomes the antenna direction `direction` reads now, with

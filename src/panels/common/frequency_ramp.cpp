@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "panels/common/enter_steps.h"
 #include "panels/common/station_panel.h"
 #include "setup/link_evaluation.h"
 
@@ -34,6 +35,23 @@ void FrequencyRamp::startAdjustRamp(int targetMhz) {
   kind_ = Kind::Adjust;
   Target = targetMhz;
   Timer5.start();
+}
+
+int pairFrequency(const StationSide& side, int n) {
+  static const int mobile[] = {9200, 9300, 9230, 9270};
+  static const int counter[] = {9230, 9270, 9200, 9300};
+  const bool isMobile = side.freq == &SimulationState::MobileFreq;
+  return isMobile ? mobile[n] : counter[n];
+}
+
+void FrequencyRamp::startForPair() {
+  const int n = entry::pairDigit(panel_.state().*own_.freqPairText);
+  if (n >= 0) startPairRamp(pairFrequency(own_, n));
+}
+
+void FrequencyRamp::startForAdjust(const std::string& keyed) {
+  long target = 0;
+  if (readWholeNumber(keyed, target)) startAdjustRamp(static_cast<int>(target));
 }
 
 void FrequencyRamp::Timer5Timer() {
@@ -80,14 +98,15 @@ void FrequencyRamp::adjustTick() {
   if (frequency == std::to_string(Target)) Timer5.stop();
 
   // Strong signal with the antenna on the station, or just short of it while the
-  // two frequencies lie 30 MHz apart.
+  // two frequencies lie 30 MHz apart (on the Beacon: while they lie 30 MHz apart).
   Extended d = directionDifference(s.FixAzimuth, s.AntennaBearing);
   long shown = 0;
   long partner = 0;
   bool spaced = readWholeNumber(panel_.cell(Cell::R3).Caption, shown) &&
                 readWholeNumber(s.*other_.freq, partner) &&
                 (shown - partner == 30 || partner - shown == 30);
-  bool strong = (d >= 0 && d < 2) || (d >= -2 && d < 0 && spaced);
+  bool strong =
+      pages_.barsBySpacingOnly ? spaced : (d >= 0 && d < 2) || (d >= -2 && d < 0 && spaced);
   panel_.cell(Cell::L4).Caption = "SIGNL : " + std::string(strong ? 13 : 2, '\x7f');
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/scheduler.h"
@@ -22,6 +23,9 @@ class FrequencyRamp {
   struct Pages {
     std::vector<int> pair;  // the frequency pair pages
     int adjust;             // FREQ ADJUST MK3
+    // The Beacon's FREQ ADJUST MK3 shows full bars whenever the two frequencies
+    // lie 30 MHz apart; the other panels also ask the antenna.
+    bool barsBySpacingOnly = false;
   };
   FrequencyRamp(Scheduler& scheduler, StationPanel& panel, int timerOrder, Pages pages,
                 const StationSide& own, const StationSide& other);
@@ -31,6 +35,11 @@ class FrequencyRamp {
 
   void startPairRamp(int targetMhz);
   void startAdjustRamp(int targetMhz);
+  // ENTER on a frequency pair page: toward this station's frequency of the pair
+  // its pair text names (nothing for a text without a pair digit).
+  void startForPair();
+  // ENTER on FREQ ADJUST MK3: toward the frequency keyed, a whole number.
+  void startForAdjust(const std::string& keyed);
   void Timer5Timer();
 
  private:
@@ -44,6 +53,10 @@ class FrequencyRamp {
   const StationSide& other_;
   Kind kind_ = Kind::Pair;
 };
+
+// Frequency of pair n (0..3) for a station side: the Mobile's 9200, 9300, 9230,
+// 9270; the counter station's 9230, 9270, 9200, 9300.
+int pairFrequency(const StationSide& side, int n);
 
 // One step of at most `step` from `value` toward `target`.
 int stepToward(int value, int target, int step);

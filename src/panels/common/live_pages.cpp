@@ -13,15 +13,6 @@ bool lists(const std::vector<int>& v, int n) {
   return std::find(v.begin(), v.end(), n) != v.end();
 }
 
-std::string bars(int n) {
-  return std::string(static_cast<std::size_t>(n), '\x7f');
-}
-
-// "-" and base less a draw of 0 .. spread-1.
-std::string level(LiveReadings& r, int base, int spread) {
-  return "-" + std::to_string(base - r.random.random(spread));
-}
-
 }  // namespace
 
 LivePageEffects writeLivePage(StationPanel& panel, const std::vector<LivePageRow>& rows,
@@ -36,6 +27,13 @@ LivePageEffects writeLivePage(StationPanel& panel, const std::vector<LivePageRow
 }
 
 namespace reading {
+
+std::string bars(int n) {
+  return std::string(static_cast<std::size_t>(n), '\x7f');
+}
+std::string level(LiveReadings& r, int base, int spread) {
+  return "-" + std::to_string(base - r.random.random(spread));
+}
 
 std::string empty(LiveReadings&) {
   return "";
@@ -81,6 +79,9 @@ std::string azimuthCaption(LiveReadings& r) {
 }
 std::string lockedBars(LiveReadings&) {
   return "SGNL:  " + bars(10);
+}
+std::string jitteredBars(LiveReadings& r) {
+  return lockedBars(r) + bars(r.random.random(2));
 }
 std::string strongSignal(LiveReadings& r) {
   return level(r, 42, 2);

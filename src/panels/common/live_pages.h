@@ -26,14 +26,14 @@ enum class LinkState {
 struct LiveReadings {
   LiveReadings(RandomSource& r, std::string servoText) : random(r), servo(std::move(servoText)) {}
   RandomSource& random;
-  std::string servo;     // ServoText
-  std::string distance;  // fixed with 2 decimals
-  std::string azimuth;   // the reported azimuth, fixed with 2 decimals
+  std::string servo;            // ServoText
+  std::string distance;         // fixed with 2 decimals
+  std::string azimuth;          // the reported azimuth, fixed with 2 decimals
   std::string pageFourAzimuth;  // the same with the jitter of a remote OPERATE page 4
-  std::string range;     // the range to the station, fixed with 2 decimals
-  std::string bearing;   // AntennaBearing, fixed with 2 decimals
-  std::string heading;   // fixed with 2 decimals
-  bool beacon = false;   // a beacon reports no azimuth or heading
+  std::string range;            // the range to the station, fixed with 2 decimals
+  std::string bearing;          // AntennaBearing, fixed with 2 decimals
+  std::string heading;          // fixed with 2 decimals
+  bool beacon = false;          // a beacon reports no azimuth or heading
 };
 
 // One text a cycle writes into a cell.
@@ -62,6 +62,10 @@ LivePageEffects writeLivePage(StationPanel& panel, const std::vector<LivePageRow
 
 // The readings every panel's pages show.
 namespace reading {
+std::string bars(int n);  // n signal bars
+// "-" and base less a draw of 0 .. spread-1.
+std::string level(LiveReadings& r, int base, int spread);
+
 std::string empty(LiveReadings&);
 std::string starredDistance(LiveReadings&);  // "DIST:                *"
 std::string starredAzimuth(LiveReadings&);   // "AZM:                 *"
@@ -77,6 +81,7 @@ std::string servoPrompt(LiveReadings&);      // ServoText and "     >N"
 std::string distanceCaption(LiveReadings&);  // "DIST:       " and the distance
 std::string azimuthCaption(LiveReadings&);   // "AZM:        " and the azimuth (a beacon: starred)
 std::string lockedBars(LiveReadings&);       // "SGNL:  " and 10 bars
+std::string jitteredBars(LiveReadings&);     // "SGNL:  " and 10 or 11 bars
 std::string strongSignal(LiveReadings&);     // "-41" .. "-42"
 std::string distance(LiveReadings&);
 std::string azimuth(LiveReadings&);  // empty for a beacon

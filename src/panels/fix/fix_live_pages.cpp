@@ -10,9 +10,6 @@ using namespace reading;
 
 namespace {
 
-std::string jitteredBars(LiveReadings& r) {
-  return lockedBars(r) + std::string(static_cast<std::size_t>(r.random.random(2)), '\x7f');
-}
 std::string strongLevel(LiveReadings& r) {
   return "-" + std::to_string(42 - r.random.random(3));
 }

@@ -9,7 +9,6 @@ void fixRemoteAccess(StationPanel& panel) {
   panel.enterScreen(panel.ApdStatusLight1.LitColor == clLime ? 37 : 82);
 }
 
-
 // keys[d] is where digit d leads; keys 0 and 7 never change the screen. COMM
 // SET-UP's keys 4 and 5 open ALARM SOUND and CONTROL BYTE, which it does not list.
 std::vector<MenuRow> fixMenus() {
@@ -24,7 +23,9 @@ std::vector<MenuRow> fixMenus() {
       {22, {none, 23, 24, 25, 26, 27}},
       {29, {none, 30, 31, 32, 33, 34}},
       {37, {none, 38, 51, 63, 69, none, 71}},
-      {39, {none, none, none, none, none, none, none, none, powerKey<kMobileSide>, rangeKey<kMobileSide>}},
+      {39,
+       {none, none, none, none, none, none, none, none, powerKey<kMobileSide>,
+        rangeKey<kMobileSide>}},
       {51, {none, 42, 46, 50, 52, 56, 62}},
       {42, {none, 43, 44, 45}},
       {46, {none, 47, none, 48, 49}},

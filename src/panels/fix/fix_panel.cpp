@@ -63,25 +63,13 @@ void Tfix::SlewStep() {
   ctx_.links().stepAidSweep();
 }
 
-namespace {
-
-// The Fix frequency of pair n: 9230, 9270, 9200, 9300.
-int pairFixFrequency(int n) {
-  static const int freqs[] = {9230, 9270, 9200, 9300};
-  return freqs[n];
-}
-
-}  // namespace
-
 void Tfix::startPairRamp() {
-  int n = entry::pairDigit(state().CounterFreqPairText);
-  if (n >= 0) Ramp.startPairRamp(pairFixFrequency(n));
+  Ramp.startForPair();
 }
 
 void Tfix::startAdjustRamp() {
   FixFreqTarget = value(Cell::R3);
-  long target = 0;
-  if (readWholeNumber(FixFreqTarget, target)) Ramp.startAdjustRamp(static_cast<int>(target));
+  Ramp.startForAdjust(FixFreqTarget);
 }
 
 std::string Tfix::servoText(const char* step) const {

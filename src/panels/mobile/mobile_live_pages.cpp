@@ -22,11 +22,7 @@ const std::vector<LivePageRow>& mobileLivePages() {
        std::nullopt,
        true},
       {{OnTarget}, {4}, {{L1, distance}, {L2, azimuth}}, std::nullopt, true},
-      {{OnTarget},
-       {39},
-       {{L1, range}, {L2, azimuth}, {L3, strongSignalDb}},
-       std::nullopt,
-       true},
+      {{OnTarget}, {39}, {{L1, range}, {L2, azimuth}, {L3, strongSignalDb}}, std::nullopt, true},
 
       // Linked, off target.
       {{InBeam, OutOfBeam}, {9}, {{L4, twoBarSignal}}},

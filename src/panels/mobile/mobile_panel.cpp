@@ -12,16 +12,6 @@
 
 namespace kestrom {
 
-namespace {
-
-// The mobile frequency of pair n: 9200, 9300, 9230, 9270.
-int pairMobileFrequency(int n) {
-  static const int freqs[] = {9200, 9300, 9230, 9270};
-  return freqs[n];
-}
-
-}  // namespace
-
 const PanelTables& mobilePanelTables() {
   static const PanelTables tables = [] {
     PanelTables t;
@@ -62,13 +52,11 @@ void Tmobile::OnOffKey() {
 }
 
 void Tmobile::startPairRamp() {
-  int n = entry::pairDigit(state().MobileFreqPairText);
-  if (n >= 0) Ramp.startPairRamp(pairMobileFrequency(n));
+  Ramp.startForPair();
 }
 
 void Tmobile::startAdjustRamp() {
-  long target = 0;
-  if (readWholeNumber(value(Cell::R3), target)) Ramp.startAdjustRamp(static_cast<int>(target));
+  Ramp.startForAdjust(value(Cell::R3));
 }
 
 void Tmobile::operatingModeEntered() {
