@@ -1,60 +1,112 @@
 #include "qt/application.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "qt/about_box_view.h"
 #include "qt/aid_display_view.h"
 #include "qt/app_icon.h"
+#include "qt/beacon_panel_view.h"
 #include "qt/bearing_window_view.h"
 #include "qt/config_view_view.h"
 #include "qt/distance_adjust_view.h"
-#include "qt/beacon_panel_view.h"
 #include "qt/fix_panel_view.h"
 #include "qt/mk3_unit_view.h"
 #include "qt/mobile_panel_view.h"
 #include "qt/prescreen_view.h"
 #include "qt/serial_output_view.h"
 #include "qt/setup_window_view.h"
+#include "qt/startup_trace.h"
+#include "windows/about_box.h"
 #include "windows/aid_display.h"
 #include "windows/bearing_window.h"
 #include "windows/config_view.h"
 #include "windows/distance_adjust.h"
+#include "windows/mk3_unit.h"
 
 namespace kestrom {
 
+namespace {
+
+// Stands in the hub's list for a window's view until the window is first shown,
+// then makes it; the view it makes draws itself from then on.
+class DeferredView : public ModelView {
+ public:
+  DeferredView(const WindowModel& model, std::function<void()> make)
+      : model_(model), make_(std::move(make)) {}
+  void refreshFromModel() override {
+    if (!make_ || !model_.Visible()) return;
+    auto make = std::move(make_);
+    make_ = nullptr;
+    make();
+  }
+
+ private:
+  const WindowModel& model_;
+  std::function<void()> make_;
+};
+
+}  // namespace
+
 Application::Application()
     : sim_(Services{random_, clock_, dialogs_, tone_, help_, serial_}), hub_(sim_) {
-  // The program icon is every window's icon.
-  QApplication::setWindowIcon(appIcon());
-
-  // One view per window, in the order the windows are created.
+  startup::mark("models created");
   auto setup = std::make_unique<SetupWindowView>(sim_, hub_);
   // The serial output settings fill the setup window's right-hand half.
   new SerialOutputView(sim_, hub_, setup->rightHalf());
   views_.push_back(std::move(setup));
-  views_.push_back(std::make_unique<MobilePanelView>(sim_.mobilePanel(), hub_));
-  views_.push_back(std::make_unique<AboutBoxView>(sim_.aboutBox(), hub_));
-  views_.push_back(std::make_unique<BeaconPanelView>(sim_.beaconPanel(), hub_));
-  views_.push_back(std::make_unique<FixPanelView>(sim_.fixPanel(), hub_));
+  startup::mark("setup window view");
+
+  deferred(sim_.mobilePanel(),
+           [this] { return std::make_unique<MobilePanelView>(sim_.mobilePanel(), hub_); });
+  deferred(sim_.aboutBox(),
+           [this] { return std::make_unique<AboutBoxView>(sim_.aboutBox(), hub_); });
+  deferred(sim_.beaconPanel(),
+           [this] { return std::make_unique<BeaconPanelView>(sim_.beaconPanel(), hub_); });
+  deferred(sim_.fixPanel(),
+           [this] { return std::make_unique<FixPanelView>(sim_.fixPanel(), hub_); });
   // The auxiliary windows open below the panels, clear of the menu bar.
-  placed(std::make_unique<BearingWindowView>(sim_.bearingWindow(), hub_), {180, 520});
-  placed(std::make_unique<AidDisplayView>(sim_.aidDisplay(), hub_), {0, 520});
-  placed(std::make_unique<DistanceAdjustView>(sim_.distanceAdjust(), hub_), {520, 520});
-  placed(std::make_unique<ConfigViewView>(sim_.configView(), hub_), {790, 520});
-  placed(std::make_unique<Mk3UnitView>(sim_.mk3Unit(), hub_), {0, 790});
+  deferred(sim_.bearingWindow(), {180, 520},
+           [this] { return std::make_unique<BearingWindowView>(sim_.bearingWindow(), hub_); });
+  deferred(sim_.aidDisplay(), {0, 520},
+           [this] { return std::make_unique<AidDisplayView>(sim_.aidDisplay(), hub_); });
+  deferred(sim_.distanceAdjust(), {520, 520},
+           [this] { return std::make_unique<DistanceAdjustView>(sim_.distanceAdjust(), hub_); });
+  deferred(sim_.configView(), {790, 520},
+           [this] { return std::make_unique<ConfigViewView>(sim_.configView(), hub_); });
+  deferred(sim_.mk3Unit(), {0, 790},
+           [this] { return std::make_unique<Mk3UnitView>(sim_.mk3Unit(), hub_); });
   views_.push_back(std::make_unique<PrescreenView>(sim_.prescreen(), hub_));
+  startup::mark("prescreen view");
 }
 
-Application::~Application() = default;
+Application::~Application() {
+  // The views leave the hub before the simulator goes, and so do the stand-ins.
+  views_.clear();
+  for (const auto& stub : deferred_) hub_.removeView(stub.get());
+}
 
-void Application::placed(std::unique_ptr<QWidget> view, QPoint topLeft) {
-  view->move(topLeft);
-  views_.push_back(std::move(view));
+void Application::deferred(const WindowModel& model, MakeView make) {
+  auto stub = std::make_unique<DeferredView>(
+      model, [this, make = std::move(make)] { views_.push_back(make()); });
+  hub_.addView(stub.get());
+  deferred_.push_back(std::move(stub));
+}
+
+void Application::deferred(const WindowModel& model, QPoint topLeft, MakeView make) {
+  deferred(model, [make = std::move(make), topLeft] {
+    std::unique_ptr<QWidget> view = make();
+    view->move(topLeft);
+    return view;
+  });
 }
 
 void Application::start() {
   sim_.start();
   hub_.refreshAll();
+  startup::mark("setup window shown");
+  // The program icon, every window's icon, is drawn once the setup window is up.
+  QTimer::singleShot(0, [] { QApplication::setWindowIcon(appIcon()); });
 }
 
 }  // namespace kestrom

@@ -4,6 +4,7 @@
 // every event (view_hub.h); the real serial port, tone player and help window;
 // and the application that drives the scheduler from a precise timer (main.cpp).
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,8 +20,10 @@
 
 namespace kestrom {
 
-// The running program: the real seams, the simulator and one view per window,
-// created in the simulator's window order.
+// The running program: the real seams, the simulator and one view per window.
+// The models are all created at start, in the system's window order; a window's
+// Qt view is made the first time its model is shown, so start-up builds only the
+// setup window and the prescreen.
 class Application {
  public:
   Application();
@@ -30,7 +33,11 @@ class Application {
   void start();
 
  private:
-  void placed(std::unique_ptr<QWidget> view, QPoint topLeft);
+  using MakeView = std::function<std::unique_ptr<QWidget>()>;
+  // The view of `model`, made by `make` when the model is first shown.
+  void deferred(const WindowModel& model, MakeView make);
+  // The same, moved to `topLeft` before it first shows.
+  void deferred(const WindowModel& model, QPoint topLeft, MakeView make);
 
   StdRandom random_;
   SystemClock clock_;
@@ -41,6 +48,7 @@ class Application {
   Simulator sim_;
   ViewHub hub_;
   std::vector<std::unique_ptr<QWidget>> views_;
+  std::vector<std::unique_ptr<ModelView>> deferred_;
 };
 
 }  // namespace kestrom

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "qt/application.h"
+#include "qt/startup_trace.h"
 
 namespace {
 
@@ -21,7 +22,9 @@ int main(int argc, char* argv[]) {
                  argv[0]);
     return 1;
   }
+  kestrom::startup::mark("main");
   QApplication app(argc, argv);
+  kestrom::startup::mark("QApplication");
   // The application's title (message boxes use it); window captions stay as they are.
   QApplication::setApplicationName(QStringLiteral("Kestrm mk 4 Simulator"));
   kestrom::Application simulator;

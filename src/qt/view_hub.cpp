@@ -74,7 +74,9 @@ void ViewHub::removeView(ModelView* view) {
 void ViewHub::refreshAll() {
   if (refreshing_) return;
   refreshing_ = true;
-  for (ModelView* v : views_) v->refreshFromModel();
+  // By index: a view made during the refresh (a window's view made when it is
+  // first shown) joins the list and is drawn in the same pass.
+  for (std::size_t i = 0; i < views_.size(); ++i) views_[i]->refreshFromModel();
   refreshing_ = false;
 }
 
