@@ -4,11 +4,12 @@
 
 #include "qt/about_box_view.h"
 #include "qt/aid_display_view.h"
+#include "qt/alignment_window_view.h"
 #include "qt/app_icon.h"
+#include "qt/beacon_panel_view.h"
 #include "qt/bearing_window_view.h"
 #include "qt/config_view_view.h"
 #include "qt/distance_adjust_view.h"
-#include "qt/beacon_panel_view.h"
 #include "qt/fix_panel_view.h"
 #include "qt/mk3_unit_view.h"
 #include "qt/mobile_panel_view.h"
@@ -16,6 +17,7 @@
 #include "qt/serial_output_view.h"
 #include "qt/setup_window_view.h"
 #include "windows/aid_display.h"
+#include "windows/alignment_window.h"
 #include "windows/bearing_window.h"
 #include "windows/config_view.h"
 #include "windows/distance_adjust.h"
@@ -38,6 +40,8 @@ Application::Application()
   views_.push_back(std::make_unique<FixPanelView>(sim_.fixPanel(), hub_));
   // The auxiliary windows open below the panels, clear of the menu bar.
   placed(std::make_unique<BearingWindowView>(sim_.bearingWindow(), hub_), {180, 520});
+  sim_.alignmentWindow().setPictureSearch(AlignmentWindowView::standardPictureSearch());
+  placed(std::make_unique<AlignmentWindowView>(sim_.alignmentWindow(), hub_), {900, 40});
   placed(std::make_unique<AidDisplayView>(sim_.aidDisplay(), hub_), {0, 520});
   placed(std::make_unique<DistanceAdjustView>(sim_.distanceAdjust(), hub_), {520, 520});
   placed(std::make_unique<ConfigViewView>(sim_.configView(), hub_), {790, 520});
