@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QShortcut>
 
 #include "windows/alignment_window.h"
 
@@ -132,6 +133,8 @@ AlignmentWindowView::AlignmentWindowView(TAlignfix& model, ViewHub& hub)
   close_->move((width() - close_->width()) / 2, height() - 45);
   setTabOrder(previous_, next_);
   setTabOrder(next_, close_);
+  addStepKey(Qt::Key_Right, [this] { model_.Image1Click(); });
+  addStepKey(Qt::Key_Left, [this] { model_.Image2Click(); });
 
   AlignmentWindowView::refreshControls();
 }
@@ -187,14 +190,12 @@ void AlignmentWindowView::paintEvent(QPaintEvent* event) {
   drawSightMark(p);
 }
 
-void AlignmentWindowView::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Right) {
-    forward([this] { model_.Image1Click(); });
-  } else if (event->key() == Qt::Key_Left) {
-    forward([this] { model_.Image2Click(); });
-  } else {
-    AuxWindowBase::keyPressEvent(event);
-  }
+// A key that steps the pictures wherever the keyboard is in the window; the
+// buttons would otherwise take the arrow keys to move the focus.
+void AlignmentWindowView::addStepKey(Qt::Key key, std::function<void()> step) {
+  auto* shortcut = new QShortcut(QKeySequence(key), this);
+  shortcut->setContext(Qt::WindowShortcut);
+  connect(shortcut, &QShortcut::activated, this, [this, step] { forward(step); });
 }
 
 void AlignmentWindowView::changeEvent(QEvent* event) {

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <filesystem>
+#include <functional>
 
 #include "qt/aux_window_base.h"
 #include "windows/picture_search.h"
@@ -47,10 +48,10 @@ class AlignmentWindowView : public AuxWindowBase {
  protected:
   void refreshControls() override;
   void paintEvent(QPaintEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
+  void addStepKey(Qt::Key key, std::function<void()> step);
   void showPicture();
   void showMessage(const QString& text);
 
