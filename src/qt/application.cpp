@@ -5,6 +5,7 @@
 
 #include "qt/about_box_view.h"
 #include "qt/aid_display_view.h"
+#include "qt/alignment_window_view.h"
 #include "qt/app_icon.h"
 #include "qt/beacon_panel_view.h"
 #include "qt/bearing_window_view.h"
@@ -19,6 +20,7 @@
 #include "qt/startup_trace.h"
 #include "windows/about_box.h"
 #include "windows/aid_display.h"
+#include "windows/alignment_window.h"
 #include "windows/bearing_window.h"
 #include "windows/config_view.h"
 #include "windows/distance_adjust.h"
@@ -68,6 +70,10 @@ Application::Application()
   // The auxiliary windows open below the panels, clear of the menu bar.
   deferred(sim_.bearingWindow(), {180, 520},
            [this] { return std::make_unique<BearingWindowView>(sim_.bearingWindow(), hub_); });
+  sim_.alignmentWindow().setPictureSearch(AlignmentWindowView::standardPictureSearch());
+  deferred(sim_.alignmentWindow(), {900, 40}, [this] {
+    return std::make_unique<AlignmentWindowView>(sim_.alignmentWindow(), hub_);
+  });
   deferred(sim_.aidDisplay(), {0, 520},
            [this] { return std::make_unique<AidDisplayView>(sim_.aidDisplay(), hub_); });
   deferred(sim_.distanceAdjust(), {520, 520},

@@ -5,8 +5,12 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -49,6 +53,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   forward_->setShortcut(QKeySequence::Forward);
   forward_->setEnabled(false);
 
+  find_ = new QLineEdit(this);
+  find_->setPlaceholderText(QStringLiteral("Find on this page (Ctrl+F)"));
+  find_->setAccessibleName(QStringLiteral("Find"));
+  find_->setClearButtonEnabled(true);
+  find_->setMaximumWidth(260);
+  findStatus_ = new QLabel(this);
+  findStatus_->setAccessibleName(QStringLiteral("Find result"));
+
   browser_ = new QTextBrowser(this);
   browser_->setAccessibleName(QStringLiteral("Manual page"));
   browser_->setOpenLinks(true);
@@ -63,6 +75,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   bar->addWidget(back_);
   bar->addWidget(forward_);
   bar->addStretch();
+  bar->addWidget(findStatus_);
+  bar->addWidget(find_);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -76,7 +90,36 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
 
+  auto* findKey = new QShortcut(QKeySequence::Find, this);
+  connect(findKey, &QShortcut::activated, this, [this] {
+    find_->setFocus();
+    find_->selectAll();
+  });
+  connect(find_, &QLineEdit::returnPressed, this, [this] { findText(find_->text()); });
+  auto* findBack = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Return), find_);
+  findBack->setContext(Qt::WidgetShortcut);
+  connect(findBack, &QShortcut::activated, this, [this] { findText(find_->text(), true); });
+  connect(browser_, &QTextBrowser::sourceChanged, findStatus_, &QLabel::clear);
+
   setHelpFile(QString());
+}
+
+bool HelpWindow::findText(const QString& text, bool backwards) {
+  if (text.isEmpty()) {
+    findStatus_->clear();
+    return false;
+  }
+  const QTextDocument::FindFlags flags =
+      backwards ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+  bool found = browser_->find(text, flags);
+  if (!found) {  // round again from the other end of the page
+    QTextCursor cursor = browser_->textCursor();
+    cursor.movePosition(backwards ? QTextCursor::End : QTextCursor::Start);
+    browser_->setTextCursor(cursor);
+    found = browser_->find(text, flags);
+  }
+  findStatus_->setText(found ? QString() : QStringLiteral("Not found"));
+  return found;
 }
 
 void HelpWindow::setHelpFile(const QString& helpFile) {

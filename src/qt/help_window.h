@@ -5,6 +5,8 @@
 
 #include "core/seams.h"
 
+class QLabel;
+class QLineEdit;
 class QTextBrowser;
 class QToolButton;
 
@@ -22,6 +24,12 @@ class HelpWindow : public QWidget {
   // Shows the contents page.
   void showContents();
   QTextBrowser* browser() const { return browser_; }
+  QLineEdit* findField() const { return find_; }
+  QLabel* findStatus() const { return findStatus_; }
+
+  // Finds the next place of `text` on the page, from the top again after the last
+  // one; false when the page does not have it.
+  bool findText(const QString& text, bool backwards = false);
 
   // Address of the contents page.
   static QUrl contentsUrl();
@@ -31,6 +39,8 @@ class HelpWindow : public QWidget {
   QToolButton* contents_;
   QToolButton* back_;
   QToolButton* forward_;
+  QLineEdit* find_;
+  QLabel* findStatus_;
 };
 
 // Opens the manual in the program's single help window, brought to the front

@@ -66,19 +66,12 @@ Tmenumain::Tmenumain(Context& ctx)
 
   AzimuthFrozenAlarm1.Checked = true;
   Status1.Visible = false;
-  // The alignment window and the Beacon panel are wired in by attach...().
-  AlignmentFixStation1.Enabled = false;
 
   FormCreate();
 }
 
 int Tmenumain::Level() const {
   return ComboBox2.ItemIndex + 1;
-}
-
-void Tmenumain::attachAlignmentWindow(std::function<void()> show) {
-  showAlignment_ = std::move(show);
-  AlignmentFixStation1.Enabled = static_cast<bool>(showAlignment_);
 }
 
 // ---- Reset ----
@@ -384,7 +377,7 @@ void Tmenumain::Beacon1Click() {
 }
 
 void Tmenumain::AlignmentFixStation1Click() {
-  if (showAlignment_) showAlignment_();
+  window(WindowIndex::Alignment).Show();
 }
 
 namespace {

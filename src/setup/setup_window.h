@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/controls.h"
+#include "core/scheduler.h"
 #include "core/window_model.h"
 #include "setup/context.h"
-#include "core/scheduler.h"
 #include "setup/serial_output.h"
 #include "setup/simulation_state.h"
 
@@ -56,10 +56,6 @@ class Tmenumain : public SimulatedWindow {
   // The panels' tracking timers, stopped while the scenario is edited and started
   // again by "Exit Setup". Each panel registers its tracking timer when created.
   void registerTrackingTimer(Timer& timer) { trackingTimers_.push_back(&timer); }
-
-  // Windows the menus open that are wired in once they exist. Until then their
-  // menu items stay disabled.
-  void attachAlignmentWindow(std::function<void()> show);
 
   // Called when the window closes, which ends the program.
   std::function<void()> onQuit;
@@ -147,7 +143,6 @@ class Tmenumain : public SimulatedWindow {
   CounterKind checkedCounterStation() const;
 
   std::vector<Timer*> trackingTimers_;
-  std::function<void()> showAlignment_;
 };
 
 }  // namespace kestrom

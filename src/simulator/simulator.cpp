@@ -7,6 +7,7 @@
 #include "setup/setup_window.h"
 #include "windows/about_box.h"
 #include "windows/aid_display.h"
+#include "windows/alignment_window.h"
 #include "windows/bearing_window.h"
 #include "windows/config_view.h"
 #include "windows/distance_adjust.h"
@@ -22,6 +23,7 @@ Simulator::Simulator(Services services) : services_(services) {
   beacon_ = std::make_unique<Tbeacon>(context_);
   fix_ = std::make_unique<Tfix>(context_);
   bearing_ = std::make_unique<Tabw>(context_);
+  alignment_ = std::make_unique<TAlignfix>(context_);
   aid_ = std::make_unique<Taiddisplay>(context_, *fix_);
   distance_ = std::make_unique<Tafstmenu>(context_);
   config_ = std::make_unique<Tconfigview>(context_);
@@ -49,6 +51,8 @@ WindowModel& Simulator::window(WindowIndex index) {
       return *fix_;
     case WindowIndex::Bearing:
       return *bearing_;
+    case WindowIndex::Alignment:
+      return *alignment_;
     case WindowIndex::AidDisplay:
       return *aid_;
     case WindowIndex::DistanceAdjust:

@@ -18,6 +18,7 @@ class TAboutBox;
 class Tbeacon;
 class Tfix;
 class Tabw;
+class TAlignfix;
 class Taiddisplay;
 class Tafstmenu;
 class Tconfigview;
@@ -46,6 +47,7 @@ class Simulator : private Links {
   Tbeacon& beaconPanel() { return *beacon_; }
   Tfix& fixPanel() { return *fix_; }
   Tabw& bearingWindow() { return *bearing_; }
+  TAlignfix& alignmentWindow() { return *alignment_; }
   Taiddisplay& aidDisplay() { return *aid_; }
   Tafstmenu& distanceAdjust() { return *distance_; }
   Tconfigview& configView() { return *config_; }
@@ -82,6 +84,7 @@ class Simulator : private Links {
   std::unique_ptr<Tbeacon> beacon_;
   std::unique_ptr<Tfix> fix_;
   std::unique_ptr<Tabw> bearing_;
+  std::unique_ptr<TAlignfix> alignment_;
   std::unique_ptr<Taiddisplay> aid_;
   std::unique_ptr<Tafstmenu> distance_;
   std::unique_ptr<Tconfigview> config_;

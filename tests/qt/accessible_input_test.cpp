@@ -22,6 +22,7 @@
 #include "panels/mobile/mobile_panel.h"
 #include "qt/about_box_view.h"
 #include "qt/aid_display_view.h"
+#include "qt/alignment_window_view.h"
 #include "qt/bearing_window_view.h"
 #include "qt/config_view_view.h"
 #include "qt/distance_adjust_view.h"
@@ -36,6 +37,7 @@
 #include "support/fakes.h"
 #include "windows/about_box.h"
 #include "windows/aid_display.h"
+#include "windows/alignment_window.h"
 #include "windows/bearing_window.h"
 #include "windows/config_view.h"
 #include "windows/distance_adjust.h"
@@ -129,6 +131,7 @@ class AccessibleInputTest : public QObject {
     distance = add<DistanceAdjustView>(rig->sim.distanceAdjust(), *hub);
     config = add<ConfigViewView>(rig->sim.configView(), *hub);
     add<Mk3UnitView>(rig->sim.mk3Unit(), *hub);
+    add<AlignmentWindowView>(rig->sim.alignmentWindow(), *hub);
     add<PrescreenView>(rig->sim.prescreen(), *hub);
     rig->sim.start();
     hub->refreshAll();
@@ -145,8 +148,9 @@ class AccessibleInputTest : public QObject {
   void everyControlShowsItsModelAfterItsAccessibleAction() {
     enterSetup();
     for (WindowModel* w : std::initializer_list<WindowModel*>{
-             &rig->sim.mobilePanel(), &rig->sim.fixPanel(), &rig->sim.aboutBox(), &rig->sim.bearingWindow(),
-             &rig->sim.aidDisplay(), &rig->sim.distanceAdjust(), &rig->sim.configView(), &rig->sim.mk3Unit()})
+             &rig->sim.mobilePanel(), &rig->sim.fixPanel(), &rig->sim.aboutBox(),
+             &rig->sim.bearingWindow(), &rig->sim.aidDisplay(), &rig->sim.distanceAdjust(),
+             &rig->sim.configView(), &rig->sim.mk3Unit(), &rig->sim.alignmentWindow()})
       w->Show();
     hub->refreshAll();
     HelpWindow help;
@@ -203,11 +207,12 @@ class AccessibleInputTest : public QObject {
       }
     }
     // Every kind was met: the panels' keys and the windows' buttons, the radio
-    // buttons and boxes, the eleven lists, both edits and the slider.
+    // buttons and boxes, the eleven lists, both edits and the manual's find field,
+    // and the slider.
     QVERIFY(buttons >= 40);
     QVERIFY(boxes >= 10);
     QCOMPARE(lists, 4 + 7);
-    QCOMPARE(edits, 2);
+    QCOMPARE(edits, 3);
     QCOMPARE(sliders, 1);
 
     // Menu items, but the one that ends the program: a check mark pressed on shows

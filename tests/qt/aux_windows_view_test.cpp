@@ -9,6 +9,7 @@
 #include "panels/fix/fix_panel.h"
 #include "qt/about_box_view.h"
 #include "qt/aid_display_view.h"
+#include "qt/alignment_window_view.h"
 #include "qt/bearing_window_view.h"
 #include "qt/config_view_view.h"
 #include "qt/distance_adjust_view.h"
@@ -18,6 +19,7 @@
 #include "support/fakes.h"
 #include "windows/about_box.h"
 #include "windows/aid_display.h"
+#include "windows/alignment_window.h"
 #include "windows/bearing_window.h"
 #include "windows/config_view.h"
 #include "windows/distance_adjust.h"
@@ -52,6 +54,8 @@ class AuxWindowsViewTest : public QObject {
     std::vector<std::pair<std::unique_ptr<AuxWindowBase>, WindowModel*>> windows;
     windows.emplace_back(std::make_unique<BearingWindowView>(rig.sim.bearingWindow(), hub),
                          &rig.sim.bearingWindow());
+    windows.emplace_back(std::make_unique<AlignmentWindowView>(rig.sim.alignmentWindow(), hub),
+                         &rig.sim.alignmentWindow());
     windows.emplace_back(std::make_unique<AidDisplayView>(rig.sim.aidDisplay(), hub),
                          &rig.sim.aidDisplay());
     windows.emplace_back(std::make_unique<DistanceAdjustView>(rig.sim.distanceAdjust(), hub),

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -220,6 +222,46 @@ class SmallWindowsViewTest : public QObject {
       }
     }
     QVERIFY(pageCount >= 10);
+  }
+
+  // Every picture a page shows is a real screenshot in the manual, and every window
+  // has its page with its picture.
+  void everyManualPictureIsThereAndEveryWindowHasOne() {
+    QtHelpViewer help;
+    help.openContents("KESTROM SIMULATOR.HLP");
+    QSet<QString> shown;
+    QDirIterator pages(":/manual", {"*.html"});
+    const QRegularExpression img(QStringLiteral("<img src=\"([^\"]+)\""));
+    while (pages.hasNext()) {
+      const QString page = pages.next();
+      QFile file(page);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString html = QString::fromUtf8(file.readAll());
+      for (auto it = img.globalMatch(html); it.hasNext();) {
+        const QString src = it.next().captured(1);
+        const QImage picture(":/manual/" + src);
+        QVERIFY2(!picture.isNull(), qPrintable(page + " shows missing " + src));
+        QVERIFY2(picture.width() > 16, qPrintable(src + " is a placeholder"));
+        shown.insert(src);
+      }
+    }
+    for (const char* window : {"setup-window", "mobile-panel", "fix-panel", "beacon-panel",
+                               "aid-display", "bearing-window", "distance-adjust", "config-view",
+                               "mk3-unit", "about-box", "telescope"}) {
+      QVERIFY2(shown.contains(QStringLiteral("pictures/%1.png").arg(window)), window);
+    }
+  }
+
+  void findOnAPageGoesRoundAndSaysWhenThereIsNothing() {
+    HelpWindow window;
+    window.showContents();
+    QVERIFY(window.findText(QStringLiteral("Troubleshooting")));
+    QVERIFY(window.browser()->textCursor().hasSelection());
+    QVERIFY(window.findText(QStringLiteral("Troubleshooting")));
+    QVERIFY(window.findText(QStringLiteral("Troubleshooting")));  // round from the top
+    QVERIFY(window.findStatus()->text().isEmpty());
+    QVERIFY(!window.findText(QStringLiteral("no such words here")));
+    QCOMPARE(window.findStatus()->text(), QStringLiteral("Not found"));
   }
 
  private:

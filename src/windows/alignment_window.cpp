@@ -1,0 +1,45 @@
+#include "windows/alignment_window.h"
+
+namespace kestrom {
+
+const std::array<const char*, TAlignfix::kPictures> TAlignfix::PictureFiles = {
+    "tele.gif",  "tele1.gif",  "tele2.gif",  "tele3.gif",  "tele4.gif",  "tele5.gif",
+    "tele6.gif", "tele15.gif", "tele14.gif", "tele13.gif", "tele12.gif", "tele11.gif"};
+
+const char* TAlignfix::pictureFile(int index) {
+  if (index < 1 || index > kPictures) return "";
+  return PictureFiles[index - 1];
+}
+
+TAlignfix::TAlignfix(Context& ctx)
+    : SimulatedWindow(ctx, WindowIndex::Alignment,
+                      "Alignment of Kestrom Fix Station With Telescope", 356, 470) {
+  load(1);  // the window's own picture until it is first shown
+}
+
+void TAlignfix::setPictureSearch(PictureSearch search) {
+  search_ = std::move(search);
+  Image3.Where = search_.find(Image3.FileName);
+}
+
+void TAlignfix::FormShow() {
+  load(1);
+}
+
+void TAlignfix::Image1Click() {
+  load(Index == kPictures ? 1 : Index + 1);
+}
+
+void TAlignfix::Image2Click() {
+  load(Index == 1 ? kPictures : Index - 1);
+}
+
+// A picture is looked up again on every step, so a file put in place while the
+// window is open shows at the next step onto it.
+void TAlignfix::load(int index) {
+  Index = index;
+  Image3.FileName = pictureFile(index);
+  Image3.Where = search_.find(Image3.FileName);
+}
+
+}  // namespace kestrom

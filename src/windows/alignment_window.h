@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/window_model.h"
+#include "setup/context.h"
+#include "windows/picture_search.h"
+
+namespace kestrom {
+
+// The Fix station's alignment telescope: a fixed drawing of the telescope with
+// its "V" sight mark, the view through it (Image3) and two arrows that step
+// through twelve pictures of that view, as if the antenna were turned.
+class TAlignfix : public SimulatedWindow {
+ public:
+  explicit TAlignfix(Context& ctx);
+
+  static constexpr int kPictures = 12;
+  static constexpr int kPictureSize = 140;
+  // The picture file of index 1..12: the landmark centred, then drifting one way
+  // (tele1..tele6), then coming back from the other side (tele15..tele11).
+  static const std::array<const char*, kPictures> PictureFiles;
+  static const char* pictureFile(int index);
+
+  // The view picture: the file it shows and where that was found, or, for a file
+  // found nowhere, the message shown in its place.
+  struct Picture {
+    std::string FileName;
+    PictureSearch::Found Where;
+  };
+  Picture Image3;
+  int Index = 1;  // 1..12
+
+  // Where the pictures are looked for; the working directory alone until set.
+  void setPictureSearch(PictureSearch search);
+
+  // Shown: back to the first picture, the one with the landmark in the sight.
+  void FormShow() override;
+  // Made the active window again: nothing changes, so an arrow steps on from
+  // the picture on show.
+  void FormActivate() {}
+  void Image1Click();               // next picture
+  void Image2Click();               // previous picture
+  void BitBtn3Click() { Close(); }  // "Close"
+
+ private:
+  void load(int index);
+
+  PictureSearch search_;
+};
+
+}  // namespace kestrom
