@@ -5,7 +5,12 @@
 // view hub's precise timer) and sends an ASCII telegram four times a second. A
 // reader thread timestamps each telegram's arrival on the far side of the line.
 //
-//   telegram_cadence [--seconds N]     (default 60)
+//   telegram_cadence [--seconds N] [--load]     (default 60 s, quiet)
+//
+// With --load the program is kept busy as a trainee would keep it: the three
+// panels, the AID display and the distance adjuster are shown and redrawn, the
+// adjuster's slider moves all the time, an alarm sounds through the real tone
+// player and a message box stands open.
 //
 // Prints, for the arrivals and for the sender's own writes, the number of
 // telegrams, the median, 99th percentile and largest deviation of the interval
@@ -18,7 +23,8 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
@@ -30,12 +36,23 @@
 #include <thread>
 #include <vector>
 
-#include "simulator/simulator.h"
+#include "panels/beacon/beacon_panel.h"
+#include "panels/fix/fix_panel.h"
+#include "panels/mobile/mobile_panel.h"
+#include "qt/aid_display_view.h"
+#include "qt/beacon_panel_view.h"
+#include "qt/distance_adjust_view.h"
+#include "qt/fix_panel_view.h"
+#include "qt/mobile_panel_view.h"
 #include "qt/qt_serial_port.h"
 #include "qt/qt_services.h"
+#include "qt/tone_player.h"
 #include "qt/view_hub.h"
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
+#include "simulator/simulator.h"
+#include "windows/aid_display.h"
+#include "windows/distance_adjust.h"
 
 using namespace kestrom;
 
@@ -153,13 +170,63 @@ void print(const char* what, std::size_t count, const Cadence& c) {
 
 }  // namespace
 
+// The busy program of --load: its views, and the timers that keep them busy.
+struct Load {
+  std::vector<std::unique_ptr<QWidget>> views;
+  QTimer slider;
+  QTimer alarm;
+  QTimer redraw;
+  std::unique_ptr<QMessageBox> box;
+};
+
+void startLoad(Load& load, Simulator& sim, ViewHub& hub, QtTonePlayer& tone) {
+  load.views.push_back(std::make_unique<MobilePanelView>(sim.mobilePanel(), hub));
+  load.views.push_back(std::make_unique<FixPanelView>(sim.fixPanel(), hub));
+  load.views.push_back(std::make_unique<BeaconPanelView>(sim.beaconPanel(), hub));
+  load.views.push_back(std::make_unique<AidDisplayView>(sim.aidDisplay(), hub));
+  load.views.push_back(std::make_unique<DistanceAdjustView>(sim.distanceAdjust(), hub));
+  for (WindowModel* w :
+       std::initializer_list<WindowModel*>{&sim.mobilePanel(), &sim.fixPanel(), &sim.beaconPanel(),
+                                           &sim.aidDisplay(), &sim.distanceAdjust()})
+    w->Show();
+  hub.refreshAll();
+
+  // The slider swept up and down, as a trainee drags it.
+  QObject::connect(&load.slider, &QTimer::timeout, [&sim, &hub] {
+    Tafstmenu& adjust = sim.distanceAdjust();
+    static int step = 7;
+    if (adjust.TrackBar1.Position + step < 0 || adjust.TrackBar1.Position + step > 3000)
+      step = -step;
+    adjust.TrackBar1Change(adjust.TrackBar1.Position + step);
+    hub.refreshAll();
+  });
+  load.slider.start(20);
+  // The alarm tone, again and again.
+  QObject::connect(&load.alarm, &QTimer::timeout, [&tone] {
+    tone.play({{1000, 300}, {0, 100}, {1000, 300}});
+  });
+  load.alarm.start(1000);
+  // Every window redrawn whole, as often as a display refreshes.
+  QObject::connect(&load.redraw, &QTimer::timeout, [&load] {
+    for (auto& v : load.views) v->repaint();
+  });
+  load.redraw.start(16);
+  load.box = std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Kestrom"),
+                                           QStringLiteral("If you enter this you will lose lock"),
+                                           QMessageBox::Ok | QMessageBox::Cancel);
+  load.box->open();
+}
+
 int main(int argc, char* argv[]) {
   int seconds = 60;
+  bool loaded = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
       seconds = std::atoi(argv[++i]);
+    } else if (std::strcmp(argv[i], "--load") == 0) {
+      loaded = true;
     } else {
-      std::fprintf(stderr, "usage: %s [--seconds N]\n", argv[0]);
+      std::fprintf(stderr, "usage: %s [--seconds N] [--load]\n", argv[0]);
       return 2;
     }
   }
@@ -177,7 +244,10 @@ int main(int argc, char* argv[]) {
   }
   setenv("KESTROM_COM1", slaveName, 1);
 
-  QCoreApplication app(argc, argv);
+  // Widgets need a display; without one they draw offscreen.
+  if (!std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
   StdRandom random;
   SystemClock clock;
   PrintedDialogs dialogs;
@@ -188,6 +258,9 @@ int main(int argc, char* argv[]) {
   Simulator sim(Services{random, clock, dialogs, tone, help, timed});
   ViewHub hub(sim);
   sim.start();
+  QtTonePlayer realTone;
+  Load load;
+  if (loaded) startLoad(load, sim, hub, realTone);
 
   SerialOutput& out = sim.setupWindow().Serial;
   sim.setupWindow().MaskEdit1.Text = "00126";
@@ -205,7 +278,8 @@ int main(int argc, char* argv[]) {
   arrivals.reserve(static_cast<std::size_t>(seconds) * 8 + 16);
   std::thread reader(readArrivals, master, std::cref(stop), std::ref(arrivals));
 
-  std::printf("sending on %s for %d s ...\n", slaveName, seconds);
+  std::printf("sending on %s for %d s%s ...\n", slaveName, seconds,
+              loaded ? " under load (panels, AID display, slider, alarm, message box)" : "");
   std::fflush(stdout);
   QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
   QCoreApplication::exec();
