@@ -53,10 +53,9 @@ class DeferredView : public ModelView {
 Application::Application()
     : sim_(Services{random_, clock_, dialogs_, tone_, help_, serial_}), hub_(sim_) {
   startup::mark("models created");
-  auto setup = std::make_unique<SetupWindowView>(sim_, hub_);
   // The serial output settings fill the setup window's right-hand half.
-  new SerialOutputView(sim_, hub_, setup->rightHalf());
-  views_.push_back(std::move(setup));
+  views_.push_back(std::make_unique<SetupWindowView>(
+      sim_, hub_, [this](QWidget* rightHalf) { new SerialOutputView(sim_, hub_, rightHalf); }));
   startup::mark("setup window view");
 
   deferred(sim_.mobilePanel(),
@@ -71,9 +70,8 @@ Application::Application()
   deferred(sim_.bearingWindow(), {180, 520},
            [this] { return std::make_unique<BearingWindowView>(sim_.bearingWindow(), hub_); });
   sim_.alignmentWindow().setPictureSearch(AlignmentWindowView::standardPictureSearch());
-  deferred(sim_.alignmentWindow(), {900, 40}, [this] {
-    return std::make_unique<AlignmentWindowView>(sim_.alignmentWindow(), hub_);
-  });
+  deferred(sim_.alignmentWindow(), {900, 40},
+           [this] { return std::make_unique<AlignmentWindowView>(sim_.alignmentWindow(), hub_); });
   deferred(sim_.aidDisplay(), {0, 520},
            [this] { return std::make_unique<AidDisplayView>(sim_.aidDisplay(), hub_); });
   deferred(sim_.distanceAdjust(), {520, 520},

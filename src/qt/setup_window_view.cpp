@@ -1,4 +1,5 @@
 #include "qt/setup_window_view.h"
+#include "qt/startup_trace.h"
 
 #include "qt/control_sync.h"
 
@@ -64,6 +65,20 @@ SetupWindowView::SetupWindowView(Simulator& sim, ViewHub& hub, QWidget* parent)
   setWindowTitle(qs(model_.Caption()));
   buildMenus();
   buildBody();
+  attach();
+}
+
+SetupWindowView::SetupWindowView(Simulator& sim, ViewHub& hub,
+                                 std::function<void(QWidget*)> fillRightHalf)
+    : model_(sim.setupWindow()), hub_(hub), fillRightHalf_(std::move(fillRightHalf)) {
+  setObjectName(QStringLiteral("menumain"));
+  setWindowTitle(qs(model_.Caption()));
+  buildMenus();
+  startup::mark("setup window menus");
+  attach();
+}
+
+void SetupWindowView::attach() {
   model_.onQuit = [this] { endProgram(); };
   connect(qApp, &QGuiApplication::focusWindowChanged, this, &SetupWindowView::onFocusWindowChanged);
   hub_.addView(this);
@@ -369,9 +384,19 @@ void SetupWindowView::forwardEdit(QLineEdit* edit, const Edit& shown,
           });
 }
 
+void SetupWindowView::buildBodyWhenWidened() {
+  if (body_) return;
+  if (model_.Height <= Tmenumain::kMenuHeight && model_.Width <= Tmenumain::kMenuWidth) return;
+  buildBody();
+  if (fillRightHalf_) fillRightHalf_(rightHalf_);
+  body_->show();
+  startup::mark("setup window controls");
+}
+
 void SetupWindowView::refreshFromModel() {
+  buildBodyWhenWidened();
   refreshing_ = true;
-  const QList<QWidget*> controls = body_->findChildren<QWidget*>();
+  const QList<QWidget*> controls = body_ ? body_->findChildren<QWidget*>() : QList<QWidget*>();
   for (QWidget* w : controls) w->blockSignals(true);
 
   for (const MenuBinding& b : menus_) {

@@ -28,6 +28,11 @@ class Simulator;
 class SetupWindowView : public QMainWindow, public ModelView {
  public:
   SetupWindowView(Simulator& sim, ViewHub& hub, QWidget* parent = nullptr);
+  // The program's setup window: `fillRightHalf` puts the serial output settings
+  // into the right-hand half, and the controls below the menu bar are built the
+  // first time the window grows beyond its menu bar, so start-up builds the menu
+  // bar alone.
+  SetupWindowView(Simulator& sim, ViewHub& hub, std::function<void(QWidget*)> fillRightHalf);
   ~SetupWindowView() override;
 
   void refreshFromModel() override;
@@ -52,9 +57,13 @@ class SetupWindowView : public QMainWindow, public ModelView {
   };
 
   void buildMenus();
+  // Hooks the view to its model and the hub once its widgets exist.
+  void attach();
   QMenu* addMenu(const Tmenumain::MenuEntry& e, QMenu* parent);
   QAction* addItem(const Tmenumain::MenuEntry& e, QMenu* parent);
   void buildBody();
+  // Builds the controls when the model first asks for more than the menu bar.
+  void buildBodyWhenWidened();
   void buildStationChoice(QWidget* left);
   void buildMk3Settings(QWidget* left);
   void buildSoftwareChoice(QWidget* left);
@@ -93,6 +102,7 @@ class SetupWindowView : public QMainWindow, public ModelView {
   std::vector<std::function<void()>> redraws_;
   QWidget* body_ = nullptr;
   QWidget* rightHalf_ = nullptr;
+  std::function<void(QWidget*)> fillRightHalf_;
 };
 
 }  // namespace kestrom

@@ -191,6 +191,27 @@ class SetupWindowViewTest : public QObject {
     QCOMPARE(rig->state().CounterStationKind, CounterKind::Mk3Fix);
   }
 
+  void theProgramsWindowBuildsItsControlsWhenFirstWidened() {
+    view.reset();
+    QWidget* filled = nullptr;
+    view = std::make_unique<SetupWindowView>(rig->sim, *hub,
+                                             [&filled](QWidget* right) { filled = right; });
+    hub->refreshAll();
+    QVERIFY(!view->findChild<QWidget*>(QStringLiteral("body")));
+    QVERIFY(!filled);
+    QVERIFY(view->menuAction("Exit1"));
+
+    model().SimulationParameters1Click();
+    hub->refreshAll();
+    QVERIFY(filled);
+    QCOMPARE(filled, view->rightHalf());
+    QVERIFY(control<QWidget>("body")->isVisible());
+    QCOMPARE(view->height(), menuBarHeight() + SetupWindowView::kBodyHeight);
+    // The controls built late forward like the others.
+    control<QRadioButton>("RadioButton3")->click();
+    QCOMPARE(rig->state().CounterStationKind, CounterKind::Mk4Beacon);
+  }
+
   void comingBackFromAnotherWindowCollapsesIt() {
     Timer tracking(rig->sim.scheduler(), 9999, 500, true);
     model().registerTrackingTimer(tracking);
