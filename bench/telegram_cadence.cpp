@@ -30,12 +30,12 @@
 #include <thread>
 #include <vector>
 
-#include "simulator/simulator.h"
 #include "qt/qt_serial_port.h"
 #include "qt/qt_services.h"
 #include "qt/view_hub.h"
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
+#include "simulator/simulator.h"
 
 using namespace kestrom;
 

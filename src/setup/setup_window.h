@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/controls.h"
+#include "core/scheduler.h"
 #include "core/window_model.h"
 #include "setup/context.h"
-#include "core/scheduler.h"
 #include "setup/serial_output.h"
 #include "setup/simulation_state.h"
 

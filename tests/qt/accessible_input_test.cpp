@@ -145,8 +145,9 @@ class AccessibleInputTest : public QObject {
   void everyControlShowsItsModelAfterItsAccessibleAction() {
     enterSetup();
     for (WindowModel* w : std::initializer_list<WindowModel*>{
-             &rig->sim.mobilePanel(), &rig->sim.fixPanel(), &rig->sim.aboutBox(), &rig->sim.bearingWindow(),
-             &rig->sim.aidDisplay(), &rig->sim.distanceAdjust(), &rig->sim.configView(), &rig->sim.mk3Unit()})
+             &rig->sim.mobilePanel(), &rig->sim.fixPanel(), &rig->sim.aboutBox(),
+             &rig->sim.bearingWindow(), &rig->sim.aidDisplay(), &rig->sim.distanceAdjust(),
+             &rig->sim.configView(), &rig->sim.mk3Unit()})
       w->Show();
     hub->refreshAll();
     HelpWindow help;
