@@ -1,6 +1,5 @@
 #include "core/window_model.h"
 
-
 namespace kestrom {
 
 WindowModel::WindowModel(Scheduler& scheduler, WindowIndex index, std::string caption, int width,

@@ -32,8 +32,7 @@ enum class WindowIndex {
 // show/close events. Closing a window hides it; it lives for the whole run.
 class WindowModel {
  public:
-  WindowModel(Scheduler& scheduler, WindowIndex index, std::string caption, int width,
-              int height);
+  WindowModel(Scheduler& scheduler, WindowIndex index, std::string caption, int width, int height);
   virtual ~WindowModel() = default;
   WindowModel(const WindowModel&) = delete;
   WindowModel& operator=(const WindowModel&) = delete;

@@ -8,9 +8,9 @@
 
 #include "core/controls.h"
 #include "core/extended.h"
+#include "core/scheduler.h"
 #include "core/window_model.h"
 #include "setup/context.h"
-#include "core/scheduler.h"
 #include "windows/aid_geometry.h"
 
 namespace kestrom {

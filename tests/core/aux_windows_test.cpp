@@ -31,8 +31,10 @@ TEST(AuxiliaryWindows, ClosingByButtonOrFrameClearsTheViewMenuCheck) {
     std::function<void()> button;
   };
   Case cases[] = {
-      {rig.sim.bearingWindow(), setup.Azimuthwindow1, [&] { rig.sim.bearingWindow().BitBtn1Click(); }},
-      {rig.sim.distanceAdjust(), setup.DistanceAdjust1, [&] { rig.sim.distanceAdjust().BitBtn1Click(); }},
+      {rig.sim.bearingWindow(), setup.Azimuthwindow1,
+       [&] { rig.sim.bearingWindow().BitBtn1Click(); }},
+      {rig.sim.distanceAdjust(), setup.DistanceAdjust1,
+       [&] { rig.sim.distanceAdjust().BitBtn1Click(); }},
       {rig.sim.configView(), setup.ConfigView1, [&] { rig.sim.configView().BitBtn1Click(); }},
   };
   for (Case& c : cases) {

@@ -93,7 +93,8 @@ const PanelTables& testTables() {
 class TestPanel : public StationPanel {
  public:
   explicit TestPanel(Simulator& sim)
-      : StationPanel(sim.context(), WindowIndex::Beacon, "test panel", 338, 442, 750, false, testTables()) {
+      : StationPanel(sim.context(), WindowIndex::Beacon, "test panel", 338, 442, 750, false,
+                     testTables()) {
     enterScreen(0);
   }
 };

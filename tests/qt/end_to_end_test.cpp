@@ -9,11 +9,11 @@
 #include <cmath>
 #include <string>
 
-#include "simulator/simulator.h"
 #include "panels/mobile/mobile_panel.h"
 #include "qt/qt_serial_port.h"
 #include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
+#include "simulator/simulator.h"
 #include "support/fakes.h"
 
 namespace kestrom {

@@ -7,11 +7,11 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "simulator/simulator.h"
 #include "qt/qt_serial_port.h"
 #include "qt/view_hub.h"
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
+#include "simulator/simulator.h"
 #include "support/fakes.h"
 
 using namespace kestrom;

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "simulator/simulator.h"
 #include "core/seams.h"
+#include "simulator/simulator.h"
 
 namespace kestrom::testing {
 
@@ -80,6 +81,10 @@ class RecordingSerial : public SerialPort {
  public:
   std::vector<int> missing;
   std::vector<std::string> writes;
+  // While set, every write is refused as a port whose driver reports an error.
+  bool refuseWrites = false;
+  // Sees each accepted write as it happens.
+  std::function<void(const std::string&)> onWrite;
   SerialSettings settings;
   int port = 0;
   bool open_ = false;
@@ -98,13 +103,20 @@ class RecordingSerial : public SerialPort {
     return true;
   }
   bool write(const std::string& bytes) override {
-    if (!open_) return false;
+    if (!open_ || refuseWrites) return false;
     writes.push_back(bytes);
+    if (onWrite) onWrite(bytes);
     return true;
   }
   // Makes the open port fail as a pulled USB adapter would.
   void fail() {
     if (onFailure) onFailure();
+  }
+  // The device goes away: the port closes itself and reports the failure once.
+  void vanish() {
+    if (!open_) return;
+    open_ = false;
+    fail();
   }
 };
 

@@ -81,6 +81,9 @@ void StationPanel::tap(PanelKey key) {
 }
 
 void StationPanel::DigitKey(char digit) {
+  // Only the ten digit keys lead here; any other character would be typed into
+  // a stored number.
+  if (digit < '0' || digit > '9') return;
   keyInStep(digit);
   navigate(digit);
 }

@@ -9,5 +9,4 @@ namespace kestrom {
 // The Fix panel's key-in routines, each with the screens (MenuState) it serves.
 const std::vector<KeyInBinding>& FixMenus();
 
-
 }  // namespace kestrom

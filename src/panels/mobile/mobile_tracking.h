@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "core/scheduler.h"
 #include "panels/common/live_pages.h"
 #include "panels/mobile/mobile_dial.h"
-#include "core/scheduler.h"
 #include "setup/link_evaluation.h"
 
 namespace kestrom {
