@@ -110,7 +110,9 @@ void Application::start() {
   hub_.refreshAll();
   startup::mark("setup window shown");
   // The program icon, every window's icon, is drawn once the setup window is up.
-  QTimer::singleShot(0, [] { QApplication::setWindowIcon(appIcon()); });
+  iconTimer_.setSingleShot(true);
+  QObject::connect(&iconTimer_, &QTimer::timeout, [] { QApplication::setWindowIcon(appIcon()); });
+  iconTimer_.start(0);
 }
 
 }  // namespace kestrom

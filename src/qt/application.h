@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 
 #include "qt/help_window.h"
@@ -49,6 +50,7 @@ class Application {
   ViewHub hub_;
   std::vector<std::unique_ptr<QWidget>> views_;
   std::vector<std::unique_ptr<ModelView>> deferred_;
+  QTimer iconTimer_;  // draws the icon once the setup window is up
 };
 
 }  // namespace kestrom
