@@ -192,7 +192,7 @@ void AlignmentWindowView::paintEvent(QPaintEvent* event) {
 
 // A key that steps the pictures wherever the keyboard is in the window; the
 // buttons would otherwise take the arrow keys to move the focus.
-void AlignmentWindowView::addStepKey(Qt::Key key, std::function<void()> step) {
+void AlignmentWindowView::addStepKey(Qt::Key key, const std::function<void()>& step) {
   auto* shortcut = new QShortcut(QKeySequence(key), this);
   shortcut->setContext(Qt::WindowShortcut);
   connect(shortcut, &QShortcut::activated, this, [this, step] { forward(step); });

@@ -51,7 +51,7 @@ class AlignmentWindowView : public AuxWindowBase {
   void changeEvent(QEvent* event) override;
 
  private:
-  void addStepKey(Qt::Key key, std::function<void()> step);
+  void addStepKey(Qt::Key key, const std::function<void()>& step);
   void showPicture();
   void showMessage(const QString& text);
 

@@ -7,6 +7,7 @@
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
 #include "windows/about_box.h"
+#include "windows/alignment_window.h"
 #include "windows/config_view.h"
 #include "windows/distance_adjust.h"
 
@@ -328,6 +329,17 @@ void configView(Session& s, const Event& e) {
   if (!s.loose() && !w.checkBox(e.a)) return;
   w.CheckBoxClick(e.a, e.b != 0);
 }
+void drawAlignmentArrow(Draw& d, Event& e) {
+  e.a = d.below(3);
+}
+// 0 next picture, 1 previous, 2 "Close".
+void alignmentArrow(Session& s, const Event& e) {
+  TAlignfix& w = s.sim().alignmentWindow();
+  if (!windowShown(s, WindowIndex::Alignment)) return;
+  if (e.a == 0) w.Image1Click();
+  if (e.a == 1) w.Image2Click();
+  if (e.a == 2) w.BitBtn3Click();
+}
 void aboutBox(Session& s, const Event& e) {
   if (!windowShown(s, WindowIndex::About)) return;
   if (e.a == 0) s.sim().aboutBox().aboutbtncloseClick();
@@ -364,11 +376,11 @@ const std::vector<EventKind>& eventTable() {
       {"portMissing", 1, false, drawPort, portMissing},
       {"answer", 2, false, drawBool, messageAnswer},
       {"time", 14, false, drawTime, timePasses},
-      // Auxiliary windows' own controls. The telescope's arrows go here as rows
-      // like these once the alignment window is part of the simulator.
+      // Auxiliary windows' own controls.
       {"distance", 3, false, drawSlider, distanceAdjust},
       {"config", 2, false, drawConfigBox, configView},
       {"about", 1, false, drawBool, aboutBox},
+      {"alignmentArrow", 3, false, drawAlignmentArrow, alignmentArrow},
   };
   return table;
 }
