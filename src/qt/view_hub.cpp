@@ -1,26 +1,15 @@
 #include "qt/view_hub.h"
 
-#include <QElapsedTimer>
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
-#ifdef __linux__
-#include <sys/prctl.h>
-#endif
-
+#include "core/precise_clock.h"
 #include "simulator/simulator.h"
 
 namespace kestrom {
 
 namespace {
 qint64 monotonicNs() {
-  static QElapsedTimer clock = [] {
-    QElapsedTimer t;
-    t.start();
-    return t;
-  }();
-  return clock.nsecsElapsed();
+  return precise::nowNs();
 }
 
 // The QTimer counts whole milliseconds and wakes the thread whenever the system
@@ -29,27 +18,14 @@ qint64 monotonicNs() {
 constexpr qint64 kWakeEarlyNs = 2'000'000;
 // The QTimer may end up to a whole millisecond before the instant asked for.
 constexpr qint64 kTimerGrainNs = 1'000'000;
-// The final part of that wait is spent awake, so that a late wake-up from a
-// second sleep cannot delay the tick.
-constexpr qint64 kSpinNs = 300'000;
-
-void waitUntilNs(qint64 targetNs) {
-  const qint64 sleepUntil = targetNs - kSpinNs;
-  const qint64 now = monotonicNs();
-  if (sleepUntil > now) std::this_thread::sleep_for(std::chrono::nanoseconds(sleepUntil - now));
-  while (monotonicNs() < targetNs) {
-  }
-}
 }  // namespace
 
 ViewHub::ViewHub(Simulator& sim, QObject* parent) : QObject(parent), sim_(sim) {
   startNs_ = monotonicNs() - sim_.scheduler().now() * 1000000;
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
-#ifdef __linux__
-  // Sleeps of this (the user-interface) thread end when asked, not up to 50 us later.
-  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
-#endif
+  // Sleeps of this (the user-interface) thread end when asked.
+  precise::tightenTimerSlack();
   connect(&timer_, &QTimer::timeout, this, &ViewHub::onTimer);
   sim_.scheduler().onScheduleChanged = [this] { rearm(); };
   rearm();
@@ -98,7 +74,7 @@ void ViewHub::onTimer() {
   if (auto due = sim_.scheduler().nextDue()) {
     // Woken a little early on purpose (rearm): wait for the exact instant.
     const qint64 target = dueNs(*due);
-    if (target - monotonicNs() <= kWakeEarlyNs + kTimerGrainNs) waitUntilNs(target);
+    if (target - monotonicNs() <= kWakeEarlyNs + kTimerGrainNs) precise::waitUntilNs(target);
   }
   sim_.scheduler().catchUpTo(elapsed());
   refreshAll();

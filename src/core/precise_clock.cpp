@@ -1,0 +1,37 @@
+#include "core/precise_clock.h"
+
+#include <chrono>
+#include <thread>
+
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
+namespace kestrom::precise {
+
+namespace {
+// The last part of a wait is spent awake.
+constexpr std::int64_t kSpinNs = 300'000;
+}  // namespace
+
+std::int64_t nowNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+void waitUntilNs(std::int64_t targetNs) {
+  const std::int64_t sleepUntil = targetNs - kSpinNs;
+  const std::int64_t now = nowNs();
+  if (sleepUntil > now) std::this_thread::sleep_for(std::chrono::nanoseconds(sleepUntil - now));
+  while (nowNs() < targetNs) {
+  }
+}
+
+void tightenTimerSlack() {
+#ifdef __linux__
+  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
+}
+
+}  // namespace kestrom::precise

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kestrom {
+
+// The machine's monotonic clock in nanoseconds, and a wait that ends at an exact
+// instant of it: a sleep for the bulk of the wait, then a short spell awake so that
+// a late wake-up from the sleep cannot make the caller late.
+namespace precise {
+
+std::int64_t nowNs();
+
+// Returns at targetNs or, when that has passed, at once.
+void waitUntilNs(std::int64_t targetNs);
+
+// Asks the kernel to end this thread's sleeps when asked rather than up to 50 us
+// later (Linux; elsewhere nothing).
+void tightenTimerSlack();
+
+}  // namespace precise
+}  // namespace kestrom
