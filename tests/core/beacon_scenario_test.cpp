@@ -8,6 +8,7 @@
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
+#include "support/lock_wait.h"
 #include "support/press_keys.h"
 
 namespace kestrom {
@@ -35,15 +36,8 @@ TEST(BeaconScenario, TheMobileFindsTheBeaconAndBothLockTogether) {
   ASSERT_EQ(s.MobileOperatingMode, text::AutoSearch);
   testing::pressKeys(mobile, "M1");
 
-  auto bothLocked = [&] {
-    return beacon.ApdStatusLight1.Lit && beacon.ApdStatusLight1.LitColor == clLime &&
-           mobile.ApdStatusLight1.Lit && mobile.ApdStatusLight1.LitColor == clLime;
-  };
-  int waited = 0;
-  while (!bothLocked() && waited < 300000) {
-    rig.advance(100);
-    waited += 100;
-  }
+  auto bothLocked = [&] { return testing::bothLockedLime(beacon, mobile); };
+  const auto waited = testing::waitForLock(rig, beacon, mobile);
   ASSERT_TRUE(bothLocked()) << "no lock after " << waited << " ms";
   EXPECT_EQ(beacon.cell(Cell::L2).Caption, "AZM:                 *");
 

@@ -7,13 +7,11 @@
 #include <random>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "panels/beacon/beacon_panel.h"
-#include "support/fakes.h"
-#include "support/press_keys.h"
-#include "support/tree_walk.h"
+#include "support/counter_trees.h"
+#include "support/tree_test.h"
 
 namespace kestrom {
 namespace {
@@ -22,11 +20,11 @@ using enum Cell;
 using S = SimulationState;
 using testing::CellTexts;
 using testing::kFourBars;
-using testing::pressKeys;
 using testing::Walk;
 
-constexpr const char* kTime = "07:08:09";
+constexpr const char* kTime = testing::kTreeTime;
 
+// The pages of its own tree the Beacon draws in its own way.
 // clang-format off
 const std::vector<Walk> kOwnTree = {
     {0, "", {" (MAIN MENU BEACON)", "", "OPERATE", "WAKE-UP", "MODIFY", "MOB", "MONITOR", "CONFIG"}},
@@ -40,16 +38,10 @@ const std::vector<Walk> kOwnTree = {
     {6, "211", {"FREQ:   (MHZ)", "BEACON", "        MOB   BEACON", "", "<CounterFreqPairText>", ">T", "BCN FREQ:", "<CounterFreq>"}},
     {7, "212", {"ADDRESS CODE", "BCN", "RECVD FR MOB:", "<CounterAddrReceived>", "SENT TO  MOB:", "<CounterAddrSent>", "MK3-ADDR:", "<CounterMk3Addr>"}},
     {8, "213", {"FREQ ADJUST MK3", "", "BCN FREQ :", "<CounterMk3FreqOffset>", "MOB FREQ :", "<CounterFreq>", kFourBars, ""}},
-    {16, "23", {"TIME", "HH:MM:SS", "", kTime, "DATE", "YY/MM/DD", "", "98/12/28"}},
     {17, "24", {"OPR MODE:", "BCN", "<CounterOperatingMode>", "", "", "(TOGGLE)", "", "MORE > N"}},
     {18, "24N", {"(EXTRA MODES)", "BCN", "RF GAIN / POWER", "", "REMOTE MODIFY", "", "", ""}},
-    {19, "24N1", {"RF GAIN / PWR SET :", "", "<CounterGainMode>", "", "GAIN", "<CounterXmitPower>", "XMIT PWR", "<CounterXmitRange>"}},
     {20, "24N2", {"REMOTE MODIFY", "", "BCN : ", "<CounterRemoteModify>", "SOFTWARE VERSION", "", "    E12A1A1/98803", ""}},
     {22, "25", {"   (COMM SET-UP)", "BCN", "HOST CONNECTION", "", "PER. CONNECTION", "", "PER. TELEGRAMS", ""}},
-    {23, "251", {"HOST CONNECTION", "", "SEND BR :", "<CounterHostSendBaud>", "RECV BR :", "<CounterHostRecvBaud>", "<CounterHostBits>", "<CounterHostStop>"}},
-    {24, "252", {"PER. CONNECTION", "", "SEND BR :", "<CounterPerSendBaud>", "RECV BR :", "<CounterPerRecvBaud>", "<CounterPerBits>", "<CounterPerStop>"}},
-    {25, "253", {"TELEGRAM TYPE", "", "PER. CONNECTION", "", "OUT : ", "<CounterOutTelegram>", "IN  :", "<CounterInTelegram>"}},
-    {26, "254", {"ALARM SOUND :", "<CounterAlarmSound>", "", "", "AZIMUTH / DISTANCE", "", "SIMULATION :", "<CounterSimulationOutput>"}},
     {27, "255", {"CONTROL BYTE:", "", "<CounterControlByte>", "", "      CAUTION !", "", "NORMAL VALUE:", "0    "}},
     {28, "26", {"", "BCN", "AUDIO", "", "VOLUME :", "<CounterAudioVolume>", "", ""}},
     {29, "3", {"(MONITORING)", "BCN", "SUPPLIES", "TEMP", "X-TAL CUR.", "GUNN", "PERFORMANCE", ""}},
@@ -61,8 +53,6 @@ const std::vector<Walk> kOwnTree = {
     {32, "32N", {"PERFORMANCE", "BCN", "AGC :", "54    ", "TUNING :", "-2    ", "SERVO:", "5  >N"}},
     {33, "34", {"TEMPERATURES", "BCN", "(CENTIGRADE)  AT", "", "PIN. MOD.", "27   ", "DIST.PCB.", "30 >N"}},
     {33, "33N", {"TEMPERATURES", "BCN", "(CENTIGRADE)  AT", "", "PIN. MOD.", "27   ", "DIST.PCB.", "30 >N"}},
-    {34, "35", {"5V / GUNN SUPPLIES", "", "5V", "5.1   ", "GUNN", "10.5   ", "", "> D"}},
-    {34, "34N", {"5V / GUNN SUPPLIES", "", "5V", "5.1   ", "GUNN", "10.5   ", "", "> D"}},
     {35, "4", {"WAKE-UP", "BCN", "TIME", "DAY", "<CounterClockDay>", "/24", kTime, "02/24 >N"}},
     {36, "4N", {"   SWITCH OFF BCN", "", "   BY PRESSING", "", "   ENTER KEY", "", "", ""}},
     {85, "5", {"     (REMOTE MOB)", "", "", "", "", "", "", ""}},
@@ -75,13 +65,11 @@ const std::vector<Walk> kOwnTree = {
     {76, "6NNNNN", {"     END OF BCN", "", "", "", "    CONFIGURATION", "", "", "> M"}},
 };
 
-// The remote Mobile tree, in lock.
+// The remote Mobile tree's pages the Beacon draws in its own way, in lock.
 const std::vector<Walk> kRemoteTree = {
-    {37, "5", {"     (REMOTE MOB)", "", "OPERATE", "WAKE-UP", "MODIFY", "", "MONITOR", "CONFIG"}},
     {38, "51", {"DIST:  ", "MTR", "AZM:   ", "DEG", "SGNL:  ", "-85", "<MobileStatusLine>", ""}},
     {39, "51N", {"DIST:  ", "MTR", "AZM:   ", "DEG", "SGNL:  ", "-45", "<MobileStatusLine2>", ""}},
     {40, "51NN", {"DIST : ", "MTR   9", "AZM  ", "DEG", "BEARING", "", "HEADING", ""}},
-    {41, "51NNN", {"", "MTR   9", "", "DEG   9", "STDEV :", "0.043 M", "TIME :", "22:36:48"}},
     {38, "51NNNN", {"DIST:   ", "MTR", "AZM:   ", "DEG", "SGNL:  ", "-45", "<MobileStatusLine>", ""}},
     {39, "51NNNNN", {"DIST:  ", "MTR", "AZM:   ", "DEG", "SGNL:  ", "-45", "<MobileStatusLine2>", ""}},
     {51, "52", {"   (MODIFY MOB)", "", "FRQ / ADDR", "OPRMOD", "LOCATION", "COMM", "CLOCK", "VOLUME"}},
@@ -90,81 +78,38 @@ const std::vector<Walk> kRemoteTree = {
     {44, "5212", {"ADDRESS CODE", "MOB", "RECVD FR BCN:", "<MobileAddrReceived>", "SENT TO  BCN:", "<MobileAddrSent>", "MK3-ADDR:", "<MobileMk3Addr>"}},
     {45, "5213", {"FREQ ADJUST MK3", "", "BCN FREQ :", "<MobileMk3FreqOffset>", "MOB FREQ :", "<MobileFreq>", kFourBars, ""}},
     {46, "522", {"  (MOB LOCATION)", "", "SET BEARING", "", "SCANLIMITS", "", "SETPOINT", ""}},
-    {47, "5221", {"MODIFY MOBILE", "", "ANTENNA BEARING", "", "<AntennaBearingText>", "", "", ""}},
     {48, "5222", {"  (SCANNING MOB)", "", "BEARING", "<AntennaBearingText>", "LIMIT L", "<MobileScanLimitLeft>", "LIMIT R", "<MobileScanLimitRight>"}},
     {49, "5223", {"BEARING SETPOINT", "", "", "", "BEARING", "<AntennaBearingText>", "SETPOINT", ""}},
-    {50, "523", {"TIME", "HH:MM:SS", "", kTime, "DATE", "YY/MM/DD", "", "98/12/28"}},
-    {52, "524", {"OPR MODE:", "MOB", "<MobileOperatingMode>", "", "", "(TOGGLE)", "", "MORE > N"}},
-    {53, "524N", {"(EXTRA MODES)", "MOB", "RF GAIN / POWER", "", "REMOTE MODIFY", "", "", ""}},
-    {54, "524N1", {"RF GAIN / PWR SET :", "", "<MobileGainMode>", "", "GAIN", "<MobileXmitPower>", "XMIT PWR", "<MobileXmitRange>"}},
     {55, "524N2", {"REMOTE MODIFY", "", "MOB : ", "<MobileRemoteModify>", "SOFTWARE VERSION", "", "    E12A1A1/98804", ""}},
-    {56, "525", {"   (COMM SET-UP)", "MOB", "HOST CONNECTION", "", "PER. CONNECTION", "", "PER. TELEGRAMS", ""}},
-    {57, "5251", {"HOST CONNECTION", "", "SEND BR :", "<MobileHostSendBaud>", "RECV BR :", "<MobileHostRecvBaud>", "<MobileHostBits>", "<MobileHostStop>"}},
-    {58, "5252", {"PER. CONNECTION", "", "SEND BR :", "<MobilePerSendBaud>", "RECV BR :", "<MobilePerRecvBaud>", "<MobilePerBits>", "<MobilePerStop>"}},
-    {59, "5253", {"TELEGRAM TYPE", "", "PER. CONNECTION", "", "OUT : ", "<MobileOutTelegram>", "IN  :", "<MobileInTelegram>"}},
-    {60, "5254", {"ALARM SOUND :", "<MobileAlarmSound>", "", "", "AZIMUTH / DISTANCE", "", "SIMULATION :", "<MobileSimulationOutput>"}},
     {61, "5255", {"CONTROL BYTE:", "", "<MobileControlByte>", "", "      CAUTION !", "", "NORMAL VALUE:", "0    "}},
-    {62, "526", {"", "MOB", "AUDIO", "", "VOLUME :", "<MobileAudioVolume>", "", ""}},
-    {63, "53", {"(MONITORING)", "MOB", "SUPPLIES", "TEMP", "X-TAL CUR.", "GUNN", "PERFORMANCE", ""}},
-    {63, "535N", {"(MONITORING)", "MOB", "SUPPLIES", "TEMP", "X-TAL CUR.", "GUNN", "PERFORMANCE", ""}},
-    {64, "531", {"   SUPPLIES ", "MOB", " 6 V :", "6.0  -5.9", "12 V :", "11.9 -12.0", "BAT  :", "24.2 V    > N"}},
-    {65, "532", {"MIXER X-TAL MOB", "", "SUM :", "-68   74   ", "DIF :", "-81   67   ", "", "> N"}},
-    {65, "531N", {"MIXER X-TAL MOB", "", "SUM :", "-68   74   ", "DIF :", "-81   67   ", "", "> N"}},
     {66, "533", {"PERFORMANCE", "MOB", "AGC :", "54    ", "TUNING :", "-2    ", "SERVO:", "5  >N"}},
     {66, "532N", {"PERFORMANCE", "MOB", "AGC :", "54    ", "TUNING :", "-2    ", "SERVO:", "5  >N"}},
-    {67, "534", {"TEMPERATURES", "MOB", "(CENTIGRADE)  AT", "", "PIN. MOD.", "27   ", "DIST.PCB.", "30 >N"}},
-    {67, "533N", {"TEMPERATURES", "MOB", "(CENTIGRADE)  AT", "", "PIN. MOD.", "27   ", "DIST.PCB.", "30 >N"}},
-    {68, "535", {"5V / GUNN SUPPLIES", "", "5V", "5.1   ", "GUNN", "10.5   ", "", "> D"}},
-    {68, "534N", {"5V / GUNN SUPPLIES", "", "5V", "5.1   ", "GUNN", "10.5   ", "", "> D"}},
-    {69, "54", {"WAKE-UP", "MOB", "TIME", "DAY", "<MobileClockDay>", "/24", kTime, "02/24 >N"}},
-    {70, "54N", {"   SWITCH OFF MOB", "", "   BY PRESSING", "", "   ENTER KEY", "", "", ""}},
     {71, "56", {"UNIT CONFIGURED", "", "<MobileUnitRole>", "", "TOGGLE TO CHANGE", "", "", "> D"}},
 };
 // clang-format on
 
 const CellTexts kRemoteClosed = {"     (REMOTE MOB)", "", "", "", "", "", "", ""};
 
-class BeaconTree : public ::testing::Test {
+class BeaconTree : public testing::PanelTreeTest<Tbeacon, &Simulator::beaconPanel> {
  protected:
-  testing::Rig rig;
-  Tbeacon& panel = rig.sim.beaconPanel();
-  SimulationState& s = rig.state();
-
-  void SetUp() override { rig.clock.time = kTime; }
   void inLock(bool locked) { s.InLock = locked ? 1 : 0; }
-  // MENU, then the keys.
-  void go(const std::string& keys) {
-    pressKeys(panel, "M");
-    ASSERT_EQ(panel.MenuState, 0) << "MENU refused before " << keys;
-    ASSERT_EQ(panel.EditField, 0);
-    pressKeys(panel, keys);
-  }
-  void keys(const std::string& k) { pressKeys(panel, k); }
-  CellTexts cells() { return testing::cellTexts(panel); }
-  const std::string& text(Cell c) { return panel.cell(c).Caption; }
-  void walk(const std::vector<Walk>& rows) {
-    for (const Walk& w : rows) {
-      SCOPED_TRACE(::testing::Message() << "screen " << w.screen << " by \"" << w.keys << "\"");
-      testing::markFields(s);
-      go(w.keys);
-      EXPECT_EQ(panel.MenuState, w.screen);
-      EXPECT_EQ(cells(), w.cells);
-    }
-  }
 };
 
 TEST_F(BeaconTree, EveryOwnScreenShowsItsTextsAndFields) {
   walk(kOwnTree);
+  walk(testing::counterOwnScreens());
 }
 
 TEST_F(BeaconTree, EveryRemoteScreenShowsItsTextsAndFields) {
   inLock(true);
   walk(kRemoteTree);
+  walk(testing::remoteMobileScreens());
 }
 
 TEST_F(BeaconTree, TheWalksCoverEveryScreen) {
   std::set<int> walked;
-  for (const auto* rows : {&kOwnTree, &kRemoteTree})
+  for (const auto* rows :
+       {&kOwnTree, &kRemoteTree, &testing::counterOwnScreens(), &testing::remoteMobileScreens()})
     for (const Walk& w : *rows) walked.insert(w.screen);
   std::set<int> expected = {85};
   for (int n = 0; n <= 76; ++n)
@@ -221,7 +166,7 @@ TEST_F(BeaconTree, KeyFiveOpensTheRemoteTreeOnlyInLock) {
 // A screen reached by its keys, and the screen DEL returns to, drawn afresh.
 TEST_F(BeaconTree, DelReturnsToTheParentScreen) {
   inLock(true);
-  const std::vector<std::pair<const char*, int>> rows = {
+  const std::vector<Parent> rows = {
       {"1", 0},      {"1N", 0},     {"1NN", 0},   {"2", 0},     {"21", 4},    {"211", 5},
       {"212", 5},    {"213", 5},    {"23", 4},    {"24", 4},    {"24N", 17},  {"24N1", 18},
       {"24N2", 18},  {"25", 4},     {"251", 22},  {"252", 22},  {"253", 22},  {"254", 22},
@@ -234,16 +179,7 @@ TEST_F(BeaconTree, DelReturnsToTheParentScreen) {
       {"53", 37},    {"531", 63},   {"534N", 63}, {"535N", 37}, {"54", 37},   {"54N", 69},
       {"56", 37},
   };
-  for (const auto& [path, parent] : rows) {
-    SCOPED_TRACE(::testing::Message() << "DEL after \"" << path << "\"");
-    go(path);
-    keys("D");
-    EXPECT_EQ(panel.MenuState, parent);
-    // The parent is drawn as its keys draw it.
-    CellTexts drawn = cells();
-    panel.enterScreen(parent);
-    EXPECT_EQ(drawn, cells());
-  }
+  expectDelReturnsToParent(rows);
   // Nothing lies above the main menu and the closed remote screen.
   inLock(false);
   for (const char* path : {"", "5"}) {
@@ -257,24 +193,13 @@ TEST_F(BeaconTree, DelReturnsToTheParentScreen) {
 // Each menu with the digits it lists; any other digit leaves the screen as it is.
 TEST_F(BeaconTree, DigitsAScreenDoesNotListDoNothing) {
   inLock(true);
-  const std::vector<std::pair<const char*, std::string>> menus = {
+  const std::vector<Menu> menus = {
       {"", "123456"}, {"2", "13456"},   {"21", "123"},    {"24N", "12"},  {"25", "12345"},
       {"3", "12345"}, {"5", "12346"},   {"52", "123456"}, {"521", "123"}, {"522", "123"},
       {"524N", "12"}, {"525", "12345"}, {"53", "12345"},  {"1NN", ""},    {"51NN", ""},
       {"4N", ""},     {"6", ""},        {"6NNNN", ""},    {"31", ""},     {"54N", ""},
   };
-  for (const auto& [path, listed] : menus) {
-    for (char d = '0'; d <= '9'; ++d) {
-      if (listed.find(d) != std::string::npos) continue;
-      SCOPED_TRACE(::testing::Message() << "screen \"" << path << "\" key " << d);
-      go(path);
-      int screen = panel.MenuState;
-      CellTexts before = cells();
-      keys(std::string(1, d));
-      EXPECT_EQ(panel.MenuState, screen);
-      EXPECT_EQ(cells(), before);
-    }
-  }
+  expectUnlistedDigitsDoNothing(menus);
 }
 
 TEST_F(BeaconTree, UnitConfiguredAsBeaconCannotBeChanged) {
@@ -294,28 +219,14 @@ TEST_F(BeaconTree, UnitConfiguredAsBeaconCannotBeChanged) {
 }
 
 TEST_F(BeaconTree, NextStepsTheFieldOnlyOnTheBeaconsOwnPages) {
-  struct Row {
-    const char* path;
-    std::vector<int> fields;  // EditField on the page and after each NEXT
-  };
   inLock(true);
-  const std::vector<Row> rows = {
+  const std::vector<Fields> rows = {
       {"213", {0, 1, 2, 0}}, {"24N1", {0, 1, 2, 0}},  {"23", {0, 1, 0}},        {"252", {0, 1, 0}},
       {"253", {0, 1, 0}},    {"25", {0, 1, 2, 3, 0}}, {"251", {0, 1, 2, 3, 0}}, {"5213", {0, 0}},
       {"524N1", {0, 0}},     {"5251", {0, 0}},        {"5252", {0, 0}},         {"5253", {0, 0}},
       {"523", {0, 0}},       {"525", {0, 0}},
   };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.path);
-    go(r.path);
-    int screen = panel.MenuState;
-    EXPECT_EQ(panel.EditField, r.fields[0]);
-    for (std::size_t i = 1; i < r.fields.size(); ++i) {
-      keys("N");
-      EXPECT_EQ(panel.EditField, r.fields[i]);
-      EXPECT_EQ(panel.MenuState, screen);
-    }
-  }
+  expectNextSteps(rows);
 }
 
 TEST_F(BeaconTree, CommSetUpChoosesTheFieldItsNextPageStartsOn) {

@@ -7,6 +7,7 @@
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "support/fakes.h"
+#include "support/lock_wait.h"
 #include "support/press_keys.h"
 #include "windows/aid_display.h"
 
@@ -37,15 +38,8 @@ TEST(FixScenario, TheFixFindsTheMobileAndBothLockTogether) {
   EXPECT_TRUE(rig.sim.aidDisplay().sectorArc().has_value());
   testing::pressKeys(fix, "M1");  // the Fix on OPERATE
 
-  auto bothLocked = [&] {
-    return fix.ApdStatusLight1.Lit && fix.ApdStatusLight1.LitColor == clLime &&
-           mobile.ApdStatusLight1.Lit && mobile.ApdStatusLight1.LitColor == clLime;
-  };
-  int waited = 0;
-  while (!bothLocked() && waited < 300000) {
-    rig.advance(100);
-    waited += 100;
-  }
+  auto bothLocked = [&] { return testing::bothLockedLime(fix, mobile); };
+  const auto waited = testing::waitForLock(rig, fix, mobile);
   ASSERT_TRUE(bothLocked()) << "no lock after " << waited << " ms";
   EXPECT_NEAR(static_cast<double>(fixAntennaDirection(s)), 280, 0.5);
 

@@ -5,13 +5,11 @@
 
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "panels/fix/fix_panel.h"
-#include "support/fakes.h"
-#include "support/press_keys.h"
-#include "support/tree_walk.h"
+#include "support/counter_trees.h"
+#include "support/tree_test.h"
 
 namespace kestrom {
 namespace {
@@ -20,13 +18,13 @@ using enum Cell;
 using S = SimulationState;
 using testing::CellTexts;
 using testing::kFourBars;
-using testing::pressKeys;
 using testing::Walk;
 
-constexpr const char* kTime = "07:08:09";
+constexpr const char* kTime = testing::kTreeTime;
 // With FixAzimuth 359.992 the reciprocal is 179.992; the antenna points at 179.992.
 constexpr Extended kAzimuth = 359.992L;
 
+// The pages of its own tree the Fix draws in its own way.
 // clang-format off
 const std::vector<Walk> kOwnTree = {
     {0, "", {"     (MAIN MENU FIX)", "", "OPERATE", "WAKE-UP", "MODIFY", "MOBILE", "MONITOR", "CONFIG"}},
@@ -45,17 +43,11 @@ const std::vector<Walk> kOwnTree = {
     {11, "222", {"AIM ANTENNA AT", "", "LEFT SCANLIMIT", "", "USE  L/R  KEYS", "", "", "OK ?  > E"}},
     {12, "223", {"ACT AZM:", "248", "(KEY-IN LIMITS)", "", "LIMIT L", "<FixScanLimitLeft>", "LIMIT R", "<FixScanLimitRight>"}},
     {13, "224", {"AZIMUTH SETPOINT", "", "", "", "AZM", "242.9", "SETPOINT", ""}},
-    {16, "23", {"TIME", "HH:MM:SS", "", kTime, "DATE", "YY/MM/DD", "", "98/12/28"}},
     {17, "24", {"OPR MODE:", "FIX", "<CounterOperatingMode>", "", "", "(TOGGLE)", "", "MORE > N"}},
     {18, "24N", {"(EXTRA MODES)", "FIX", "RF GAIN / POWER", "", "REMOTE MODIFY", "", "FILTERING", ""}},
-    {19, "24N1", {"RF GAIN / PWR SET :", "", "<CounterGainMode>", "", "GAIN", "<CounterXmitPower>", "XMIT PWR", "<CounterXmitRange>"}},
     {20, "24N2", {"REMOTE MODIFY", "", "FIX : ", "<CounterRemoteModify>", "SOFTWARE VERSION", "", "    E12A1A1/98804", ""}},
     {21, "24N3", {"AZM FILTER", "", "ALPHA ", "<AzmFilterAlpha>", "BETA", "<AzmFilterBeta>", "", ""}},
     {22, "25", {"   (COMM SET-UP)", "FIX", "HOST CONNECTION", "", "PER. CONNECTION", "", "PER. TELEGRAMS", ""}},
-    {23, "251", {"HOST CONNECTION", "", "SEND BR :", "<CounterHostSendBaud>", "RECV BR :", "<CounterHostRecvBaud>", "<CounterHostBits>", "<CounterHostStop>"}},
-    {24, "252", {"PER. CONNECTION", "", "SEND BR :", "<CounterPerSendBaud>", "RECV BR :", "<CounterPerRecvBaud>", "<CounterPerBits>", "<CounterPerStop>"}},
-    {25, "253", {"TELEGRAM TYPE", "", "PER. CONNECTION", "", "OUT : ", "<CounterOutTelegram>", "IN  :", "<CounterInTelegram>"}},
-    {26, "254", {"ALARM SOUND :", "<CounterAlarmSound>", "", "", "AZIMUTH / DISTANCE", "", "SIMULATION :", "<CounterSimulationOutput>"}},
     {27, "255", {"   CONTROL BYTE:", "", "<CounterControlByte>", "", "       CAUTION !", "", "NORMAL VALUE:", "0    "}},
     {28, "26", {"", "FIX", "AUDIO", "", "VOLUME :", "<CounterAudioVolume>", "", ""}},
     {29, "3", {"(MONITORING)", "FIX", "SUPPLIES", "TEMP", "X-TAL CUR.", "GUNN", "PERFORMANCE", ""}},
@@ -67,8 +59,6 @@ const std::vector<Walk> kOwnTree = {
     {32, "32N", {"PERFORMANCE", "FIX", "AGC :", "54    ", "TUNING :", "-2    ", "SERVO:", "5  >N"}},
     {33, "34", {"TEMPERATURES", "FIX", "(CENTIGRADE)  AT", "", "PIN. MOD.", "27   ", "DIST.PCB.", "30 >N"}},
     {33, "33N", {"TEMPERATURES", "FIX", "(CENTIGRADE)  AT", "", "PIN. MOD.", "27   ", "DIST.PCB.", "30 >N"}},
-    {34, "35", {"5V / GUNN SUPPLIES", "", "5V", "5.1   ", "GUNN", "10.5   ", "", "> D"}},
-    {34, "34N", {"5V / GUNN SUPPLIES", "", "5V", "5.1   ", "GUNN", "10.5   ", "", "> D"}},
     {35, "4", {"WAKE-UP", "FIX", "TIME", "DAY", "<CounterClockDay>", "/24", kTime, "02/24 >N"}},
     {36, "4N", {"   SWITCH OFF FIX", "", "   BY PRESSING", "", "   ENTER KEY", "", "", ""}},
     // The configuration run, paged by NEXT.
@@ -92,13 +82,12 @@ const std::vector<Walk> kDrawnByEnter = {
     {15, nullptr, {"AIM ANTENNA AT", "", "RIGHT SCANLIMIT", "", "USE  L/R  KEYS", "", "", "OK ?  > E"}},
 };
 
-// The remote Mobile tree, with the lamp's colour lime.
+// The remote Mobile tree's pages the Fix draws in its own way, with the lamp's
+// colour lime.
 const std::vector<Walk> kRemoteTree = {
-    {37, "5", {"     (REMOTE MOB)", "", "OPERATE", "WAKE-UP", "MODIFY", "", "MONITOR", "CONFIG"}},
     {38, "51", {"DIST:                *", "MTR", "AZM:                 *", "DEG", "SGNL: ", "-80", "<MobileStatusLine>", ""}},
     {39, "51N", {"DIST:  ", "MTR", "AZM:   ", "DEG", "SGNL:  ", "", "<FixStatusLine>", ""}},
     {40, "51NN", {"DIST:   ", "MTR", "AZM:    ", "DEG", "BEARING", "", "HEADING", ""}},
-    {41, "51NNN", {"", "MTR   9", "", "DEG   9", "STDEV :", "0.043 M", "TIME :", "22:36:48"}},
     {38, "51NNNN", {"DIST:   ", "MTR", "AZM:    ", "DEG", "SGNL:  ", "-45", "STAT: M / 3 / 24 / HS / 9", ""}},
     {39, "51NNNNN", {"DIST:  ", "MTR", "AZM:   ", "DEG", "SGNL:  ", "", "<FixStatusLine>", ""}},
     {51, "52", {"     (MODIFY MOBILE)", "", "FRQ / ADDR", "OPRMOD", "LOCATION", "COMM", "CLOCK", "VOLUME"}},
@@ -107,83 +96,42 @@ const std::vector<Walk> kRemoteTree = {
     {44, "5212", {"ADDRESS CODE", "MOB", "RECVD FR FIX:", "<MobileAddrReceived>", "SENT TO  FIX:", "<MobileAddrSent>", "MK3-ADDR:", "<MobileMk3Addr>"}},
     {45, "5213", {"FREQ ADJUST MK3", "", "FIX FREQ :", "<MobileMk3FreqOffset>", "MOB FREQ :", "<MobileFreq>", kFourBars, ""}},
     {46, "522", {"   (MOB LOCATION)", "", "SETBEARING", "SETP", "SCANLIMITS REL", "", "SCANLIMITS NUM", ""}},
-    {47, "5221", {"MODIFY MOBILE", "", "ANTENNA BEARING", "", "<AntennaBearingText>", "", "", ""}},
     {48, "5223", {"   (SCANNING MOB)", "", "BEARING 305.9", "", "LIMIT L", "<MobileScanLimitLeft>", "LIMIT R", "<MobileScanLimitRight>"}},
     {49, "5224", {"BEARING SETPOINT", "", "", "", "BEARING", "242.9", "SETPOINT", ""}},
-    {50, "523", {"TIME", "HH:MM:SS", "", kTime, "DATE", "YY/MM/DD", "", "98/12/28"}},
-    {52, "524", {"OPR MODE:", "MOB", "<MobileOperatingMode>", "", "", "(TOGGLE)", "", "MORE > N"}},
-    {53, "524N", {"(EXTRA MODES)", "MOB", "RF GAIN / POWER", "", "REMOTE MODIFY", "", "", ""}},
-    {54, "524N1", {"RF GAIN / PWR SET :", "", "<MobileGainMode>", "", "GAIN", "<MobileXmitPower>", "XMIT PWR", "<MobileXmitRange>"}},
     {55, "524N2", {"REMOTE MODIFY", "", "MOB : ", "<MobileRemoteModify>", "SOFTWARE VERSION", "", "    E12A1A1/98803", ""}},
-    {56, "525", {"   (COMM SET-UP)", "MOB", "HOST CONNECTION", "", "PER. CONNECTION", "", "PER. TELEGRAMS", ""}},
-    {57, "5251", {"HOST CONNECTION", "", "SEND BR :", "<MobileHostSendBaud>", "RECV BR :", "<MobileHostRecvBaud>", "<MobileHostBits>", "<MobileHostStop>"}},
-    {58, "5252", {"PER. CONNECTION", "", "SEND BR :", "<MobilePerSendBaud>", "RECV BR :", "<MobilePerRecvBaud>", "<MobilePerBits>", "<MobilePerStop>"}},
-    {59, "5253", {"TELEGRAM TYPE", "", "PER. CONNECTION", "", "OUT : ", "<MobileOutTelegram>", "IN  :", "<MobileInTelegram>"}},
-    {60, "5254", {"ALARM SOUND :", "<MobileAlarmSound>", "", "", "AZIMUTH / DISTANCE", "", "SIMULATION :", "<MobileSimulationOutput>"}},
     {61, "5255", {"   CONTROL BYTE:", "", "<MobileControlByte>", "", "       CAUTION !", "", "NORMAL VALUE:", "0    "}},
-    {62, "526", {"", "MOB", "AUDIO", "", "VOLUME :", "<MobileAudioVolume>", "", ""}},
-    {63, "53", {"(MONITORING)", "MOB", "SUPPLIES", "TEMP", "X-TAL CUR.", "GUNN", "PERFORMANCE", ""}},
-    {63, "535N", {"(MONITORING)", "MOB", "SUPPLIES", "TEMP", "X-TAL CUR.", "GUNN", "PERFORMANCE", ""}},
-    {64, "531", {"   SUPPLIES ", "MOB", " 6 V :", "6.0  -5.9", "12 V :", "11.9 -12.0", "BAT  :", "24.2 V    > N"}},
-    {65, "532", {"MIXER X-TAL MOB", "", "SUM :", "-68   74   ", "DIF :", "-81   67   ", "", "> N"}},
-    {65, "531N", {"MIXER X-TAL MOB", "", "SUM :", "-68   74   ", "DIF :", "-81   67   ", "", "> N"}},
     {66, "533", {"PERFORMANCE", "MOB", "AGC :", "54    ", "TUNING :", "-2    ", "SERVO:", "<ServoText>    >N"}},
     {66, "532N", {"PERFORMANCE", "MOB", "AGC :", "54    ", "TUNING :", "-2    ", "SERVO:", "<ServoText>    >N"}},
-    {67, "534", {"TEMPERATURES", "MOB", "(CENTIGRADE)  AT", "", "PIN. MOD.", "27   ", "DIST.PCB.", "30 >N"}},
-    {67, "533N", {"TEMPERATURES", "MOB", "(CENTIGRADE)  AT", "", "PIN. MOD.", "27   ", "DIST.PCB.", "30 >N"}},
-    {68, "535", {"5V / GUNN SUPPLIES", "", "5V", "5.1   ", "GUNN", "10.5   ", "", "> D"}},
-    {68, "534N", {"5V / GUNN SUPPLIES", "", "5V", "5.1   ", "GUNN", "10.5   ", "", "> D"}},
-    {69, "54", {"WAKE-UP", "MOB", "TIME", "DAY", "<MobileClockDay>", "/24", kTime, "02/24 >N"}},
-    {70, "54N", {"   SWITCH OFF MOB", "", "   BY PRESSING", "", "   ENTER KEY", "", "", ""}},
     {71, "56", {"    UNIT CONFIGURED", "", "<MobileUnitRole>", "", "TOGGLE TO CHANGE", "", "", "> N"}},
 };
 // clang-format on
 
 const CellTexts kRemoteClosed = {"     (REMOTE MOB)", "", "", "", "", "", "", ""};
 
-class FixTree : public ::testing::Test {
+class FixTree : public testing::PanelTreeTest<Tfix, &Simulator::fixPanel> {
  protected:
-  testing::Rig rig;
-  Tfix& panel = rig.sim.fixPanel();
-  SimulationState& s = rig.state();
-
   void SetUp() override {
-    rig.clock.time = kTime;
+    PanelTreeTest::SetUp();
     s.FixAzimuth = kAzimuth;
   }
   void lime() { panel.ApdStatusLight1.LitColor = clLime; }
-  // MENU, then the keys.
-  void go(const std::string& keys) {
-    pressKeys(panel, "M");
-    ASSERT_EQ(panel.MenuState, 0) << "MENU refused before " << keys;
-    ASSERT_EQ(panel.EditField, 0);
-    pressKeys(panel, keys);
-  }
-  void keys(const std::string& k) { pressKeys(panel, k); }
-  CellTexts cells() { return testing::cellTexts(panel); }
-  void walk(const std::vector<Walk>& rows) {
-    for (const Walk& w : rows) {
-      SCOPED_TRACE(::testing::Message() << "screen " << w.screen << " by \"" << w.keys << "\"");
-      testing::markFields(s);
-      go(w.keys);
-      EXPECT_EQ(panel.MenuState, w.screen);
-      EXPECT_EQ(cells(), w.cells);
-    }
-  }
 };
 
 TEST_F(FixTree, EveryOwnScreenShowsItsTextsAndFields) {
   walk(kOwnTree);
+  walk(testing::counterOwnScreens());
 }
 
 TEST_F(FixTree, EveryRemoteScreenShowsItsTextsAndFields) {
   lime();
   walk(kRemoteTree);
+  walk(testing::remoteMobileScreens());
 }
 
 TEST_F(FixTree, TheWalksCoverEveryScreen) {
   std::set<int> walked;
-  for (const auto* rows : {&kOwnTree, &kDrawnByEnter, &kRemoteTree})
+  for (const auto* rows : {&kOwnTree, &kDrawnByEnter, &kRemoteTree, &testing::counterOwnScreens(),
+                           &testing::remoteMobileScreens()})
     for (const Walk& w : *rows) walked.insert(w.screen);
   walked.insert(82);
   for (int n = 0; n <= 82; ++n) EXPECT_EQ(walked.count(n), 1u) << "screen " << n;
@@ -242,7 +190,7 @@ TEST_F(FixTree, KeyFiveFollowsTheLampsLitColour) {
 // A screen reached by its keys, and the screen DEL returns to, drawn afresh.
 TEST_F(FixTree, DelReturnsToTheParentScreen) {
   lime();
-  const std::vector<std::pair<const char*, int>> rows = {
+  const std::vector<Parent> rows = {
       {"", 0},        {"1", 0},          {"1N", 0},     {"1NN", 0},    {"1NNN", 0},  {"2", 0},
       {"21", 4},      {"211", 5},        {"212", 5},    {"213", 5},    {"22", 4},    {"221", 9},
       {"222", 9},     {"223", 9},        {"224", 9},    {"23", 4},     {"24", 4},    {"24N", 17},
@@ -256,18 +204,7 @@ TEST_F(FixTree, DelReturnsToTheParentScreen) {
       {"5255", 56},   {"526", 51},       {"53", 37},    {"531", 63},   {"535N", 37}, {"534N", 63},
       {"54", 37},     {"54N", 69},       {"56", 37},
   };
-  for (const auto& [path, parent] : rows) {
-    SCOPED_TRACE(::testing::Message() << "DEL after \"" << path << "\"");
-    go(path);
-    for (DisplayCell& c : panel.Cells) c.FontColor = clWhite;
-    keys("D");
-    EXPECT_EQ(panel.MenuState, parent);
-    for (const DisplayCell& c : panel.Cells) EXPECT_EQ(c.FontColor, clBlack);
-    // The parent is drawn as its keys draw it.
-    CellTexts drawn = cells();
-    panel.enterScreen(parent);
-    EXPECT_EQ(drawn, cells());
-  }
+  expectDelReturnsToParent(rows);
   // The procedure steps that ENTER draws return to FIX LOCATION too.
   for (int step : {14, 15}) {
     go("22");
@@ -300,50 +237,25 @@ TEST_F(FixTree, DelOnARemotePageAsksTheLampAgain) {
 // Each menu with the digits it lists; any other digit leaves the menu as it is.
 TEST_F(FixTree, DigitsAMenuDoesNotListDoNothing) {
   lime();
-  const std::vector<std::pair<const char*, std::string>> menus = {
+  const std::vector<Menu> menus = {
       {"", "123456"},  {"2", "123456"}, {"21", "123"},      {"22", "1234"},   {"24N", "123"},
       {"25", "12345"}, {"3", "12345"},  {"5", "12346"},     {"52", "123456"}, {"521", "123"},
       {"522", "134"},  {"524N", "12"},  {"525", "12345"},   {"53", "12345"},  {"1NN", ""},
       {"51NN", ""},    {"4N", ""},      {"6NNNNNNNNN", ""},
   };
-  for (const auto& [path, listed] : menus) {
-    for (char d = '0'; d <= '9'; ++d) {
-      if (listed.find(d) != std::string::npos) continue;
-      SCOPED_TRACE(::testing::Message() << "menu \"" << path << "\" key " << d);
-      go(path);
-      int screen = panel.MenuState;
-      CellTexts before = cells();
-      keys(std::string(1, d));
-      EXPECT_EQ(panel.MenuState, screen);
-      EXPECT_EQ(cells(), before);
-    }
-  }
+  expectUnlistedDigitsDoNothing(menus);
 }
 
 TEST_F(FixTree, NextStepsTheFieldOnlyOnTheFixsOwnPages) {
-  struct Row {
-    const char* path;
-    std::vector<int> fields;  // EditField on the page and after each NEXT
-  };
   lime();
-  const std::vector<Row> rows = {
+  const std::vector<Fields> rows = {
       {"213", {0, 1, 2, 0}},   {"24N1", {0, 1, 2, 0}},   {"22", {0, 1, 0}},
       {"23", {0, 1, 0}},       {"252", {0, 1, 0}},       {"253", {0, 1, 0}},
       {"25", {0, 1, 2, 3, 0}}, {"251", {0, 1, 2, 3, 0}}, {"212", {1, 1}},
       {"5212", {0, 0}},        {"5213", {0, 0}},         {"524N1", {0, 0}},
       {"5251", {0, 0}},        {"5252", {0, 0}},         {"5253", {0, 0}},
   };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.path);
-    go(r.path);
-    int screen = panel.MenuState;
-    EXPECT_EQ(panel.EditField, r.fields[0]);
-    for (std::size_t i = 1; i < r.fields.size(); ++i) {
-      keys("N");
-      EXPECT_EQ(panel.EditField, r.fields[i]);
-      EXPECT_EQ(panel.MenuState, screen);
-    }
-  }
+  expectNextSteps(rows);
   // KEY-IN REFERENCE AZM. steps its two fields too.
   go("22");
   panel.enterScreen(14);

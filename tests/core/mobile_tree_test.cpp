@@ -2,22 +2,18 @@
 
 #include <array>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "panels/mobile/mobile_panel.h"
-#include "support/fakes.h"
-#include "support/press_keys.h"
-#include "support/tree_walk.h"
+#include "support/tree_test.h"
 
 namespace kestrom {
 namespace {
 
 using enum Cell;
 using S = SimulationState;
-using testing::pressKeys;
 
-constexpr const char* kTime = "07:08:09";
+constexpr const char* kTime = testing::kTreeTime;
 const std::string kBearing = "123.46";  // AntennaBearing 123.456, fixed with 2 decimals
 using testing::kFourBars;
 using testing::Walk;
@@ -123,36 +119,15 @@ const std::vector<Walk> kRemoteTree = {
 };
 // clang-format on
 
-class MobileTree : public ::testing::Test {
+class MobileTree : public testing::PanelTreeTest<Tmobile, &Simulator::mobilePanel> {
  protected:
-  testing::Rig rig;
-  Tmobile& panel = rig.sim.mobilePanel();
-  SimulationState& s = rig.state();
-
   void SetUp() override {
-    rig.clock.time = kTime;
+    PanelTreeTest::SetUp();
     s.AntennaBearing = 123.456;
     s.CounterStationKind = CounterKind::Mk4Fix;
   }
   void mark() { testing::markFields(s); }
   void green() { panel.ApdStatusLight1.LitColor = clLime; }
-  // MENU, then the keys.
-  void go(const std::string& keys) {
-    pressKeys(panel, "M");
-    ASSERT_EQ(panel.MenuState, 0) << "MENU refused before " << keys;
-    pressKeys(panel, keys);
-  }
-  void keys(const std::string& k) { pressKeys(panel, k); }
-  testing::CellTexts cells() { return testing::cellTexts(panel); }
-  void walk(const std::vector<Walk>& rows) {
-    for (const Walk& w : rows) {
-      SCOPED_TRACE(::testing::Message() << "screen " << w.screen << " by \"" << w.keys << "\"");
-      mark();
-      go(w.keys);
-      EXPECT_EQ(panel.MenuState, w.screen);
-      EXPECT_EQ(cells(), w.cells);
-    }
-  }
 };
 
 TEST_F(MobileTree, EveryOwnScreenShowsItsTextsAndFields) {
@@ -192,23 +167,12 @@ TEST_F(MobileTree, ShuttleSoftwareTurnsTheFrequencyPagesIntoTheStationPage) {
 // Each menu with the digits it lists; any other digit leaves the menu as it is.
 TEST_F(MobileTree, DigitsAMenuDoesNotListDoNothing) {
   green();
-  const std::vector<std::pair<const char*, std::string>> menus = {
+  const std::vector<Menu> menus = {
       {"", "123456"},  {"2", "123456"}, {"21", "123"},    {"22", "1234"},   {"24N", "12"},
       {"25", "12345"}, {"3", "12345"},  {"5", "12346"},   {"52", "123456"}, {"521", "123"},
       {"522", "1234"}, {"524N", "123"}, {"525", "12345"}, {"53", "12345"},
   };
-  for (const auto& [path, listed] : menus) {
-    for (char d = '0'; d <= '9'; ++d) {
-      if (listed.find(d) != std::string::npos) continue;
-      SCOPED_TRACE(::testing::Message() << "menu \"" << path << "\" key " << d);
-      go(path);
-      int screen = panel.MenuState;
-      auto before = cells();
-      keys(std::string(1, d));
-      EXPECT_EQ(panel.MenuState, screen);
-      EXPECT_EQ(cells(), before);
-    }
-  }
+  expectUnlistedDigitsDoNothing(menus);
 }
 
 TEST_F(MobileTree, RemoteAccessFollowsTheLampAndTheCounterStation) {
@@ -265,7 +229,7 @@ TEST_F(MobileTree, DelOnARemoteScreenAsksForRemoteAccessAgain) {
 // A screen reached by its keys, and the screen DEL returns to, drawn afresh.
 TEST_F(MobileTree, DelReturnsToTheParentScreen) {
   green();
-  const std::vector<std::pair<const char*, int>> rows = {
+  const std::vector<Parent> rows = {
       {"1", 0},     {"1NNN", 0},    {"2", 0},     {"21", 5},     {"211", 6},    {"213", 6},
       {"22", 5},    {"221", 10},    {"222E", 10}, {"224", 10},   {"23", 5},     {"24", 5},
       {"24N", 17},  {"24N1", 18},   {"24N2", 18}, {"25", 5},     {"251", 21},   {"255", 21},
@@ -276,44 +240,19 @@ TEST_F(MobileTree, DelReturnsToTheParentScreen) {
       {"5251", 56}, {"5255", 56},   {"526", 40},  {"53", 36},    {"532", 63},   {"535", 63},
       {"54", 36},   {"54N", 69},    {"56", 36},   {"", 0},
   };
-  for (const auto& [path, parent] : rows) {
-    SCOPED_TRACE(::testing::Message() << "DEL after \"" << path << "\"");
-    go(path);
-    for (DisplayCell& c : panel.Cells) c.FontColor = clWhite;
-    keys("D");
-    EXPECT_EQ(panel.MenuState, parent);
-    for (const DisplayCell& c : panel.Cells) EXPECT_EQ(c.FontColor, clBlack);
-    // The parent is drawn as its keys draw it.
-    auto drawn = cells();
-    panel.enterScreen(parent);
-    EXPECT_EQ(drawn, cells());
-  }
+  expectDelReturnsToParent(rows);
 }
 
 TEST_F(MobileTree, NextStepsTheFieldOnlyOnTheMobilesOwnPages) {
-  struct Row {
-    const char* path;
-    std::vector<int> fields;  // EditField on the page and after each NEXT
-  };
   green();
-  const std::vector<Row> rows = {
+  const std::vector<Fields> rows = {
       {"212", {1, 2, 0, 1}}, {"24N1", {0, 1, 2, 0}},   {"213", {0, 1, 0}},
       {"223", {0, 1, 0}},    {"23", {0, 1, 0}},        {"253", {0, 1, 0}},
       {"254", {0, 1, 0}},    {"251", {0, 1, 2, 3, 0}}, {"252", {0, 1, 2, 3, 0}},
       {"5212", {1, 1}},      {"5213", {0, 0}},         {"524N1", {0, 0}},
       {"5251", {0, 0}},      {"5254", {0, 0}},         {"524N3", {0, 0}},
   };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.path);
-    go(r.path);
-    int screen = panel.MenuState;
-    EXPECT_EQ(panel.EditField, r.fields[0]);
-    for (std::size_t i = 1; i < r.fields.size(); ++i) {
-      keys("N");
-      EXPECT_EQ(panel.EditField, r.fields[i]);
-      EXPECT_EQ(panel.MenuState, screen);
-    }
-  }
+  expectNextSteps(rows);
 }
 
 TEST_F(MobileTree, RemoteOperatePagesCycleWithTheirStatusLines) {

@@ -118,39 +118,12 @@ inline constexpr StationSide kFixSide = {
 };
 
 // The counter station as a Beacon: the Counter settings with the Beacon's lines.
-inline constexpr StationSide kBeaconSide = {
-    .freqPairText = &SimulationState::CounterFreqPairText,
-    .freq = &SimulationState::CounterFreq,
-    .mk3FreqOffset = &SimulationState::CounterMk3FreqOffset,
-    .addrReceived = &SimulationState::CounterAddrReceived,
-    .addrSent = &SimulationState::CounterAddrSent,
-    .mk3Addr = &SimulationState::CounterMk3Addr,
-    .operatingMode = &SimulationState::CounterOperatingMode,
-    .gainMode = &SimulationState::CounterGainMode,
-    .xmitRange = &SimulationState::CounterXmitRange,
-    .xmitPower = &SimulationState::CounterXmitPower,
-    .remoteModify = &SimulationState::CounterRemoteModify,
-    .hostSendBaud = &SimulationState::CounterHostSendBaud,
-    .hostRecvBaud = &SimulationState::CounterHostRecvBaud,
-    .hostBits = &SimulationState::CounterHostBits,
-    .hostStop = &SimulationState::CounterHostStop,
-    .perSendBaud = &SimulationState::CounterPerSendBaud,
-    .perRecvBaud = &SimulationState::CounterPerRecvBaud,
-    .perBits = &SimulationState::CounterPerBits,
-    .perStop = &SimulationState::CounterPerStop,
-    .outTelegram = &SimulationState::CounterOutTelegram,
-    .inTelegram = &SimulationState::CounterInTelegram,
-    .alarmSound = &SimulationState::CounterAlarmSound,
-    .simulationOutput = &SimulationState::CounterSimulationOutput,
-    .controlByte = &SimulationState::CounterControlByte,
-    .audioVolume = &SimulationState::CounterAudioVolume,
-    .clockTime = &SimulationState::CounterClockTime,
-    .clockDate = &SimulationState::CounterClockDate,
-    .clockDay = &SimulationState::CounterClockDay,
-    .unitRole = &SimulationState::CounterUnitRole,
-    .statusLine = &SimulationState::BeaconStatusLine,
-    .statusLine2 = &SimulationState::BeaconStatusLine2,
-};
+inline constexpr StationSide kBeaconSide = [] {
+  StationSide side = kFixSide;
+  side.statusLine = &SimulationState::BeaconStatusLine;
+  side.statusLine2 = &SimulationState::BeaconStatusLine2;
+  return side;
+}();
 
 // The counter station, whichever it is, as the Mobile's remote pages see it.
 inline constexpr StationSide kCounterSide = [] {
