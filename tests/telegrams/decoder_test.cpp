@@ -116,7 +116,9 @@ TEST(TelegramDecoder, StreamStartingMidTelegramResyncsOnTheNextWholeOne) {
   for (const Expected& x : kWorkedExample) {
     const std::string one = example(x.type);
     for (std::size_t cut = 1; cut < one.size(); ++cut) {
-      const std::string stream = one.substr(cut) + one + one;
+      std::string stream = one.substr(cut);
+      stream += one;
+      stream += one;
       // In pieces of every size, to cross every boundary.
       for (std::size_t piece : {std::size_t{1}, std::size_t{3}, stream.size()}) {
         TelegramDecoder d;
@@ -221,7 +223,12 @@ TEST(TelegramDecoder, AdbWhoseTailPassesForSevenBytesStaysAdb) {
   const auto tailAlone = telegramsIn(decodeAll(adb.substr(3)));
   ASSERT_EQ(tailAlone.size(), 1u);  // the ambiguity is real
   for (const std::string& lead : {std::string(), std::string("?"), std::string("\x12\x34", 2)}) {
-    const auto events = decodeAll(lead + adb + adb + "zz" + adb);
+    std::string stream = lead;
+    stream += adb;
+    stream += adb;
+    stream += "zz";
+    stream += adb;
+    const auto events = decodeAll(stream);
     const auto t = telegramsIn(events);
     ASSERT_EQ(t.size(), 3u);
     for (const DecodedTelegram& x : t) {

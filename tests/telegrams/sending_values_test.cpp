@@ -15,6 +15,7 @@ namespace {
 
 std::vector<Milli> walk(const Leg& leg, int n) {
   std::vector<Milli> out;
+  out.reserve(static_cast<std::size_t>(n));
   for (int i = 0; i < n; ++i) out.push_back(leg.at(i));
   return out;
 }
@@ -75,7 +76,7 @@ const T& as(const Command& c) {
   return t ? *t : none;
 }
 
-std::string usage(std::vector<std::string_view> args) {
+std::string usage(const std::vector<std::string_view>& args) {
   return as<UsageError>(parseCommandLine(args)).message;
 }
 

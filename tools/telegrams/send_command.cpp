@@ -64,7 +64,10 @@ std::variant<Sink, std::string> Sink::open(const SendOptions& options) {
       e.kind == Endpoint::Tcp ? listenTcp(e.host, e.port) : openSerial(e.path, options.line);
   if (auto* error = std::get_if<std::string>(&opened)) return *error;
   s.fd_ = std::move(std::get<Fd>(opened));
-  if (e.kind == Endpoint::Tcp) say("listening on tcp:" + e.host + ":" + std::to_string(e.port));
+  if (e.kind == Endpoint::Tcp) {
+    say("listening on " + (e.host.empty() ? std::string("every address") : e.host) + ", port " +
+        std::to_string(e.port));
+  }
   return s;
 }
 

@@ -66,7 +66,7 @@ bool allBcd(std::string_view bytes) {
 
 // Appends the two digits of a packed byte to a number.
 std::int64_t withByte(std::int64_t n, char b) {
-  return n * 100 + high(b) * 10 + low(b);
+  return n * 100 + static_cast<std::int64_t>(high(b) * 10 + low(b));
 }
 
 bool shortBcdFits(std::string_view b) {

@@ -14,10 +14,11 @@ namespace {
 constexpr int kMostNudges = 64;
 
 bool fieldsHold(Extended v, Milli value) {
+  constexpr int kWidth = 12;
   Milli per = 1000;
   for (int scale : {1, 10, 100, 1000}) {
-    if (telegram::field(v, scale, 12) !=
-        telegram::field(static_cast<Extended>(value / per), 1, 12)) {
+    const std::string digits = std::to_string(value / per);
+    if (telegram::field(v, scale, kWidth) != std::string(kWidth - digits.size(), '0') + digits) {
       return false;
     }
     per /= 10;
