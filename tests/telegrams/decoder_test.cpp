@@ -1,0 +1,258 @@
+#include "telegrams/telegram_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "setup/simulation_state.h"
+#include "setup/telegrams.h"
+
+namespace kestrom::tool {
+namespace {
+
+// In lock, distance 126.34, fix azimuth 65.125 (reported 245.125), bearing 12.5.
+std::string example(int type, bool inLock = true, const char* role = text::AsMob) {
+  telegram::Input in;
+  in.type = type;
+  in.inLock = inLock;
+  in.distance = 12634 / 100.0L;
+  in.fixAzimuth = 65.125L;
+  in.antennaBearing = 12.5L;
+  in.mobileUnitRole = role;
+  return telegram::build(in);
+}
+
+std::vector<DecodedTelegram> telegramsIn(const std::vector<DecoderEvent>& events) {
+  std::vector<DecodedTelegram> out;
+  for (const DecoderEvent& e : events) {
+    if (const auto* t = std::get_if<DecodedTelegram>(&e)) out.push_back(*t);
+  }
+  return out;
+}
+
+std::string unplacedIn(const std::vector<DecoderEvent>& events) {
+  std::string out;
+  for (const DecoderEvent& e : events) {
+    if (const auto* u = std::get_if<UnplacedBytes>(&e)) out += u->bytes;
+  }
+  return out;
+}
+
+// Every byte of the stream, from the telegrams and unplaced reports in order.
+std::string allBytes(const std::vector<DecoderEvent>& events) {
+  std::string out;
+  for (const DecoderEvent& e : events) {
+    out += std::visit([](const auto& v) { return v.bytes; }, e);
+  }
+  return out;
+}
+
+std::vector<DecoderEvent> decodeAll(TelegramDecoder& d, const std::string& bytes) {
+  std::vector<DecoderEvent> events = d.feed(bytes, 0);
+  for (DecoderEvent& e : d.flush(0)) events.push_back(std::move(e));
+  return events;
+}
+
+std::vector<DecoderEvent> decodeAll(const std::string& bytes) {
+  TelegramDecoder d;
+  return decodeAll(d, bytes);
+}
+
+struct Expected {
+  int type;
+  Format format;
+  FieldValue distance;
+  FieldValue azimuth;
+  std::optional<FieldValue> bearing;
+};
+
+const Expected kWorkedExample[] = {
+    {telegram::Ascii16, Format::Ascii16, {1263, 1}, {24512, 2}, std::nullopt},
+    {telegram::Ascii17, Format::Ascii17, {1263, 1}, {245125, 3}, std::nullopt},
+    {telegram::Ascii22, Format::Ascii22, {1263, 1}, {245125, 3}, FieldValue{125, 1}},
+    {telegram::Bcd001, Format::Bcd001, {126, 0}, {24512, 2}, std::nullopt},
+    {telegram::Bcd0001, Format::Bcd0001, {126, 0}, {245125, 3}, std::nullopt},
+    {telegram::BcdAdb, Format::BcdAdb, {126, 0}, {245125, 3}, FieldValue{125, 1}},
+};
+
+TEST(TelegramDecoder, WorkedExampleInEveryFormatAutoDetectedAndForced) {
+  for (const Expected& x : kWorkedExample) {
+    for (const std::optional<Format> only : {std::optional<Format>(), std::optional(x.format)}) {
+      TelegramDecoder d(only);
+      const std::string bytes = example(x.type);
+      const auto events = decodeAll(d, bytes);
+      ASSERT_EQ(events.size(), 1u) << name(x.format);
+      const auto& t = std::get<DecodedTelegram>(events[0]);
+      EXPECT_EQ(t.format, x.format);
+      EXPECT_TRUE(t.inLock);
+      EXPECT_EQ(t.distance, x.distance) << name(x.format);
+      EXPECT_EQ(t.azimuth, x.azimuth) << name(x.format);
+      EXPECT_EQ(t.bearing, x.bearing) << name(x.format);
+      EXPECT_EQ(t.bytes, bytes);
+      EXPECT_FALSE(t.mk3Variant);
+    }
+  }
+  const auto mk3 = telegramsIn(decodeAll(example(telegram::BcdAdb, true, text::AsMk3M)));
+  ASSERT_EQ(mk3.size(), 1u);
+  EXPECT_TRUE(mk3[0].mk3Variant);
+  EXPECT_EQ(mk3[0].azimuth, (FieldValue{245125, 3}));
+  EXPECT_DOUBLE_EQ(mk3[0].azimuth.value(), 245.125);
+}
+
+TEST(TelegramDecoder, OutOfLockAsciiTelegramsAreTelegramsWithoutLock) {
+  for (int type : {telegram::Ascii16, telegram::Ascii17, telegram::Ascii22}) {
+    const auto t = telegramsIn(decodeAll(example(type, false)));
+    ASSERT_EQ(t.size(), 1u) << type;
+    EXPECT_FALSE(t[0].inLock);
+    EXPECT_EQ(t[0].distance.units, 0);
+    EXPECT_EQ(t[0].azimuth.units, 0);
+  }
+  // A lock digit other than 0 or 1 makes it no telegram.
+  EXPECT_EQ(unplacedIn(decodeAll("001263 24512 2\r\n")), "001263 24512 2\r\n");
+}
+
+TEST(TelegramDecoder, StreamStartingMidTelegramResyncsOnTheNextWholeOne) {
+  for (const Expected& x : kWorkedExample) {
+    const std::string one = example(x.type);
+    for (std::size_t cut = 1; cut < one.size(); ++cut) {
+      std::string stream = one.substr(cut);
+      stream += one;
+      stream += one;
+      // In pieces of every size, to cross every boundary.
+      for (std::size_t piece : {std::size_t{1}, std::size_t{3}, stream.size()}) {
+        TelegramDecoder d;
+        std::vector<DecoderEvent> events;
+        for (std::size_t i = 0; i < stream.size(); i += piece) {
+          for (DecoderEvent& e : d.feed(stream.substr(i, piece), static_cast<std::int64_t>(i))) {
+            events.push_back(std::move(e));
+          }
+        }
+        const auto t = telegramsIn(events);
+        ASSERT_EQ(t.size(), 2u) << name(x.format) << " cut " << cut;
+        EXPECT_EQ(t[0].format, x.format);
+        EXPECT_EQ(t[1].azimuth, x.azimuth);
+        EXPECT_EQ(unplacedIn(events), one.substr(cut)) << name(x.format) << " cut " << cut;
+        EXPECT_EQ(d.pending(), 0u);
+      }
+    }
+  }
+}
+
+TEST(TelegramDecoder, NoiseBetweenTelegramsIsReportedInStreamOrder) {
+  const std::string a16 = example(telegram::Ascii16);
+  const std::string adb = example(telegram::BcdAdb);
+  const std::string noise1 = "AB";
+  const std::string noise2 = std::string("\x00\x01 xyz\r\n\xFF 12 \xFF", 12);
+  const std::string stream = noise1 + a16 + noise2 + adb + a16 + "tail";
+  const auto events = decodeAll(stream);
+  EXPECT_EQ(allBytes(events), stream);  // nothing skipped, nothing twice
+  ASSERT_EQ(events.size(), 6u);
+  EXPECT_EQ(std::get<UnplacedBytes>(events[0]).bytes, noise1);
+  EXPECT_EQ(std::get<DecodedTelegram>(events[1]).format, Format::Ascii16);
+  EXPECT_EQ(std::get<UnplacedBytes>(events[2]).bytes, noise2);
+  EXPECT_EQ(std::get<DecodedTelegram>(events[3]).format, Format::BcdAdb);
+  EXPECT_EQ(std::get<DecodedTelegram>(events[4]).format, Format::Ascii16);
+  EXPECT_EQ(std::get<UnplacedBytes>(events[5]).bytes, "tail");  // by the flush at the end
+}
+
+TEST(TelegramDecoder, LongNoiseComesInBoundedRunsAndBadBcdIsNoTelegram) {
+  TelegramDecoder d;
+  const std::string noise(200, 'x');
+  const auto events = d.feed(noise, 0);
+  ASSERT_FALSE(events.empty());
+  for (const DecoderEvent& e : events) EXPECT_LE(std::get<UnplacedBytes>(e).bytes.size(), 64u);
+  EXPECT_LE(d.pending(), 64u + 21u);  // a run not yet full, and a longest telegram
+  std::string all = allBytes(events);
+  all += allBytes(d.flush(1));
+  EXPECT_EQ(all, noise);
+
+  // A nibble above 9, or a digit where the layout has 0, is not BCD(0.01).
+  std::string bad = example(telegram::Bcd001);
+  bad[1] = '\x5A';
+  EXPECT_TRUE(telegramsIn(decodeAll(bad)).empty());
+  bad = example(telegram::Bcd001);
+  bad[5] = '\x16';
+  EXPECT_TRUE(telegramsIn(decodeAll(bad)).empty());
+}
+
+TEST(TelegramDecoder, ForcedFormatLeavesTheOthersUnplaced) {
+  TelegramDecoder d(Format::Ascii16);
+  const std::string other = example(telegram::Ascii17) + example(telegram::Bcd001);
+  const auto events = decodeAll(d, other + example(telegram::Ascii16));
+  ASSERT_EQ(telegramsIn(events).size(), 1u);
+  EXPECT_EQ(unplacedIn(events), other);
+
+  // A BCD(0.001) third byte with a high digit cannot be forced into BCD(0.01).
+  TelegramDecoder bcd001(Format::Bcd001);
+  EXPECT_TRUE(telegramsIn(decodeAll(bcd001, example(telegram::Bcd0001))).empty());
+}
+
+TEST(TelegramDecoder, SevenByteBcdIsTakenAsTheFinerOnceTheStreamShowsIt) {
+  // Fix azimuth 65.105: reported 245.105, whose fifth digit 0 leaves the third byte
+  // of BCD(0.001) 05, just like BCD(0.01)'s [0 a5].
+  telegram::Input in;
+  in.type = telegram::Bcd0001;
+  in.inLock = true;
+  in.distance = 126;
+  in.fixAzimuth = 65.105L;
+  const std::string ambiguous = telegram::build(in);
+  ASSERT_EQ(ambiguous[2], '\x05');
+  const std::string plain = example(telegram::Bcd0001);  // third byte 25
+  const auto t = telegramsIn(decodeAll(ambiguous + plain + ambiguous));
+  ASSERT_EQ(t.size(), 3u);
+  EXPECT_EQ(t[0].format, Format::Bcd001);
+  EXPECT_EQ(t[0].azimuth, (FieldValue{24515, 2}));
+  EXPECT_EQ(t[1].format, Format::Bcd0001);
+  EXPECT_EQ(t[2].format, Format::Bcd0001);
+  EXPECT_EQ(t[2].azimuth, (FieldValue{245105, 3}));
+
+  TelegramDecoder forced(Format::Bcd0001);
+  EXPECT_EQ(telegramsIn(decodeAll(forced, ambiguous))[0].azimuth, (FieldValue{245105, 3}));
+}
+
+TEST(TelegramDecoder, AdbWhoseTailPassesForSevenBytesStaysAdb) {
+  // Bearing 100.5: the last seven bytes have [0 5] where BCD(0.01) wants [0 d5].
+  telegram::Input in;
+  in.type = telegram::BcdAdb;
+  in.inLock = true;
+  in.distance = 126;
+  in.fixAzimuth = 65.125L;
+  in.antennaBearing = 100.5L;
+  const std::string adb = telegram::build(in);
+  const auto tailAlone = telegramsIn(decodeAll(adb.substr(3)));
+  ASSERT_EQ(tailAlone.size(), 1u);  // the ambiguity is real
+  for (const std::string& lead : {std::string(), std::string("?"), std::string("\x12\x34", 2)}) {
+    std::string stream = lead;
+    stream += adb;
+    stream += adb;
+    stream += "zz";
+    stream += adb;
+    const auto events = decodeAll(stream);
+    const auto t = telegramsIn(events);
+    ASSERT_EQ(t.size(), 3u);
+    for (const DecodedTelegram& x : t) {
+      EXPECT_EQ(x.format, Format::BcdAdb);
+      EXPECT_EQ(x.bearing, (FieldValue{1005, 1}));
+    }
+    EXPECT_EQ(unplacedIn(events), lead + "zz");
+  }
+}
+
+TEST(TelegramDecoder, IntervalsRunFromTelegramToTelegram) {
+  TelegramDecoder d;
+  const std::string t = example(telegram::Ascii22);
+  const auto first = telegramsIn(d.feed(t.substr(0, 10), 1'000));
+  EXPECT_TRUE(first.empty());
+  const auto a = telegramsIn(d.feed(t.substr(10), 5'000));
+  ASSERT_EQ(a.size(), 1u);
+  EXPECT_EQ(a[0].arrivalNs, 5'000);
+  EXPECT_FALSE(a[0].intervalNs);
+  d.feed("noise", 6'000);
+  const auto b = telegramsIn(d.feed(t, 255'000));
+  ASSERT_EQ(b.size(), 1u);
+  EXPECT_EQ(b[0].intervalNs, 250'000);
+}
+
+}  // namespace
+}  // namespace kestrom::tool

@@ -1,0 +1,45 @@
+#include "telegrams/decimal.h"
+
+namespace kestrom::tool {
+
+namespace {
+constexpr Milli kLimit = 1'000'000'000'000;  // a billion, in thousandths
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+}  // namespace
+
+std::optional<Milli> parseMilli(std::string_view text) {
+  const std::size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+  if (whole.empty() || (point != std::string_view::npos && fraction.empty())) return std::nullopt;
+  Milli value = 0;
+  for (char c : whole) {
+    if (!isDigit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value * 1000 >= kLimit) return std::nullopt;
+  }
+  value *= 1000;
+  Milli place = 100;
+  for (char c : fraction) {
+    if (!isDigit(c)) return std::nullopt;
+    value += (c - '0') * place;
+    place /= 10;
+  }
+  return value;
+}
+
+std::string fixedText(std::int64_t units, int decimals) {
+  std::string digits = std::to_string(units < 0 ? -units : units);
+  if (decimals > 0) {
+    if (static_cast<int>(digits.size()) <= decimals) {
+      digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    }
+    digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
+  }
+  return units < 0 ? "-" + digits : digits;
+}
+
+}  // namespace kestrom::tool

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrom::tool {
+
+// Values in whole thousandths (126.4 m is 126400), so that stepping along a track
+// and writing values never picks up binary rounding, in any locale.
+using Milli = std::int64_t;
+
+// "126", "126.4", "0.125": digits with an optional point and more digits; digits
+// past the third decimal are dropped (the telegrams truncate too). Nothing for any
+// other text, signs included, or for values of a billion or more.
+std::optional<Milli> parseMilli(std::string_view text);
+
+// A count of units of 10^-decimals ("1263", 1 -> "126.3"; "245125", 3 -> "245.125").
+std::string fixedText(std::int64_t units, int decimals);
+
+}  // namespace kestrom::tool
