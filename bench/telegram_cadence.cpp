@@ -5,21 +5,28 @@
 // view hub's precise timer) and sends an ASCII telegram four times a second. A
 // reader thread timestamps each telegram's arrival on the far side of the line.
 //
-//   telegram_cadence [--seconds N] [--load]     (default 60 s, quiet)
+//   telegram_cadence [--seconds N] [--load] [--network]     (default 60 s, quiet)
 //
 // With --load the program is kept busy as a trainee would keep it: the three
 // panels, the AID display and the distance adjuster are shown and redrawn, the
 // adjuster's slider moves all the time, an alarm sounds through the real tone
 // player and a message box stands open.
 //
+// With --network the TCP server and the UDP output run as well, with a TCP client
+// and a UDP listener attached (each reading on a thread of its own and timed the
+// same way).
+//
 // Prints, for the arrivals and for the sender's own writes, the number of
 // telegrams, the median, 99th percentile and largest deviation of the interval
 // from 250 ms, and the slots missed.
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <pthread.h>
 #include <pty.h>
 #include <sched.h>
+#include <sys/socket.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -46,6 +53,7 @@
 #include "qt/mobile_panel_view.h"
 #include "qt/qt_serial_port.h"
 #include "qt/qt_services.h"
+#include "qt/qt_telegram_network.h"
 #include "qt/tone_player.h"
 #include "qt/view_hub.h"
 #include "setup/serial_output.h"
@@ -136,6 +144,22 @@ void readArrivals(int master, const std::atomic<bool>& stop, std::vector<double>
   }
 }
 
+// A TCP client of the simulator's server, or a UDP socket bound where the
+// simulator sends, on 127.0.0.1.
+int loopbackSocket(bool tcp, int port) {
+  const int fd = socket(AF_INET, tcp ? SOCK_STREAM : SOCK_DGRAM, 0);
+  sockaddr_in at{};
+  at.sin_family = AF_INET;
+  at.sin_port = htons(static_cast<std::uint16_t>(port));
+  at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  const auto* addr = reinterpret_cast<const sockaddr*>(&at);
+  if ((tcp ? connect(fd, addr, sizeof at) : bind(fd, addr, sizeof at)) != 0) {
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 double percentile(const std::vector<double>& sorted, double p) {
   if (sorted.empty()) return 0;
   const auto rank = static_cast<std::size_t>(std::ceil(p * sorted.size()));
@@ -220,13 +244,16 @@ void startLoad(Load& load, Simulator& sim, ViewHub& hub, QtTonePlayer& tone) {
 int main(int argc, char* argv[]) {
   int seconds = 60;
   bool loaded = false;
+  bool network = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
       seconds = std::atoi(argv[++i]);
     } else if (std::strcmp(argv[i], "--load") == 0) {
       loaded = true;
+    } else if (std::strcmp(argv[i], "--network") == 0) {
+      network = true;
     } else {
-      std::fprintf(stderr, "usage: %s [--seconds N] [--load]\n", argv[0]);
+      std::fprintf(stderr, "usage: %s [--seconds N] [--load] [--network]\n", argv[0]);
       return 2;
     }
   }
@@ -255,8 +282,11 @@ int main(int argc, char* argv[]) {
   NoHelp help;
   QtSerialPort serial;
   TimedPort timed(serial);
-  Simulator sim(Services{random, clock, dialogs, tone, help, timed});
+  QtTelegramNetwork net;
+  Simulator sim(Services{random, clock, dialogs, tone, help, timed, &net});
   ViewHub hub(sim);
+  serial.setSlotClock([&hub] { return hub.telegramInstantNs(); });
+  net.setSlotClock([&hub] { return hub.telegramInstantNs(); });
   sim.start();
   QtTonePlayer realTone;
   Load load;
@@ -278,6 +308,32 @@ int main(int argc, char* argv[]) {
   arrivals.reserve(static_cast<std::size_t>(seconds) * 8 + 16);
   std::thread reader(readArrivals, master, std::cref(stop), std::ref(arrivals));
 
+  // The network listeners: the UDP socket bound first, then both boxes ticked.
+  constexpr int kTcpPort = 47301;
+  constexpr int kUdpPort = 47302;
+  int udpListener = -1;
+  int tcpClient = -1;
+  std::vector<double> tcpArrivals;
+  std::vector<double> udpArrivals;
+  std::thread tcpReader;
+  std::thread udpReader;
+  if (network) {
+    NetworkOutput& n = out.Network;
+    n.tcpPortChange(std::to_string(kTcpPort));
+    n.udpPortChange(std::to_string(kUdpPort));
+    udpListener = loopbackSocket(false, kUdpPort);
+    n.tcpServerClick(true);
+    n.udpClick(true);
+    tcpClient = loopbackSocket(true, kTcpPort);
+    if (udpListener < 0 || tcpClient < 0 || !n.tcpServer.Checked || !n.udp.Checked) {
+      std::fprintf(stderr, "could not start the network output on ports %d and %d\n", kTcpPort,
+                   kUdpPort);
+      return 1;
+    }
+    tcpReader = std::thread(readArrivals, tcpClient, std::cref(stop), std::ref(tcpArrivals));
+    udpReader = std::thread(readArrivals, udpListener, std::cref(stop), std::ref(udpArrivals));
+  }
+
   std::printf("sending on %s for %d s%s ...\n", slaveName, seconds,
               loaded ? " under load (panels, AID display, slider, alarm, message box)" : "");
   std::fflush(stdout);
@@ -287,18 +343,29 @@ int main(int argc, char* argv[]) {
   stop = true;
   reader.join();
   close(master);
+  if (network) {
+    tcpReader.join();
+    udpReader.join();
+    close(tcpClient);
+    close(udpListener);
+  }
 
   std::printf("expected about %d telegrams, one every %.0f ms (reader at %s priority)\n",
               seconds * 4, kSlotMs, readerRealTime ? "real-time" : "normal");
   print("arrival at the far end of the line:", arrivals.size(), cadence(arrivals));
-  print("write by the sender:", timed.writes.size(), cadence(timed.writes));
+  if (network) {
+    print("arrival at a TCP client:", tcpArrivals.size(), cadence(tcpArrivals));
+    print("arrival at a UDP listener:", udpArrivals.size(), cadence(udpArrivals));
+  }
+  print("hand-over by the user-interface tick:", timed.writes.size(), cadence(timed.writes));
   if (timed.writes.size() == arrivals.size()) {
     std::vector<double> delays;
     for (std::size_t i = 0; i < arrivals.size(); ++i)
       delays.push_back(arrivals[i] - timed.writes[i]);
     std::sort(delays.begin(), delays.end());
     std::printf(
-        "delay from write to arrival: median %.3f ms, 99th percentile %.3f ms, maximum %.3f ms\n",
+        "delay from hand-over to arrival: median %.3f ms, 99th percentile %.3f ms, maximum %.3f "
+        "ms\n",
         percentile(delays, 0.5), percentile(delays, 0.99), delays.back());
   }
   return 0;

@@ -4,6 +4,8 @@
 #include <thread>
 
 #ifdef __linux__
+#include <pthread.h>
+#include <sched.h>
 #include <sys/prctl.h>
 #endif
 
@@ -31,6 +33,16 @@ void waitUntilNs(std::int64_t targetNs) {
 void tightenTimerSlack() {
 #ifdef __linux__
   prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
+}
+
+bool preferThisThread() {
+#ifdef __linux__
+  sched_param param{};
+  param.sched_priority = sched_get_priority_min(SCHED_FIFO);
+  return pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) == 0;
+#else
+  return false;
 #endif
 }
 

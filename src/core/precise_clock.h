@@ -18,5 +18,11 @@ void waitUntilNs(std::int64_t targetNs);
 // later (Linux; elsewhere nothing).
 void tightenTimerSlack();
 
+// Puts this thread ahead of ordinary threads (a real-time policy at its lowest
+// priority) where the system allows it, so that a wait ends on time on a machine
+// whose cores are busy. Meant for a thread that sleeps nearly all the time. False
+// when the system refuses; the thread then keeps its ordinary place.
+bool preferThisThread();
+
 }  // namespace precise
 }  // namespace kestrom

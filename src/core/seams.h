@@ -79,7 +79,29 @@ class SerialPort {
   std::function<void()> onFailure;
 };
 
-// The seams handed to the simulator.
+enum class NetworkChannel { TcpServer, Udp };
+
+// The telegrams over the network, beside the serial port: a TCP server that any
+// number of clients connect to, and UDP datagrams to one host (or a broadcast
+// address).
+class TelegramNetwork {
+ public:
+  virtual ~TelegramNetwork() = default;
+  // Each start gives an empty text on success, otherwise why it could not start
+  // (port in use, unknown host), and the channel stays stopped.
+  virtual std::string startTcpServer(int port) = 0;
+  virtual void stopTcpServer() = 0;
+  virtual std::string startUdp(const std::string& host, int port) = 0;
+  virtual void stopUdp() = 0;
+  // Hands one telegram to every running channel: one write to each connected
+  // client, one datagram.
+  virtual void send(const std::string& bytes) = 0;
+  // Called when a running channel fails by itself; the channel has stopped.
+  std::function<void(NetworkChannel, const std::string& reason)> onFailure;
+};
+
+// The seams handed to the simulator. Without a network, the network output says
+// it is not available.
 struct Services {
   RandomSource& random;
   WallClock& clock;
@@ -87,6 +109,7 @@ struct Services {
   TonePlayer& tone;
   HelpViewer& help;
   SerialPort& serial;
+  TelegramNetwork* network = nullptr;
 };
 
 }  // namespace kestrom

@@ -15,6 +15,7 @@
 #include "qt/help_window.h"
 #include "qt/qt_serial_port.h"
 #include "qt/qt_services.h"
+#include "qt/qt_telegram_network.h"
 #include "qt/tone_player.h"
 #include "qt/view_hub.h"
 #include "simulator/simulator.h"
@@ -46,6 +47,7 @@ class Application {
   QtTonePlayer tone_;
   QtHelpViewer help_;
   QtSerialPort serial_;
+  QtTelegramNetwork network_;
   Simulator sim_;
   ViewHub hub_;
   std::vector<std::unique_ptr<QWidget>> views_;

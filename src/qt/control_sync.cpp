@@ -20,6 +20,12 @@ void showCheckBox(QAbstractButton* box, const CheckBox& model) {
   box->setEnabled(model.Enabled);
 }
 
+void showEdit(QLineEdit* edit, const Edit& model) {
+  const QString text = QString::fromStdString(model.Text);
+  if (edit->text() != text) edit->setText(text);
+  edit->setEnabled(model.Enabled);
+}
+
 bool describe(QWidget* widget, const QString& description) {
   if (widget->accessibleDescription() == description) return false;
   widget->setAccessibleDescription(description);

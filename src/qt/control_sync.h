@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -19,6 +20,9 @@ void showText(QLabel* label, const std::string& caption);
 
 // Shows a check box model's tick and enabled state without sending change signals.
 void showCheckBox(QAbstractButton* box, const CheckBox& model);
+
+// Shows an edit model's text (when it differs) and enabled state.
+void showEdit(QLineEdit* edit, const Edit& model);
 
 // Gives a widget a new accessible description; false when it already had it.
 bool describe(QWidget* widget, const QString& description);

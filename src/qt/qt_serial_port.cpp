@@ -4,19 +4,20 @@
 #include <QFileInfo>
 #include <QtGlobal>
 
+#include "core/precise_clock.h"
+#include "qt/paced_thread.h"
+
 namespace kestrom {
 
-QtSerialPort::QtSerialPort() {
-  QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
-                   [this](QSerialPort::SerialPortError e) { onError(e); });
-  // Nothing is read from the line; drop what a connected device sends so that it
-  // does not pile up.
-  QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { port_.readAll(); });
-}
+QtSerialPort::QtSerialPort() = default;
 
 QtSerialPort::~QtSerialPort() {
   onFailure = nullptr;
-  port_.close();
+  if (!line_) return;
+  line_->runNow([this] {
+    delete port_;
+    port_ = nullptr;
+  });
 }
 
 QString QtSerialPort::deviceName(int portNumber) {
@@ -30,31 +31,77 @@ QString QtSerialPort::deviceName(int portNumber) {
 #endif
 }
 
+PacedThread& QtSerialPort::line() {
+  if (line_) return *line_;
+  line_ = std::make_unique<PacedThread>("serial line");
+  line_->runNow([this] {
+    port_ = new QSerialPort;
+    QObject::connect(port_, &QSerialPort::errorOccurred, port_,
+                     [this](QSerialPort::SerialPortError error) {
+                       // An open() announces NoError first. Errors of a closed port (a
+                       // failed open) and a refused setting are answered by the return
+                       // value of the call that caused them.
+                       switch (error) {
+                         case QSerialPort::NoError:
+                         case QSerialPort::UnsupportedOperationError:
+                         case QSerialPort::NotOpenError:
+                         case QSerialPort::TimeoutError:
+                           return;
+                         default:
+                           break;
+                       }
+                       if (port_->isOpen()) failOnLine(session_);
+                     });
+    // Nothing is read from the line; drop what a connected device sends so that it
+    // does not pile up.
+    QObject::connect(port_, &QSerialPort::readyRead, port_, [this] { port_->readAll(); });
+  });
+  return *line_;
+}
+
 bool QtSerialPort::open(int portNumber, const SerialSettings& settings) {
   close();
   if (portNumber < 1) return false;
-  device_ = deviceName(portNumber);
-  port_.setPortName(device_);
-  if (!applyTo(settings)) return false;
-  if (!port_.open(QIODevice::ReadWrite)) return false;
+  const QString device = deviceName(portNumber);
+  bool opened = false;
+  line().runNow([&] { opened = openOnLine(device, settings); });
+  if (opened) {
+    ++session_;
+    open_ = true;
+  }
+  return opened;
+}
+
+bool QtSerialPort::openOnLine(const QString& device, const SerialSettings& settings) {
+  device_ = device;
+  port_->setPortName(device_);
+  if (!applyOnLine(settings)) return false;
+  if (!port_->open(QIODevice::ReadWrite)) return false;
   // Some drivers accept the settings only once the device is open.
-  if (!applyTo(settings)) {
-    port_.close();
+  if (!applyOnLine(settings)) {
+    port_->close();
     return false;
   }
   return true;
 }
 
 void QtSerialPort::close() {
-  if (port_.isOpen()) port_.close();
+  open_ = false;
+  if (!line_) return;
+  // Telegrams handed over before the close still go out, at once.
+  line_->runNow([this] {
+    if (port_->isOpen()) port_->close();
+  });
 }
 
 bool QtSerialPort::isOpen() const {
-  return port_.isOpen();
+  return open_;
 }
 
 bool QtSerialPort::apply(const SerialSettings& settings) {
-  return applyTo(settings);
+  bool ok = false;
+  line().runNow([&] { ok = applyOnLine(settings); });
+  return ok;
 }
 
 namespace {
@@ -65,43 +112,46 @@ bool isPseudoTerminal(const QString& device) {
 }
 }  // namespace
 
-bool QtSerialPort::applyTo(const SerialSettings& settings) {
+bool QtSerialPort::applyOnLine(const SerialSettings& settings) {
   const auto parity = settings.parity == Parity::Even  ? QSerialPort::EvenParity
                       : settings.parity == Parity::Odd ? QSerialPort::OddParity
                                                        : QSerialPort::NoParity;
-  bool ok = port_.setBaudRate(settings.baudRate);
-  ok = port_.setDataBits(settings.dataBits == 7 ? QSerialPort::Data7 : QSerialPort::Data8) && ok;
-  ok = port_.setParity(parity) && ok;
-  ok =
-      port_.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) && ok;
-  ok = port_.setFlowControl(QSerialPort::NoFlowControl) && ok;
+  bool ok = port_->setBaudRate(settings.baudRate);
+  ok = port_->setDataBits(settings.dataBits == 7 ? QSerialPort::Data7 : QSerialPort::Data8) && ok;
+  ok = port_->setParity(parity) && ok;
+  ok = port_->setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+       ok;
+  ok = port_->setFlowControl(QSerialPort::NoFlowControl) && ok;
   return ok || isPseudoTerminal(device_);
 }
 
 bool QtSerialPort::write(const std::string& bytes) {
-  if (!port_.isOpen()) return false;
-  const qint64 n = port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  // Hand the bytes to the device now rather than on the next pass of the event
-  // loop; flush() takes what the device accepts and never waits.
-  port_.flush();
-  return n == static_cast<qint64>(bytes.size());
+  if (!open_) return false;
+  const std::int64_t due = slotInstantNs_ ? slotInstantNs_() : precise::nowNs();
+  const unsigned session = session_;
+  line().runAt(due, [this, bytes, session] { writeOnLine(bytes, session); });
+  return true;
 }
 
-void QtSerialPort::onError(QSerialPort::SerialPortError error) {
-  // An open() announces NoError first. Errors of a closed port (a failed open) and
-  // a refused setting are answered by the return value of the call that caused them.
-  switch (error) {
-    case QSerialPort::NoError:
-    case QSerialPort::UnsupportedOperationError:
-    case QSerialPort::NotOpenError:
-    case QSerialPort::TimeoutError:
-      return;
-    default:
-      break;
-  }
-  if (!port_.isOpen()) return;
+void QtSerialPort::writeOnLine(const std::string& bytes, unsigned session) {
+  if (session != session_ || !port_->isOpen()) return;  // closed since: not sent
+  const qint64 n = port_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+  // Hand the bytes to the device now rather than on the next pass of the event
+  // loop; flush() takes what the device accepts and never waits.
+  port_->flush();
+  if (n != static_cast<qint64>(bytes.size())) failOnLine(session);
+}
+
+void QtSerialPort::failOnLine(unsigned session) {
   // Left open, a port whose device went away repeats its error endlessly.
-  port_.close();
+  if (port_->isOpen()) port_->close();
+  QMetaObject::invokeMethod(
+      &home_, [this, session] { reportFailure(session); }, Qt::QueuedConnection);
+}
+
+void QtSerialPort::reportFailure(unsigned session) {
+  if (session != session_ || !open_) return;  // closed or opened anew since
+  open_ = false;
   if (onFailure) onFailure();
 }
 

@@ -33,11 +33,6 @@ QString qs(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-void showEdit(QLineEdit* edit, const Edit& model) {
-  if (edit->text() != qs(model.Text)) edit->setText(qs(model.Text));
-  edit->setEnabled(model.Enabled);
-}
-
 // Radio buttons are exclusive: checking the model's one unchecks the others.
 void showRadio(QRadioButton* radio, const CheckBox& model) {
   if (model.Checked && !radio->isChecked()) radio->setChecked(true);
@@ -208,7 +203,8 @@ void SetupWindowView::buildBody() {
   rightHalf_ = new QWidget(body_);
   rightHalf_->setObjectName(QStringLiteral("rightHalf"));
   rightHalf_->setGeometry(Tmenumain::kMenuWidth, 0,
-                          Tmenumain::kTelegramWidth - Tmenumain::kMenuWidth, kBodyHeight);
+                          Tmenumain::kTelegramWidth - Tmenumain::kMenuWidth,
+                          kBodyHeight + kNetworkHeight);
 }
 
 // The counter station, one radio button each.
@@ -411,7 +407,10 @@ void SetupWindowView::refreshFromModel() {
 
   // The height counts the menu bar and the frame as the window always has: the
   // bare menu height shows the menu bar alone.
-  const int bodyHeight = std::max(0, model_.Height - Tmenumain::kMenuHeight);
+  int bodyHeight = std::max(0, model_.Height - Tmenumain::kMenuHeight);
+  if (model_.Width == Tmenumain::kTelegramWidth && model_.Height == Tmenumain::kSetupHeight) {
+    bodyHeight += kNetworkHeight;
+  }
   const QSize size(model_.Width, menuBar()->sizeHint().height() + bodyHeight);
   if (size != this->size() || minimumSize() != size) {
     const bool grows = size.height() > this->size().height() || size.width() > this->size().width();

@@ -44,6 +44,9 @@ class SetupWindowView : public QMainWindow, public ModelView {
 
   // Height of the area below the menu bar in setup mode.
   static constexpr int kBodyHeight = Tmenumain::kSetupHeight - Tmenumain::kMenuHeight;
+  // The right-hand half reaches this much lower than the left, for the network
+  // output below the serial settings; the window grows by it while that half shows.
+  static constexpr int kNetworkHeight = 78;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -11,21 +11,12 @@ namespace {
 qint64 monotonicNs() {
   return precise::nowNs();
 }
-
-// The QTimer counts whole milliseconds and wakes the thread whenever the system
-// gets round to it. It is therefore armed this much before a timer falls due, and
-// the last stretch is waited out precisely on the spot.
-constexpr qint64 kWakeEarlyNs = 2'000'000;
-// The QTimer may end up to a whole millisecond before the instant asked for.
-constexpr qint64 kTimerGrainNs = 1'000'000;
 }  // namespace
 
 ViewHub::ViewHub(Simulator& sim, QObject* parent) : QObject(parent), sim_(sim) {
   startNs_ = monotonicNs() - sim_.scheduler().now() * 1000000;
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
-  // Sleeps of this (the user-interface) thread end when asked.
-  precise::tightenTimerSlack();
   connect(&timer_, &QTimer::timeout, this, &ViewHub::onTimer);
   sim_.scheduler().onScheduleChanged = [this] { rearm(); };
   rearm();
@@ -56,6 +47,10 @@ void ViewHub::refreshAll() {
   refreshing_ = false;
 }
 
+qint64 ViewHub::telegramInstantNs() const {
+  return dueNs(sim_.scheduler().now()) + kTelegramLatencyNs;
+}
+
 qint64 ViewHub::dueNs(std::int64_t dueMs) const {
   return startNs_ + dueMs * 1000000;
 }
@@ -66,16 +61,12 @@ void ViewHub::rearm() {
     timer_.stop();
     return;
   }
-  const qint64 waitNs = std::max<qint64>(0, dueNs(*due) - kWakeEarlyNs - monotonicNs());
-  timer_.start(static_cast<int>(std::min<qint64>(waitNs / 1000000, 1 << 30)));
+  // Whole milliseconds, rounded up: a wake-up before the instant would only re-arm.
+  const qint64 waitNs = std::max<qint64>(0, dueNs(*due) - monotonicNs());
+  timer_.start(static_cast<int>(std::min<qint64>((waitNs + 999'999) / 1'000'000, 1 << 30)));
 }
 
 void ViewHub::onTimer() {
-  if (auto due = sim_.scheduler().nextDue()) {
-    // Woken a little early on purpose (rearm): wait for the exact instant.
-    const qint64 target = dueNs(*due);
-    if (target - monotonicNs() <= kWakeEarlyNs + kTimerGrainNs) precise::waitUntilNs(target);
-  }
   sim_.scheduler().catchUpTo(elapsed());
   refreshAll();
   rearm();

@@ -18,9 +18,9 @@ class ModelView {
 
 // Drives the simulator's scheduler from one precise QTimer at the next due time
 // and has every view re-read its model after each event and each batch of ticks.
-// The QTimer wakes the thread about 2 ms before a tick is due and the hub waits
-// out the rest itself, so ticks (and the telegrams they send) keep their slots to
-// a fraction of a millisecond.
+// Ticks run on this (the user-interface) thread and may be held up by a redraw;
+// the telegrams they hand over carry the instant of their slot
+// (telegramInstantNs), and the outputs' own threads write them at that instant.
 class ViewHub : public QObject {
   Q_OBJECT
  public:
@@ -33,6 +33,12 @@ class ViewHub : public QObject {
   void refreshAll();
   // Virtual time in use: milliseconds since the hub started.
   qint64 elapsed() const;
+  // The monotonic instant (precise::nowNs()) at which a telegram of the tick being
+  // run now is to reach the far end: the tick's own instant plus kTelegramLatencyNs.
+  // A tick that this thread runs late, behind a long redraw, still has its
+  // telegram written on time by the output's own thread.
+  qint64 telegramInstantNs() const;
+  static constexpr qint64 kTelegramLatencyNs = 40'000'000;
 
  private:
   void rearm();

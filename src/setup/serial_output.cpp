@@ -57,7 +57,9 @@ constexpr OutTelegramChoice kOutTelegramChoices[] = {
 }  // namespace
 
 SerialOutput::SerialOutput(Context& ctx, int timerOrder)
-    : Timer4(ctx.scheduler(), timerOrder, 250, false, [this] { Timer4Timer(); }), ctx_(ctx) {
+    : Timer4(ctx.scheduler(), timerOrder, 250, false, [this] { Timer4Timer(); }),
+      Network(ctx, [this] { updateTimer(); }),
+      ctx_(ctx) {
   for (int n = 1; n <= 12; ++n) coms.Items.push_back("COM PORT " + std::to_string(n));
   coms.ItemIndex = 0;
   baudrate.Items = {"1200 Baud", "2400 Baud", "4800 Baud", "9600 Baud"};
@@ -88,7 +90,11 @@ SerialPort& SerialOutput::port() const {
 }
 
 bool SerialOutput::Sending() const {
-  return port().isOpen() && Timer4.Enabled();
+  return serialOn_ && port().isOpen() && Timer4.Enabled();
+}
+
+void SerialOutput::updateTimer() {
+  Timer4.setEnabled(serialOn_ || Network.running());
 }
 
 std::optional<std::string> SerialOutput::takePendingMessage() {
@@ -204,18 +210,16 @@ void SerialOutput::CheckBox1Off() {
 }
 
 bool SerialOutput::startOutput() {
-  if (!port().open(portNumber_, settings_)) {
-    port().close();
-    Timer4.stop();
-    return false;
-  }
-  Timer4.start();
-  return true;
+  serialOn_ = port().open(portNumber_, settings_);
+  if (!serialOn_) port().close();
+  updateTimer();
+  return serialOn_;
 }
 
 void SerialOutput::stopOutput() {
   port().close();
-  Timer4.stop();
+  serialOn_ = false;
+  updateTimer();
 }
 
 // Whichever box switched the output on is cleared with its switch-off steps, so
@@ -261,7 +265,10 @@ void SerialOutput::Timer4Timer() {
   in.antennaBearing = st.AntennaBearing;
   in.mobileUnitRole = st.MobileUnitRole;
   const std::string bytes = telegram::build(in);
-  // The timer runs only while the port is open: a port found closed has failed.
+  Network.send(bytes);
+  if (!serialOn_) return;
+  // The serial output is on only while the port is open: a port found closed has
+  // failed.
   const bool failed = !port().isOpen() || (!bytes.empty() && !port().write(bytes));
   if (failed) portFailed();
 }

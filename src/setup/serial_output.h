@@ -7,13 +7,16 @@
 #include "core/controls.h"
 #include "core/scheduler.h"
 #include "core/seams.h"
+#include "setup/network_output.h"
 
 namespace kestrom {
 
 class Context;
 
 // The setup window's right-hand half: serial port, line settings, telegram type
-// and rate, the two output switches and the telegram timer.
+// and rate, the two output switches, the telegram timer and, beside the serial
+// port, the network output. The timer runs while the serial output or a network
+// channel is on; each tick builds one telegram for all of them.
 //
 // The lists show a selection (ItemIndex) that the Mobile panel may change; the
 // port and the telegram type use what the operator last chose in the lists
@@ -42,6 +45,8 @@ class SerialOutput {
   CheckBox CheckBox1;  // "Output Controled by Sim."
 
   Timer Timer4;  // telegram sender
+  // " Network Output "
+  NetworkOutput Network;
 
   // Operator input. A list change carries the index chosen; a box click carries the
   // box's new state. Input to a disabled control, or an index outside the list,
@@ -85,7 +90,9 @@ class SerialOutput {
 
  private:
   SerialPort& port() const;
-  bool outputRunning() const { return Timer4.Enabled(); }
+  bool outputRunning() const { return serialOn_; }
+  // Runs the telegram timer while any output is on (a running timer keeps its phase).
+  void updateTimer();
   // Opens the port and starts the timer; false (port closed, timer stopped) on failure.
   bool startOutput();
   void stopOutput();
@@ -107,6 +114,7 @@ class SerialOutput {
   int portNumber_ = 1;
   SerialSettings settings_;
   std::optional<std::string> pending_;
+  bool serialOn_ = false;  // a box switched the serial output on and the port opened
 };
 
 }  // namespace kestrom

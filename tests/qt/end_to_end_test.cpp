@@ -136,9 +136,14 @@ class EndToEndTest : public QObject {
 
     for (int i = 0; i < 600 && s.InLock == 0; ++i) run(100);
     QCOMPARE(s.InLock, 1);
-    pty.readAll();  // what was sent before the lock
+    // The port's own thread writes what the ticks hand it: let it catch up.
+    auto settled = [&] {
+      QTest::qWait(200);
+      return pty.readAll();
+    };
+    settled();  // what was sent before the lock
     run(1000);
-    std::string bytes = pty.readAll();
+    std::string bytes = settled();
     std::size_t end = bytes.rfind("\r\n");
     QVERIFY(end != std::string::npos && end >= 15);
     std::string telegram = bytes.substr(end - 15, 17);

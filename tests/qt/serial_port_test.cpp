@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include "core/precise_clock.h"
 #include "qt/qt_serial_port.h"
 #include "qt/view_hub.h"
 #include "setup/serial_output.h"
@@ -101,6 +102,56 @@ class SerialPortTest : public QObject {
     const std::string sent("\x00\x0D\x0A\xFF", 4);
     QVERIFY(port.write(sent));
     QTRY_COMPARE(pty.read(), QByteArray(sent.data(), 4));
+  }
+
+  // A write made with a slot clock reaches the line at the slot's instant, never
+  // before it; one handed over before a close still goes out, and none after it.
+  void writesWaitForTheirSlotInstant() {
+    Pty pty;
+    QVERIFY(pty.ok());
+    qputenv("KESTROM_COM1", pty.path());
+    QtSerialPort port;
+    std::int64_t slot = 0;
+    port.setSlotClock([&slot] { return slot; });
+    QVERIFY(port.open(1, SerialSettings{}));
+    slot = precise::nowNs() + 300'000'000;
+    QVERIFY(port.write("first"));
+    runFor(150);
+    QCOMPARE(pty.read(), QByteArray());
+    QTRY_COMPARE(pty.read(), QByteArray("first"));
+    QVERIFY(precise::nowNs() >= slot);
+
+    slot = precise::nowNs() + 10'000'000'000;
+    QVERIFY(port.write("second"));
+    port.close();
+    QCOMPARE(pty.read(), QByteArray("firstsecond"));
+    QVERIFY(!port.write("third"));
+    runFor(100);
+    QCOMPARE(pty.read(), QByteArray("firstsecond"));
+  }
+
+  // A failure the line reports late, for a session since closed, does not end the
+  // port's next session.
+  void lateFailureOfAnEarlierSessionIsIgnored() {
+    Pty first;
+    Pty second;
+    QVERIFY(first.ok() && second.ok());
+    qputenv("KESTROM_COM1", first.path());
+    QtSerialPort port;
+    int failures = 0;
+    port.onFailure = [&] { ++failures; };
+    QVERIFY(port.open(1, SerialSettings{}));
+    first.closeSlave();
+    first.closeMaster();  // the line fails; its report is queued for this thread
+    QVERIFY(port.write("lost"));
+    QTest::qSleep(100);
+    qputenv("KESTROM_COM1", second.path());
+    QVERIFY(port.open(1, SerialSettings{}));  // before the report is delivered
+    runFor(200);
+    QCOMPARE(failures, 0);
+    QVERIFY(port.isOpen());
+    QVERIFY(port.write("kept"));
+    QTRY_COMPARE(second.read(), QByteArray("kept"));
   }
 
   void vanishingLineIsReportedOnceAndClosesThePort() {

@@ -128,8 +128,10 @@ class SetupWindowViewTest : public QObject {
     auto* telegrams = control<QPushButton>("BitBtn2");
     QCOMPARE(telegrams->text(), QStringLiteral("Setup Telegrams"));
     QTest::mouseClick(telegrams, Qt::LeftButton);
-    QCOMPARE(view->size(), QSize(400, full));
-    QCOMPARE(right->geometry(), QRect(200, 0, 200, SetupWindowView::kBodyHeight));
+    // The right-hand half reaches lower, for the network output.
+    const int network = SetupWindowView::kNetworkHeight;
+    QCOMPARE(view->size(), QSize(400, full + network));
+    QCOMPARE(right->geometry(), QRect(200, 0, 200, SetupWindowView::kBodyHeight + network));
     QTest::mouseClick(telegrams, Qt::LeftButton);
     QCOMPARE(view->width(), 200);
 

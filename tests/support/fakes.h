@@ -120,6 +120,41 @@ class RecordingSerial : public SerialPort {
   }
 };
 
+// A network that records what each channel is sent. A start gives `refuse` when
+// it is set.
+class RecordingNetwork : public TelegramNetwork {
+ public:
+  std::string refuse;
+  int tcpPort = 0;  // 0 while stopped
+  std::string udpHost;
+  int udpPort = 0;
+  std::vector<std::string> sent;
+  std::string startTcpServer(int port) override {
+    if (refuse.empty()) tcpPort = port;
+    return refuse;
+  }
+  void stopTcpServer() override { tcpPort = 0; }
+  std::string startUdp(const std::string& host, int port) override {
+    if (!refuse.empty()) return refuse;
+    udpHost = host;
+    udpPort = port;
+    return {};
+  }
+  void stopUdp() override { udpPort = 0; }
+  // Sees each telegram as it is sent.
+  std::function<void(const std::string&)> onSend;
+  void send(const std::string& bytes) override {
+    sent.push_back(bytes);
+    if (onSend) onSend(bytes);
+  }
+  // A running channel fails by itself.
+  void fail(NetworkChannel channel, const std::string& reason) {
+    if (channel == NetworkChannel::TcpServer) tcpPort = 0;
+    if (channel == NetworkChannel::Udp) udpPort = 0;
+    if (onFailure) onFailure(channel, reason);
+  }
+};
+
 // The simulator on fakes, as every core test uses it.
 struct Rig {
   FakeRandom random;
@@ -128,7 +163,8 @@ struct Rig {
   RecordingTone tone;
   RecordingHelp help;
   RecordingSerial serial;
-  Simulator sim{Services{random, clock, dialogs, tone, help, serial}};
+  RecordingNetwork network;
+  Simulator sim{Services{random, clock, dialogs, tone, help, serial, &network}};
   SimulationState& state() { return sim.state(); }
   void advance(std::int64_t ms) { sim.scheduler().advance(ms); }
 };

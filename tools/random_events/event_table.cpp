@@ -266,7 +266,30 @@ void perTexts(Session& s, const Event& e) {
   if (e.a == 1) serial(s).followMobileOutTelegram(e.text);
 }
 
-// ---- The world outside: serial line, message boxes, time ------------------------
+// 0 "TCP server", 1 "UDP".
+void networkBox(Session& s, const Event& e) {
+  if (!telegramHalfShown(s)) return;
+  NetworkOutput& n = serial(s).Network;
+  CheckBox& box = e.a == 0 ? n.tcpServer : n.udp;
+  if (!reachable(s, true, box.Enabled)) return;
+  const bool checked = s.loose() ? e.b != 0 : !box.Checked;
+  if (e.a == 0) n.tcpServerClick(checked);
+  if (e.a == 1) n.udpClick(checked);
+}
+// 0 the TCP port, 1 the UDP port, 2 the UDP host; mostly numbers, some junk.
+void drawNetworkText(Draw& d, Event& e) {
+  e.a = d.below(3);
+  e.text = d.chance(0.8) ? d.numberish(6) : d.junk(12);
+}
+void networkEdit(Session& s, const Event& e) {
+  if (!telegramHalfShown(s)) return;
+  NetworkOutput& n = serial(s).Network;
+  if (e.a == 0) n.tcpPortChange(e.text);
+  if (e.a == 1) n.udpPortChange(e.text);
+  if (e.a == 2) n.udpHostChange(e.text);
+}
+
+// ---- The world outside: serial line, network, message boxes, time ---------------
 
 void writesRefused(Session& s, const Event& e) {
   s.rig().serial.refuseWrites = e.a != 0;
@@ -284,6 +307,13 @@ void portMissing(Session& s, const Event& e) {
   std::vector<int>& missing = s.rig().serial.missing;
   std::erase(missing, e.a);
   if (e.b) missing.push_back(e.a);
+}
+// b = 1: the next channel started is refused (port in use, unknown host).
+void networkRefuses(Session& s, const Event& e) {
+  s.rig().network.refuse = e.b ? "Port in use." : "";
+}
+void networkFails(Session& s, const Event& e) {
+  s.rig().network.fail(e.a == 0 ? NetworkChannel::TcpServer : NetworkChannel::Udp, "Gone.");
 }
 void messageAnswer(Session& s, const Event& e) {
   s.rig().dialogs.answer = e.a ? MessageBoxes::Answer::Cancel : MessageBoxes::Answer::Ok;
@@ -370,10 +400,14 @@ const std::vector<EventKind>& eventTable() {
       {"serialList", 4, false, drawSerialList, serialListChange},
       {"serialBox", 4, false, drawBox, serialBox},
       {"perTexts", 1, true, drawPerTexts, perTexts},
+      {"networkBox", 2, false, drawBox, networkBox},
+      {"networkEdit", 2, false, drawNetworkText, networkEdit},
       // The world outside.
       {"writesRefused", 1, false, drawBool, writesRefused},
       {"portVanishes", 1, false, drawNothing, portVanishes},
       {"portMissing", 1, false, drawPort, portMissing},
+      {"networkRefuses", 1, false, drawBox, networkRefuses},
+      {"networkFails", 1, false, drawBox, networkFails},
       {"answer", 2, false, drawBool, messageAnswer},
       {"time", 14, false, drawTime, timePasses},
       // Auxiliary windows' own controls.

@@ -205,7 +205,15 @@ Fault timerFault(Session& s) {
            (out.Timer4.Enabled() ? "runs" : "is stopped") + " and the port is " +
            (s.rig().serial.isOpen() ? "open" : "closed");
   }
-  if (out.Timer4.Enabled() != boxTicked) return "telegram timer runs with no box ticked";
+  // The network channels run the same timer.
+  if (out.Timer4.Enabled() != (boxTicked || out.Network.running())) {
+    return out.Timer4.Enabled() ? "telegram timer runs with no output on"
+                                : "telegram timer stopped while an output is on";
+  }
+  if ((s.rig().network.tcpPort != 0) != out.Network.tcpServer.Checked ||
+      (s.rig().network.udpPort != 0) != out.Network.udp.Checked) {
+    return "a network box does not show whether its channel runs";
+  }
   if (w.Height == Tmenumain::kSetupHeight) {
     if (s.sim().mobilePanel().Tracking.Timer3.Enabled() ||
         s.sim().fixPanel().Tracking.Timer3.Enabled() ||
@@ -241,7 +249,9 @@ namespace {
 // ASCII telegrams: 'd' a digit, 's' the lock status digit.
 constexpr std::string_view kAsciiPatterns[] = {"dddddd ddddd s\r\n", "dddddd dddddd s\r\n",
                                                "dddddd dddd dddddd s\r\n"};
-constexpr std::size_t kBcdLengths[] = {7, 8, 10};
+// BCD(0.01) and BCD(0.001) are both seven bytes long: the finer azimuth takes the
+// byte the coarser one spends on its last digit.
+constexpr std::size_t kBcdLengths[] = {7, 7, 10};
 
 Fault asciiFault(const std::string& bytes, std::string_view pattern, bool linkUp) {
   if (bytes.size() != pattern.size())

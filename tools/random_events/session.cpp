@@ -13,7 +13,8 @@ namespace kestrom::random_events {
 
 Session::Session(unsigned seed, bool loose) : loose_(loose) {
   rig_.random = testing::FakeRandom(seed);
-  rig_.serial.onWrite = [this](const std::string& bytes) { checkTelegram(bytes); };
+  rig_.serial.onWrite = [this](const std::string& bytes) { checkTelegram(bytes, false); };
+  rig_.network.onSend = [this](const std::string& bytes) { checkTelegram(bytes, true); };
   rig_.sim.start();
 }
 
@@ -23,9 +24,10 @@ StationPanel& Session::panel(int i) {
   return sim().mobilePanel();
 }
 
-void Session::checkTelegram(const std::string& bytes) {
+void Session::checkTelegram(const std::string& bytes, bool network) {
   const SerialOutput& out = sim().setupWindow().Serial;
-  const bool outputOn = out.Timer4.Enabled() && (out.comport.Checked || out.CheckBox1.Checked);
+  const bool boxOn = network ? out.Network.running() : out.comport.Checked || out.CheckBox1.Checked;
+  const bool outputOn = out.Timer4.Enabled() && boxOn;
   if (std::optional<std::string> fault =
           telegramFault(bytes, state().OutputTelegramType, outputOn, linkUp(*this))) {
     seen_.telegramFaults.push_back(*fault);
@@ -36,6 +38,7 @@ void Session::checkTelegram(const std::string& bytes) {
 void Session::showPendingMessage() {
   SerialOutput& out = sim().setupWindow().Serial;
   if (out.takePendingMessage()) ++seen_.portMessages;
+  out.Network.takePendingMessage();
 }
 
 std::optional<std::string> Session::run(const Event& e) {
@@ -45,6 +48,7 @@ std::optional<std::string> Session::run(const Event& e) {
   testing::RecordingDialogs& dialogs = rig_.dialogs;
   dialogs.shown.clear();
   rig_.serial.writes.clear();
+  rig_.network.sent.clear();
   rig_.tone.played.clear();
   if (!applyEvent(*this, e)) return "unknown event: " + e.name;
   seen_.messageBoxes = static_cast<int>(dialogs.shown.size());

@@ -50,7 +50,7 @@ class Session {
   const Seen& seen() const { return seen_; }
 
  private:
-  void checkTelegram(const std::string& bytes);
+  void checkTelegram(const std::string& bytes, bool network);
   void showPendingMessage();
 
   testing::Rig rig_;

@@ -1,0 +1,140 @@
+#include "setup/network_output.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "setup/context.h"
+
+namespace kestrom {
+
+namespace {
+
+bool portText(const std::string& text) {
+  return text.size() <= 5 &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string trimmed(const std::string& s) {
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::optional<int> parsePortNumber(const std::string& text) {
+  if (text.empty() || !portText(text)) return std::nullopt;
+  int port = 0;
+  std::from_chars(text.data(), text.data() + text.size(), port);
+  if (port < 1 || port > 65535) return std::nullopt;
+  return port;
+}
+
+NetworkOutput::NetworkOutput(Context& ctx, std::function<void()> runningChanged)
+    : ctx_(ctx), runningChanged_(std::move(runningChanged)) {
+  tcpPort.Text = "4001";
+  udpHost.Text = "127.0.0.1";
+  udpPort.Text = "4002";
+  if (TelegramNetwork* net = network()) {
+    net->onFailure = [this](NetworkChannel channel, const std::string& reason) {
+      failed(channel, reason);
+    };
+  }
+}
+
+NetworkOutput::~NetworkOutput() {
+  if (TelegramNetwork* net = network()) {
+    net->onFailure = nullptr;
+    if (tcpServer.Checked) net->stopTcpServer();
+    if (udp.Checked) net->stopUdp();
+  }
+}
+
+TelegramNetwork* NetworkOutput::network() const {
+  return ctx_.services().network;
+}
+
+void NetworkOutput::say(const std::string& message) {
+  ctx_.services().dialogs.error(message);
+}
+
+void NetworkOutput::tcpServerClick(bool checked) {
+  if (!tcpServer.Enabled || checked == tcpServer.Checked) return;
+  if (!checked) {
+    network()->stopTcpServer();
+    setTcp(false);
+    return;
+  }
+  const std::optional<int> port = parsePortNumber(tcpPort.Text);
+  if (!port) return say(kBadTcpPort);
+  if (!network()) return say(kNotAvailable);
+  const std::string refused = network()->startTcpServer(*port);
+  if (!refused.empty()) return say(refused);
+  setTcp(true);
+}
+
+void NetworkOutput::udpClick(bool checked) {
+  if (!udp.Enabled || checked == udp.Checked) return;
+  if (!checked) {
+    network()->stopUdp();
+    setUdp(false);
+    return;
+  }
+  const std::optional<int> port = parsePortNumber(udpPort.Text);
+  const std::string host = trimmed(udpHost.Text);
+  if (host.empty()) return say(kNoUdpHost);
+  if (!port) return say(kBadUdpPort);
+  if (!network()) return say(kNotAvailable);
+  const std::string refused = network()->startUdp(host, *port);
+  if (!refused.empty()) return say(refused);
+  setUdp(true);
+}
+
+void NetworkOutput::setTcp(bool on) {
+  tcpServer.Checked = on;
+  tcpPort.Enabled = !on;
+  if (runningChanged_) runningChanged_();
+}
+
+void NetworkOutput::setUdp(bool on) {
+  udp.Checked = on;
+  udpHost.Enabled = udpPort.Enabled = !on;
+  if (runningChanged_) runningChanged_();
+}
+
+void NetworkOutput::tcpPortChange(const std::string& text) {
+  if (tcpPort.Enabled && portText(text)) tcpPort.Text = text;
+}
+
+void NetworkOutput::udpPortChange(const std::string& text) {
+  if (udpPort.Enabled && portText(text)) udpPort.Text = text;
+}
+
+void NetworkOutput::udpHostChange(const std::string& text) {
+  // A host name or an address: at most what a name may hold.
+  if (udpHost.Enabled && text.size() <= 253) udpHost.Text = text;
+}
+
+void NetworkOutput::send(const std::string& bytes) {
+  if (running() && !bytes.empty()) network()->send(bytes);
+}
+
+void NetworkOutput::failed(NetworkChannel channel, const std::string& reason) {
+  if (channel == NetworkChannel::TcpServer) {
+    if (!tcpServer.Checked) return;  // already off
+    setTcp(false);
+  } else {
+    if (!udp.Checked) return;
+    setUdp(false);
+  }
+  pending_ = reason;
+  if (onMessagePending) onMessagePending();
+}
+
+std::optional<std::string> NetworkOutput::takePendingMessage() {
+  std::optional<std::string> message;
+  message.swap(pending_);
+  return message;
+}
+
+}  // namespace kestrom
