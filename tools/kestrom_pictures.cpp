@@ -96,7 +96,7 @@ bool writeScreenshots(const QString& folder) {
   auto at = [&](const char* name) { return folder + QLatin1Char('/') + QLatin1String(name); };
 
   SetupWindowView setup(s.sim, s.hub);
-  new SerialOutputView(s.sim, s.hub, setup.rightHalf());
+  fillTelegramHalf(s.sim, s.hub, setup.rightHalf());
   Tmenumain& menu = s.sim.setupWindow();
   ok = shoot(s, setup, at("setup-menu-bar.png"), [&] { menu.Show(); }) && ok;
   ok = shoot(s, setup, at("setup-window.png"),

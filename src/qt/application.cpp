@@ -14,7 +14,6 @@
 #include "qt/fix_panel_view.h"
 #include "qt/mk3_unit_view.h"
 #include "qt/mobile_panel_view.h"
-#include "qt/network_output_view.h"
 #include "qt/prescreen_view.h"
 #include "qt/serial_output_view.h"
 #include "qt/setup_window_view.h"
@@ -56,12 +55,9 @@ Application::Application()
   startup::mark("models created");
   serial_.setSlotClock([this] { return hub_.telegramInstantNs(); });
   network_.setSlotClock([this] { return hub_.telegramInstantNs(); });
-  // The serial output settings fill the setup window's right-hand half.
-  views_.push_back(std::make_unique<SetupWindowView>(sim_, hub_, [this](QWidget* rightHalf) {
-    new SerialOutputView(sim_, hub_, rightHalf);
-    auto* network = new NetworkOutputView(sim_, hub_, rightHalf);
-    network->move(4, SerialOutputView::kHeight);
-  }));
+  // The serial and network output settings fill the setup window's right-hand half.
+  views_.push_back(std::make_unique<SetupWindowView>(
+      sim_, hub_, [this](QWidget* rightHalf) { fillTelegramHalf(sim_, hub_, rightHalf); }));
   startup::mark("setup window view");
 
   deferred(sim_.mobilePanel(),

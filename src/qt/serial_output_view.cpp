@@ -1,6 +1,7 @@
 #include "qt/serial_output_view.h"
 
 #include "qt/control_sync.h"
+#include "qt/network_output_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -58,7 +59,7 @@ SerialOutputView::SerialOutputView(Simulator& sim, ViewHub& hub, QWidget* parent
   transmitting_ = addLabel(per, QString(), 106);
   transmitting_->setObjectName(QStringLiteral("TransmittingText"));
 
-  QGroupBox* output = addGroup(this, " Peripheral Output ", 320, 84);
+  QGroupBox* output = addGroup(this, " Peripheral Output ", 320, kGroupsBottom - 320);
   addBox(output, "comport", "Serial Output On", 24, model_.comport,
          [](SerialOutput& m, bool on) { m.comportClick(on); });
   addBox(output, "CheckBox1", "Output Controled by Sim.", 50, model_.CheckBox1,
@@ -137,6 +138,12 @@ void SerialOutputView::refreshFromModel() {
   for (const auto& [view, shown] : lists_) showList(view, *shown);
   showText(transmitting_, model_.TransmittingText.Caption);
   for (const auto& [view, shown] : boxes_) showCheckBox(view, *shown);
+}
+
+void fillTelegramHalf(Simulator& sim, ViewHub& hub, QWidget* rightHalf) {
+  new SerialOutputView(sim, hub, rightHalf);
+  auto* network = new NetworkOutputView(sim, hub, rightHalf);
+  network->move(4, SerialOutputView::kGroupsBottom + 6);
 }
 
 }  // namespace kestrom

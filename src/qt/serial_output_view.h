@@ -29,6 +29,8 @@ class SerialOutputView : public QWidget, public ModelView {
  public:
   static constexpr int kWidth = 200;
   static constexpr int kHeight = 440;
+  // Where its last group ends; what follows below it in the half may start here.
+  static constexpr int kGroupsBottom = 404;
 
   SerialOutputView(Simulator& sim, ViewHub& hub, QWidget* parent = nullptr);
   ~SerialOutputView() override;
@@ -62,5 +64,9 @@ class SerialOutputView : public QWidget, public ModelView {
   std::vector<std::pair<QCheckBox*, const CheckBox*>> boxes_;
   QLabel* transmitting_ = nullptr;
 };
+
+// Fills the setup window's right-hand half: the serial output settings with the
+// network output below them.
+void fillTelegramHalf(Simulator& sim, ViewHub& hub, QWidget* rightHalf);
 
 }  // namespace kestrom

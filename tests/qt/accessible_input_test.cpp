@@ -122,7 +122,7 @@ class AccessibleInputTest : public QObject {
     rig = std::make_unique<testing::Rig>();
     hub = std::make_unique<ViewHub>(rig->sim);
     setup = add<SetupWindowView>(rig->sim, *hub);
-    new SerialOutputView(rig->sim, *hub, setup->rightHalf());
+    fillTelegramHalf(rig->sim, *hub, setup->rightHalf());
     mobilePanel = add<MobilePanelView>(rig->sim.mobilePanel(), *hub);
     add<AboutBoxView>(rig->sim.aboutBox(), *hub);
     fixPanel = add<FixPanelView>(rig->sim.fixPanel(), *hub);
@@ -207,12 +207,12 @@ class AccessibleInputTest : public QObject {
       }
     }
     // Every kind was met: the panels' keys and the windows' buttons, the radio
-    // buttons and boxes, the eleven lists, both edits and the manual's find field,
-    // and the slider.
+    // buttons and boxes, the eleven lists, both edits, the network output's ports
+    // and host and the manual's find field, and the slider.
     QVERIFY(buttons >= 40);
     QVERIFY(boxes >= 10);
     QCOMPARE(lists, 4 + 7);
-    QCOMPARE(edits, 3);
+    QCOMPARE(edits, 3 + 3);
     QCOMPARE(sliders, 1);
 
     // Menu items, but the one that ends the program: a check mark pressed on shows
