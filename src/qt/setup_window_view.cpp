@@ -1,6 +1,7 @@
 #include "qt/setup_window_view.h"
 #include "qt/startup_trace.h"
 
+#include "qt/compact_menu_bar_style.h"
 #include "qt/control_sync.h"
 
 #include <QAction>
@@ -119,8 +120,7 @@ void SetupWindowView::buildMenus() {
   menuBar()->setNativeMenuBar(false);
   menuBar()->installEventFilter(this);
   // Five menus share the 200 pixels of the bare window.
-  menuBar()->setStyleSheet(
-      QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }"));
+  menuBar()->setStyle(CompactMenuBarStyle::instance());
   const auto& table = Tmenumain::menuTable();
   QMenu* openMenus[3] = {nullptr, nullptr, nullptr};
   for (std::size_t i = 0; i < table.size(); ++i) {
