@@ -286,6 +286,9 @@ int main(int argc, char* argv[]) {
   Simulator sim(Services{random, clock, dialogs, tone, help, timed, &net});
   ViewHub hub(sim);
   serial.setSlotClock([&hub] { return hub.telegramInstantNs(); });
+  std::vector<double> lineWrites;  // on the line's thread
+  lineWrites.reserve(static_cast<std::size_t>(seconds) * 8 + 16);
+  serial.setWriteObserver([&lineWrites] { lineWrites.push_back(monotonicMs()); });
   net.setSlotClock([&hub] { return hub.telegramInstantNs(); });
   sim.start();
   QtTonePlayer realTone;
@@ -357,6 +360,7 @@ int main(int argc, char* argv[]) {
     print("arrival at a TCP client:", tcpArrivals.size(), cadence(tcpArrivals));
     print("arrival at a UDP listener:", udpArrivals.size(), cadence(udpArrivals));
   }
+  print("write by the serial line's thread:", lineWrites.size(), cadence(lineWrites));
   print("hand-over by the user-interface tick:", timed.writes.size(), cadence(timed.writes));
   if (timed.writes.size() == arrivals.size()) {
     std::vector<double> delays;

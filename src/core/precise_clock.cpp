@@ -4,17 +4,11 @@
 #include <thread>
 
 #ifdef __linux__
-#include <pthread.h>
 #include <sched.h>
 #include <sys/prctl.h>
 #endif
 
 namespace kestrom::precise {
-
-namespace {
-// The last part of a wait is spent awake.
-constexpr std::int64_t kSpinNs = 300'000;
-}  // namespace
 
 std::int64_t nowNs() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -22,8 +16,8 @@ std::int64_t nowNs() {
       .count();
 }
 
-void waitUntilNs(std::int64_t targetNs) {
-  const std::int64_t sleepUntil = targetNs - kSpinNs;
+void waitUntilNs(std::int64_t targetNs, std::int64_t spinNs) {
+  const std::int64_t sleepUntil = targetNs - spinNs;
   const std::int64_t now = nowNs();
   if (sleepUntil > now) std::this_thread::sleep_for(std::chrono::nanoseconds(sleepUntil - now));
   while (nowNs() < targetNs) {
@@ -40,7 +34,8 @@ bool preferThisThread() {
 #ifdef __linux__
   sched_param param{};
   param.sched_priority = sched_get_priority_min(SCHED_FIFO);
-  return pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) == 0;
+  // 0: the calling thread.
+  return sched_setscheduler(0, SCHED_FIFO | SCHED_RESET_ON_FORK, &param) == 0;
 #else
   return false;
 #endif

@@ -11,6 +11,9 @@ namespace {
 // late: it is armed this much before a job falls due, and the rest is waited out
 // precisely.
 constexpr std::int64_t kWakeEarlyNs = 2'000'000;
+// The last part of the wait is spent awake: a wake-up from a sleep can come late
+// on a machine whose cores are busy drawing.
+constexpr std::int64_t kSpinNs = 1'000'000;
 }  // namespace
 
 PacedThread::PacedThread(const char* name) : context_(new QObject), wake_(new QTimer(context_)) {
@@ -70,7 +73,7 @@ void PacedThread::serve(bool all) {
       job = std::move(jobs_.front());
       jobs_.pop_front();
     }
-    if (!all) precise::waitUntilNs(job.dueNs);
+    if (!all) precise::waitUntilNs(job.dueNs, kSpinNs);
     job.run();
   }
 }

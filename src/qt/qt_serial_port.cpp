@@ -139,6 +139,7 @@ void QtSerialPort::writeOnLine(const std::string& bytes, unsigned session) {
   // Hand the bytes to the device now rather than on the next pass of the event
   // loop; flush() takes what the device accepts and never waits.
   port_->flush();
+  if (written_) written_();
   if (n != static_cast<qint64>(bytes.size())) failOnLine(session);
 }
 

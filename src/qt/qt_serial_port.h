@@ -41,6 +41,10 @@ class QtSerialPort : public SerialPort {
     slotInstantNs_ = std::move(slotInstantNs);
   }
 
+  // Called on the line's thread right after each telegram is handed to the device
+  // (for measuring the line's own timing apart from the device's).
+  void setWriteObserver(std::function<void()> observer) { written_ = std::move(observer); }
+
   // The device "COM PORT n" stands for.
   static QString deviceName(int portNumber);
 
@@ -63,6 +67,7 @@ class QtSerialPort : public SerialPort {
   std::atomic<unsigned> session_{0};
   QObject home_;  // receives failure reports on this object's thread
   std::function<std::int64_t()> slotInstantNs_;
+  std::function<void()> written_;
 };
 
 }  // namespace kestrom
