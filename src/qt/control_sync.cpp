@@ -26,6 +26,15 @@ void showEdit(QLineEdit* edit, const Edit& model) {
   edit->setEnabled(model.Enabled);
 }
 
+bool showMessages(MessageBoxes& dialogs, const std::function<std::optional<std::string>()>& take) {
+  bool shown = false;
+  while (std::optional<std::string> message = take()) {
+    dialogs.error(*message);
+    shown = true;
+  }
+  return shown;
+}
+
 bool describe(QWidget* widget, const QString& description) {
   if (widget->accessibleDescription() == description) return false;
   widget->setAccessibleDescription(description);

@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/controls.h"
+#include "core/seams.h"
 
 namespace kestrom {
 
@@ -23,6 +25,10 @@ void showCheckBox(QAbstractButton* box, const CheckBox& model);
 
 // Shows an edit model's text (when it differs) and enabled state.
 void showEdit(QLineEdit* edit, const Edit& model);
+
+// Shows in an error box each message `take` hands over, until it has none; true
+// when it had one.
+bool showMessages(MessageBoxes& dialogs, const std::function<std::optional<std::string>()>& take);
 
 // Gives a widget a new accessible description; false when it already had it.
 bool describe(QWidget* widget, const QString& description);

@@ -99,12 +99,9 @@ void NetworkOutputView::afterEvent() {
 }
 
 void NetworkOutputView::showPendingMessages() {
-  bool shown = false;
-  while (auto message = model_.takePendingMessage()) {
-    sim_.services().dialogs.error(*message);
-    shown = true;
+  if (showMessages(sim_.services().dialogs, [this] { return model_.takePendingMessage(); })) {
+    hub_.refreshAll();
   }
-  if (shown) hub_.refreshAll();
 }
 
 void NetworkOutputView::refreshFromModel() {

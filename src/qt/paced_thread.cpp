@@ -40,7 +40,7 @@ PacedThread::~PacedThread() {
 }
 
 void PacedThread::runNow(const std::function<void()>& job) {
-  QMetaObject::invokeMethod(
+  QMetaObject::invokeMethod(  // NOLINT: Qt owns the queued call
       context_,
       [this, &job] {
         serve(true);
@@ -54,7 +54,7 @@ void PacedThread::runAt(std::int64_t dueNs, std::function<void()> job) {
     const std::lock_guard<std::mutex> lock(mutex_);
     jobs_.push_back(Job{dueNs, std::move(job)});
   }
-  QMetaObject::invokeMethod(
+  QMetaObject::invokeMethod(  // NOLINT: Qt owns the queued call
       context_, [this] { serve(false); }, Qt::QueuedConnection);
 }
 

@@ -146,8 +146,7 @@ void QtSerialPort::writeOnLine(const std::string& bytes, unsigned session) {
 void QtSerialPort::failOnLine(unsigned session) {
   // Left open, a port whose device went away repeats its error endlessly.
   if (port_->isOpen()) port_->close();
-  QMetaObject::invokeMethod(
-      &home_, [this, session] { reportFailure(session); }, Qt::QueuedConnection);
+  home_.post([this, session] { reportFailure(session); });
 }
 
 void QtSerialPort::reportFailure(unsigned session) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/seams.h"
+#include "qt/thread_mailbox.h"
 
 namespace kestrom {
 
@@ -65,7 +66,7 @@ class QtSerialPort : public SerialPort {
   // Each open starts a session; a failure reported late for an earlier session is
   // not the present one's.
   std::atomic<unsigned> session_{0};
-  QObject home_;  // receives failure reports on this object's thread
+  ThreadMailbox home_;  // receives failure reports on this object's thread
   std::function<std::int64_t()> slotInstantNs_;
   std::function<void()> written_;
 };

@@ -184,12 +184,9 @@ void QtTelegramNetwork::failOnLine(NetworkChannel channel, unsigned session,
     delete udp_;
     udp_ = nullptr;
   }
-  QMetaObject::invokeMethod(
-      &home_,
-      [this, channel, session, text = reason.toStdString()] {
-        reportFailure(channel, session, text);
-      },
-      Qt::QueuedConnection);
+  home_.post([this, channel, session, text = reason.toStdString()] {
+    reportFailure(channel, session, text);
+  });
 }
 
 void QtTelegramNetwork::reportFailure(NetworkChannel channel, unsigned session,

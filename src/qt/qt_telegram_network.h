@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/seams.h"
+#include "qt/thread_mailbox.h"
 
 class QTcpServer;
 class QTcpSocket;
@@ -69,7 +70,7 @@ class QtTelegramNetwork : public TelegramNetwork {
   std::atomic<unsigned> udpSession_{0};
   std::atomic<bool> tcpOn_{false};
   std::atomic<bool> udpOn_{false};
-  QObject home_;
+  ThreadMailbox home_;
   std::function<std::int64_t()> slotInstantNs_;
 };
 

@@ -1,7 +1,6 @@
 // From start-up to live telegrams: the trainee's first lock, on virtual time, with
 // the telegrams read back from a real pseudo-terminal.
 #include <fcntl.h>
-#include <pty.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -15,45 +14,12 @@
 #include "setup/setup_window.h"
 #include "simulator/simulator.h"
 #include "support/fakes.h"
+#include "support/pty.h"
 
 namespace kestrom {
 namespace {
 
-class PseudoTerminal {
- public:
-  PseudoTerminal() {
-    char name[256] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
-      path_ = name;
-      termios raw{};
-      tcgetattr(slave_, &raw);
-      cfmakeraw(&raw);
-      tcsetattr(slave_, TCSANOW, &raw);
-      fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-    }
-  }
-  ~PseudoTerminal() {
-    if (master_ >= 0) ::close(master_);
-    if (slave_ >= 0) ::close(slave_);
-  }
-  bool ok() const { return master_ >= 0; }
-  const std::string& path() const { return path_; }
-  std::string readAll() {
-    std::string out;
-    char buf[4096];
-    for (;;) {
-      ssize_t n = ::read(master_, buf, sizeof buf);
-      if (n <= 0) break;
-      out.append(buf, static_cast<std::size_t>(n));
-    }
-    return out;
-  }
-
- private:
-  int master_ = -1;
-  int slave_ = -1;
-  std::string path_;
-};
+using testing::PseudoTerminal;
 
 }  // namespace
 
@@ -64,7 +30,7 @@ class EndToEndTest : public QObject {
   void firstLockSendsLiveTelegrams() {
     PseudoTerminal pty;
     QVERIFY(pty.ok());
-    qputenv("KESTROM_COM1", QByteArray::fromStdString(pty.path()));
+    qputenv("KESTROM_COM1", pty.path());
 
     testing::FakeRandom random(7);
     testing::FixedClock clock;
@@ -139,7 +105,7 @@ class EndToEndTest : public QObject {
     // The port's own thread writes what the ticks hand it: let it catch up.
     auto settled = [&] {
       QTest::qWait(200);
-      return pty.readAll();
+      return pty.readNew().toStdString();
     };
     settled();  // what was sent before the lock
     run(1000);

@@ -4,7 +4,6 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
-#include <pty.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -23,6 +22,7 @@
 #include "setup/setup_window.h"
 #include "simulator/simulator.h"
 #include "support/fakes.h"
+#include "support/pty.h"
 
 using namespace kestrom;
 
@@ -70,32 +70,7 @@ class Client {
   bool connected_ = false;
 };
 
-class Pty {
- public:
-  Pty() {
-    char name[256] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
-    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-    path_ = name;
-  }
-  ~Pty() {
-    ::close(master_);
-    ::close(slave_);
-  }
-  const QByteArray& path() const { return path_; }
-  QByteArray read() {
-    char buf[4096];
-    ssize_t n;
-    while ((n = ::read(master_, buf, sizeof buf)) > 0) received_.append(buf, static_cast<int>(n));
-    return received_;
-  }
-
- private:
-  int master_ = -1;
-  int slave_ = -1;
-  QByteArray path_;
-  QByteArray received_;
-};
+using Pty = testing::PseudoTerminal;
 
 // The simulator on the real serial port and the real network.
 struct Rig {

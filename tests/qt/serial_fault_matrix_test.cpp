@@ -3,7 +3,6 @@
 // one clear message, output stopped, both boxes and the lists ready for a retry,
 // nothing claimed as sent, and a logger on the far end sees whole telegrams only.
 #include <fcntl.h>
-#include <pty.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
@@ -16,39 +15,17 @@
 #include "setup/setup_window.h"
 #include "simulator/simulator.h"
 #include "support/fakes.h"
+#include "support/pty.h"
 
 using namespace kestrom;
 
 namespace {
 
-// A pseudo-terminal pair; the test is the logger on the master side.
-class Pty {
+// A pseudo-terminal pair whose slave side the port under test holds alone; the
+// test is the logger on the master side.
+class Pty : public testing::PseudoTerminal {
  public:
-  Pty() {
-    char name[256] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
-    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-    ::close(slave_);  // the port under test opens the slave by its name
-    path_ = name;
-  }
-  ~Pty() { closeMaster(); }
-  const QByteArray& path() const { return path_; }
-  QByteArray read() {
-    char buf[512];
-    ssize_t n;
-    while (master_ >= 0 && (n = ::read(master_, buf, sizeof buf)) > 0) received_.append(buf, n);
-    return received_;
-  }
-  void closeMaster() {
-    if (master_ >= 0) ::close(master_);
-    master_ = -1;
-  }
-
- private:
-  int master_ = -1;
-  int slave_ = -1;
-  QByteArray path_;
-  QByteArray received_;
+  Pty() : PseudoTerminal(Slave::Released) {}
 };
 
 void runFor(int ms) {

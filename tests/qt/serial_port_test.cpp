@@ -1,7 +1,6 @@
 // The real serial port on a pseudo-terminal: its slave side stands in for
 // "COM PORT 1", the test reads and closes the master side.
 #include <fcntl.h>
-#include <pty.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
@@ -14,47 +13,13 @@
 #include "setup/setup_window.h"
 #include "simulator/simulator.h"
 #include "support/fakes.h"
+#include "support/pty.h"
 
 using namespace kestrom;
 
 namespace {
 
-class Pty {
- public:
-  Pty() {
-    char name[256] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
-    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-    path_ = name;
-  }
-  ~Pty() {
-    closeMaster();
-    if (slave_ >= 0) ::close(slave_);
-  }
-  bool ok() const { return master_ >= 0 && !path_.isEmpty(); }
-  const QByteArray& path() const { return path_; }
-  // What has arrived on the master side so far.
-  QByteArray read() {
-    char buf[512];
-    ssize_t n;
-    while (master_ >= 0 && (n = ::read(master_, buf, sizeof buf)) > 0) received_.append(buf, n);
-    return received_;
-  }
-  void closeMaster() {
-    if (master_ >= 0) ::close(master_);
-    master_ = -1;
-  }
-  void closeSlave() {
-    if (slave_ >= 0) ::close(slave_);
-    slave_ = -1;
-  }
-
- private:
-  int master_ = -1;
-  int slave_ = -1;
-  QByteArray path_;
-  QByteArray received_;
-};
+using Pty = testing::PseudoTerminal;
 
 // Lets the event loop run for `ms`, as the program would between events.
 void runFor(int ms) {
