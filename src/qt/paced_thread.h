@@ -21,26 +21,34 @@ namespace kestrom {
 class PacedThread {
  public:
   explicit PacedThread(const char* name);
+  // The thread every telegram output uses, made when the first asks for it and
+  // ended when the last lets it go: one thread writes the serial line's and the
+  // network's telegrams, in the order they were handed over.
+  static std::shared_ptr<PacedThread> shared();
   ~PacedThread();  // jobs not yet run are dropped
   PacedThread(const PacedThread&) = delete;
   PacedThread& operator=(const PacedThread&) = delete;
 
-  // Runs `job` on the thread after every job posted before it (which then run at
-  // once, not at their instants) and waits for it to end.
+  // Runs `job` on the thread now, ahead of the jobs waiting for their instants,
+  // and waits for it to end.
   void runNow(const std::function<void()>& job);
   // Runs `job` on the thread at the monotonic instant `dueNs` (precise::nowNs()),
-  // or at once when that has passed.
-  void runAt(std::int64_t dueNs, std::function<void()> job);
+  // or at once when that has passed. `owner` names who posted it, for drop().
+  void runAt(std::int64_t dueNs, const void* owner, std::function<void()> job);
+  // Forgets the jobs of `owner` not yet begun; one already begun ends before the
+  // next runNow() begins. An owner calls it before it goes.
+  void drop(const void* owner);
   // An object of the thread, to own the thread's objects and timers.
   QObject* context() const { return context_; }
 
  private:
   struct Job {
     std::int64_t dueNs;
+    const void* owner;
     std::function<void()> run;
   };
   // On the thread: runs what is due, then sleeps until the next job nears.
-  void serve(bool all);
+  void serve();
 
   QThread thread_;
   QObject* context_;  // lives on thread_, deleted there

@@ -14,6 +14,7 @@ QtSerialPort::QtSerialPort() = default;
 QtSerialPort::~QtSerialPort() {
   onFailure = nullptr;
   if (!line_) return;
+  line_->drop(this);
   line_->runNow([this] {
     delete port_;
     port_ = nullptr;
@@ -33,7 +34,7 @@ QString QtSerialPort::deviceName(int portNumber) {
 
 PacedThread& QtSerialPort::line() {
   if (line_) return *line_;
-  line_ = std::make_unique<PacedThread>("serial line");
+  line_ = PacedThread::shared();
   line_->runNow([this] {
     port_ = new QSerialPort;
     QObject::connect(port_, &QSerialPort::errorOccurred, port_,
@@ -88,7 +89,8 @@ bool QtSerialPort::openOnLine(const QString& device, const SerialSettings& setti
 void QtSerialPort::close() {
   open_ = false;
   if (!line_) return;
-  // Telegrams handed over before the close still go out, at once.
+  // Telegrams handed over but not yet due are not sent.
+  line_->drop(this);
   line_->runNow([this] {
     if (port_->isOpen()) port_->close();
   });
@@ -129,7 +131,7 @@ bool QtSerialPort::write(const std::string& bytes) {
   if (!open_) return false;
   const std::int64_t due = slotInstantNs_ ? slotInstantNs_() : precise::nowNs();
   const unsigned session = session_;
-  line().runAt(due, [this, bytes, session] { writeOnLine(bytes, session); });
+  line().runAt(due, this, [this, bytes, session] { writeOnLine(bytes, session); });
   return true;
 }
 

@@ -59,7 +59,7 @@ class QtSerialPort : public SerialPort {
   PacedThread& line();
   void reportFailure(unsigned session);
 
-  std::unique_ptr<PacedThread> line_;  // made at the first open
+  std::shared_ptr<PacedThread> line_;  // made at the first open
   QSerialPort* port_ = nullptr;        // lives on the line's thread
   QString device_;
   std::atomic<bool> open_{false};

@@ -17,6 +17,7 @@ QtTelegramNetwork::QtTelegramNetwork() = default;
 QtTelegramNetwork::~QtTelegramNetwork() {
   onFailure = nullptr;
   if (!line_) return;
+  line_->drop(this);
   line_->runNow([this] {
     closeTcpOnLine();
     delete udp_;
@@ -25,7 +26,7 @@ QtTelegramNetwork::~QtTelegramNetwork() {
 }
 
 PacedThread& QtTelegramNetwork::line() {
-  if (!line_) line_ = std::make_unique<PacedThread>("network output");
+  if (!line_) line_ = PacedThread::shared();
   return *line_;
 }
 
@@ -147,7 +148,7 @@ void QtTelegramNetwork::stopUdp() {
 void QtTelegramNetwork::send(const std::string& bytes) {
   if (!tcpOn_ && !udpOn_) return;
   const std::int64_t due = slotInstantNs_ ? slotInstantNs_() : precise::nowNs();
-  line().runAt(due, [this, bytes] { sendOnLine(bytes); });
+  line().runAt(due, this, [this, bytes] { sendOnLine(bytes); });
 }
 
 void QtTelegramNetwork::sendOnLine(const std::string& bytes) {

@@ -57,7 +57,7 @@ class QtTelegramNetwork : public TelegramNetwork {
 
   void reportFailure(NetworkChannel channel, unsigned session, const std::string& reason);
 
-  std::unique_ptr<PacedThread> line_;  // made at the first start
+  std::shared_ptr<PacedThread> line_;  // made at the first start
   // On the line's thread.
   QTcpServer* server_ = nullptr;
   std::vector<QTcpSocket*> clients_;

@@ -265,12 +265,13 @@ void SerialOutput::Timer4Timer() {
   in.antennaBearing = st.AntennaBearing;
   in.mobileUnitRole = st.MobileUnitRole;
   const std::string bytes = telegram::build(in);
+  if (serialOn_) {
+    // The serial output is on only while the port is open: a port found closed
+    // has failed.
+    const bool failed = !port().isOpen() || (!bytes.empty() && !port().write(bytes));
+    if (failed) portFailed();
+  }
   Network.send(bytes);
-  if (!serialOn_) return;
-  // The serial output is on only while the port is open: a port found closed has
-  // failed.
-  const bool failed = !port().isOpen() || (!bytes.empty() && !port().write(bytes));
-  if (failed) portFailed();
 }
 
 // ---- The Mobile panel's ENTER ----------------------------------------------------
