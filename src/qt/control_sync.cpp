@@ -20,6 +20,16 @@ void showCheckBox(QAbstractButton* box, const CheckBox& model) {
   box->setEnabled(model.Enabled);
 }
 
+QCheckBox* addToggleBox(QWidget* parent, const char* name, const char* caption, QRect where,
+                        std::function<void(bool)> toggled) {
+  auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setAccessibleName(box->text());
+  box->setGeometry(where);
+  QObject::connect(box, &QCheckBox::toggled, box, std::move(toggled));
+  return box;
+}
+
 void showEdit(QLineEdit* edit, const Edit& model) {
   const QString text = QString::fromStdString(model.Text);
   if (edit->text() != text) edit->setText(text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,12 @@ void showText(QLabel* label, const std::string& caption);
 
 // Shows a check box model's tick and enabled state without sending change signals.
 void showCheckBox(QAbstractButton* box, const CheckBox& model);
+
+// A check box in `parent` that hands each change of its tick to `toggled`: a
+// click, the keyboard and an assistive tool's toggle action alike (toggled, not
+// clicked). showCheckBox's drawing sends nothing.
+QCheckBox* addToggleBox(QWidget* parent, const char* name, const char* caption, QRect where,
+                        std::function<void(bool)> toggled);
 
 // Shows an edit model's text (when it differs) and enabled state.
 void showEdit(QLineEdit* edit, const Edit& model);

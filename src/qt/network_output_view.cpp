@@ -58,16 +58,11 @@ NetworkOutputView::~NetworkOutputView() {
 
 void NetworkOutputView::addBox(const char* name, const char* caption, int y, const CheckBox& shown,
                                BoxEvent click) {
-  auto* box = new QCheckBox(QString::fromLatin1(caption), this);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setAccessibleName(box->text());
-  box->setGeometry(kBoxX, y, kBoxWidth, kRowHeight);
-  // toggled, not clicked: an assistive tool's toggle action changes the box without
-  // a click. The view's own drawing sends nothing (showCheckBox).
-  connect(box, &QCheckBox::toggled, this, [this, click](bool checked) {
-    click(model_, checked);
-    afterEvent();
-  });
+  QCheckBox* box = addToggleBox(this, name, caption, QRect(kBoxX, y, kBoxWidth, kRowHeight),
+                                [this, click](bool checked) {
+                                  click(model_, checked);
+                                  afterEvent();
+                                });
   boxes_.push_back({box, &shown});
 }
 

@@ -107,16 +107,11 @@ void SerialOutputView::addList(QGroupBox* group, const ListRow& row, int y) {
 
 void SerialOutputView::addBox(QGroupBox* group, const char* name, const char* caption, int y,
                               const CheckBox& shown, BoxEvent click) {
-  auto* box = new QCheckBox(QString::fromLatin1(caption), group);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setAccessibleName(box->text());
-  box->setGeometry(kControlX, y, kControlWidth, 22);
-  // toggled, not clicked: an assistive tool's toggle action changes the box without
-  // a click. The view's own drawing sends nothing (showCheckBox).
-  connect(box, &QCheckBox::toggled, this, [this, click](bool checked) {
-    click(model_, checked);
-    afterEvent();
-  });
+  QCheckBox* box = addToggleBox(group, name, caption, QRect(kControlX, y, kControlWidth, 22),
+                                [this, click](bool checked) {
+                                  click(model_, checked);
+                                  afterEvent();
+                                });
   boxes_.push_back({box, &shown});
 }
 
