@@ -125,21 +125,45 @@ double monotonicMs() {
 }
 
 // Reads the master side and timestamps every line end, until told to stop.
+//
+// The reader stands for the device at the far end. A device's receiver never
+// sleeps, but a thread does: woken after a long sleep on an idle processor, it
+// can start a millisecond or more after the bytes came in, which would be charged
+// to the sender. So from a few milliseconds before each telegram is due the reader
+// looks every 50 microseconds, sleeping in between so that the processor stays
+// free for the sender and the kernel's own work; between telegrams it sleeps
+// long. Where the system allows it, it runs at real-time priority.
 void readArrivals(int master, const std::atomic<bool>& stop, std::vector<double>& arrivals) {
-  // The reader stands for the device at the far end: where the system allows it,
-  // it runs at real-time priority so that its own wake-ups distort the figures less.
+  constexpr double kWatchBeforeMs = 3.0;
+  constexpr double kWatchAfterMs = 6.0;
+  constexpr timespec kLook{0, 50'000};
   sched_param param{};
   param.sched_priority = 10;
   readerRealTime = pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) == 0;
   char buf[1024];
+  double due = -1;  // when the next telegram should arrive; unknown at first
   while (!stop.load()) {
-    pollfd p{master, POLLIN, 0};
-    if (poll(&p, 1, 100) <= 0) continue;
     const double now = monotonicMs();
+    const bool watching = due > 0 && now >= due - kWatchBeforeMs && now < due + kWatchAfterMs;
+    int timeoutMs = 100;
+    if (watching)
+      timeoutMs = 0;
+    else if (due > 0 && now < due - kWatchBeforeMs)
+      timeoutMs = std::clamp(static_cast<int>(due - kWatchBeforeMs - now), 0, 100);
+    else if (due > 0)
+      due += kSlotMs;  // the telegram did not come: watch for the next slot's
+    pollfd p{master, POLLIN, 0};
+    if (poll(&p, 1, timeoutMs) <= 0) {
+      if (watching) clock_nanosleep(CLOCK_MONOTONIC, 0, &kLook, nullptr);
+      continue;
+    }
+    const double at = monotonicMs();
     const ssize_t n = read(master, buf, sizeof buf);
     if (n <= 0) continue;
     for (ssize_t i = 0; i < n; ++i) {
-      if (buf[i] == '\n') arrivals.push_back(now);
+      if (buf[i] != '\n') continue;
+      arrivals.push_back(at);
+      due = at + kSlotMs;
     }
   }
 }
@@ -158,6 +182,21 @@ int loopbackSocket(bool tcp, int port) {
     return -1;
   }
   return fd;
+}
+
+// Processor time the host took from this machine, summed over its processors, in
+// milliseconds ("steal" in /proc/stat); negative where the system does not say.
+// On a virtual machine a stall of the host delays every thread alike, the
+// sender's included, so the figures are read against it.
+double hostStealMs() {
+  FILE* f = std::fopen("/proc/stat", "r");
+  if (!f) return -1;
+  unsigned long long v[8] = {};
+  const int n = std::fscanf(f, "cpu %llu %llu %llu %llu %llu %llu %llu %llu", &v[0], &v[1], &v[2],
+                            &v[3], &v[4], &v[5], &v[6], &v[7]);
+  std::fclose(f);
+  if (n < 8) return -1;
+  return static_cast<double>(v[7]) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 double percentile(const std::vector<double>& sorted, double p) {
@@ -341,7 +380,9 @@ int main(int argc, char* argv[]) {
               loaded ? " under load (panels, AID display, slider, alarm, message box)" : "");
   std::fflush(stdout);
   QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
+  const double stealBefore = hostStealMs();
   QCoreApplication::exec();
+  const double stealAfter = hostStealMs();
   out.comportClick(false);
   stop = true;
   reader.join();
@@ -371,6 +412,12 @@ int main(int argc, char* argv[]) {
         "delay from hand-over to arrival: median %.3f ms, 99th percentile %.3f ms, maximum %.3f "
         "ms\n",
         percentile(delays, 0.5), percentile(delays, 0.99), delays.back());
+  }
+  if (stealBefore >= 0 && stealAfter >= 0) {
+    const double stolen = stealAfter - stealBefore;
+    const double share = 100.0 * stolen / (seconds * 1000.0 * std::thread::hardware_concurrency());
+    std::printf("processor time taken by the host (steal): %.0f ms, %.1f %% of the run\n", stolen,
+                share);
   }
   return 0;
 }

@@ -6,6 +6,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
@@ -211,7 +213,6 @@ DisplayCellWidget::DisplayCellWidget(Cell cell, int anchorX, int top, QWidget* p
       top_(top) {
   installAccessibleFactory();
   setFont(displayFont());
-  setAttribute(Qt::WA_OpaquePaintEvent);
   setAccessibleDescription(QString::fromLatin1(cellName(cell)));
   relayout();
 }
@@ -278,13 +279,14 @@ void PanelKeyButton::tap() {
   if (isEnabled()) emit tapped();
 }
 
-void PanelKeyButton::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+namespace {
+
+// Draws a key cap, with its legend, filling `size`.
+void drawKeyCap(QPainter& p, PanelKey key, QSizeF size, bool down) {
   p.setRenderHint(QPainter::Antialiasing);
-  const CapColours colours = capColours(key_);
-  const bool round = key_ == PanelKey::OnOff || key_ == PanelKey::Talk;
-  const bool down = isDown();
-  const QRectF whole = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const CapColours colours = capColours(key);
+  const bool round = key == PanelKey::OnOff || key == PanelKey::Talk;
+  const QRectF whole = QRectF(QPointF(0, 0), size).adjusted(0.5, 0.5, -0.5, -0.5);
   const double radius = round ? whole.width() / 2 : 5.0;
 
   // The well the key sits in, then the key's skirt, then its face.
@@ -303,7 +305,38 @@ void PanelKeyButton::paintEvent(QPaintEvent*) {
   p.setPen(QPen(colours.top.lighter(115), 0.8));
   p.drawRoundedRect(face, radius - 2, radius - 2);
 
-  drawLegend(p, key_, face, colours.legend);
+  drawLegend(p, key, face, colours.legend);
+}
+
+// A key cap's picture, drawn once per key, size, state and pixel ratio and shared
+// by every panel: the caps' gradients and curves cost far more than a copy, and
+// a panel redraws all its keys whenever it repaints whole.
+QPixmap keyCapPicture(PanelKey key, QSize size, bool down, qreal pixelRatio) {
+  const QString cacheKey = QStringLiteral("kestrom-key-%1-%2x%3-%4-%5")
+                               .arg(static_cast<int>(key))
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(down ? 1 : 0)
+                               .arg(qRound(pixelRatio * 100));
+  QPixmap picture;
+  if (QPixmapCache::find(cacheKey, &picture)) return picture;
+  picture = QPixmap(size * pixelRatio);
+  picture.setDevicePixelRatio(pixelRatio);
+  picture.fill(Qt::transparent);
+  {
+    QPainter p(&picture);
+    drawKeyCap(p, key, QSizeF(size), down);
+  }
+  QPixmapCache::insert(cacheKey, picture);
+  return picture;
+}
+
+}  // namespace
+
+void PanelKeyButton::paintEvent(QPaintEvent*) {
+  if (size().isEmpty()) return;
+  QPainter p(this);
+  p.drawPixmap(0, 0, keyCapPicture(key_, size(), isDown(), devicePixelRatio()));
 }
 
 // ---------------------------------------------------------------- LampWidget

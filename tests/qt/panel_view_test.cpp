@@ -402,6 +402,31 @@ class PanelViewTest : public QObject {
     QCOMPARE(labels, (QStringList{"0", "180", "270", "90", "Antenna"}));
   }
 
+  // Key caps are drawn once and reused: each key must still show its own
+  // legend at its own size, and a held key must look held until it is let go.
+  void keyCapsShowTheirOwnLegendAndPress() {
+    auto keyButton = [this](PanelKey k) -> PanelKeyButton* {
+      for (PanelKeyButton* b : view->findChildren<PanelKeyButton*>())
+        if (b->key() == k) return b;
+      return nullptr;
+    };
+    PanelKeyButton* one = keyButton(PanelKey::D1);
+    PanelKeyButton* two = keyButton(PanelKey::D2);
+    PanelKeyButton* onOff = keyButton(PanelKey::OnOff);
+    QVERIFY(one && two && onOff);
+    QCOMPARE(one->size(), two->size());
+    const QImage oneUp = one->grab().toImage();
+    QCOMPARE(oneUp.size(), one->size() * one->devicePixelRatio());
+    QVERIFY(oneUp != two->grab().toImage());
+    QCOMPARE(onOff->grab().toImage().size(), onOff->size() * onOff->devicePixelRatio());
+
+    one->setDown(true);
+    const QImage oneDown = one->grab().toImage();
+    QVERIFY(oneDown != oneUp);
+    one->setDown(false);
+    QCOMPARE(one->grab().toImage(), oneUp);
+  }
+
   void platesKeepEveryKeyApartAndInside() {
     for (const PanelGeometry& g :
          {fixPanelGeometry(), mobilePanelGeometry(), beaconPanelGeometry()}) {
