@@ -18,7 +18,9 @@
 //
 // Prints, for the arrivals and for the sender's own writes, the number of
 // telegrams, the median, 99th percentile and largest deviation of the interval
-// from 250 ms, and the slots missed.
+// from 250 ms, and the slots missed; then the processor time the host took from
+// this machine during the run, which on a virtual machine delays every thread,
+// the sender's included, and so must be read with the figures.
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
