@@ -88,7 +88,9 @@ class TelegramNetwork {
  public:
   virtual ~TelegramNetwork() = default;
   // Each start gives an empty text on success, otherwise why it could not start
-  // (port in use, unknown host), and the channel stays stopped.
+  // (port in use, unknown host), and the channel stays stopped. A start that
+  // needs time, such as looking up a host name, may instead give an empty text
+  // and fail later through onFailure.
   virtual std::string startTcpServer(int port) = 0;
   virtual void stopTcpServer() = 0;
   virtual std::string startUdp(const std::string& host, int port) = 0;

@@ -16,6 +16,7 @@ QtTelegramNetwork::QtTelegramNetwork() = default;
 
 QtTelegramNetwork::~QtTelegramNetwork() {
   onFailure = nullptr;
+  lookup_.cancel();
   if (!line_) return;
   line_->drop(this);
   line_->runNow([this] {
@@ -95,22 +96,68 @@ int QtTelegramNetwork::clientCount() {
 
 // ---- UDP -------------------------------------------------------------------------
 
+namespace {
+
+// Whether a text can be a host name at all: labels of letters, digits and
+// hyphens, 63 characters at most, joined by dots. Anything else is refused at
+// once rather than sent to the resolver.
+bool canBeHostName(const std::string& name) {
+  if (name.empty() || name.size() > 253) return false;
+  std::size_t label = 0;
+  for (const char c : name) {
+    if (c == '.') {
+      if (label == 0) return false;
+      label = 0;
+      continue;
+    }
+    const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                    c == '-' || c == '_';
+    if (!ok || ++label > 63) return false;
+  }
+  return true;
+}
+
+// An IPv4 address where the name has one: loggers listen there most often.
+QHostAddress preferredAddress(const QList<QHostAddress>& found) {
+  const auto v4 = std::find_if(found.begin(), found.end(), [](const QHostAddress& a) {
+    return a.protocol() == QAbstractSocket::IPv4Protocol;
+  });
+  return v4 != found.end() ? *v4 : found.front();
+}
+
+std::string unknownHost(const std::string& host) {
+  return "Unknown host " + host + ".";
+}
+
+}  // namespace
+
 std::string QtTelegramNetwork::startUdp(const std::string& host, int port) {
   stopUdp();
-  QHostAddress address;
-  if (!address.setAddress(QString::fromStdString(host))) {
-    const QHostInfo info = QHostInfo::fromName(QString::fromStdString(host));
-    const QList<QHostAddress> found = info.addresses();
-    // An IPv4 address where the name has one: loggers listen there most often.
-    const auto v4 = std::find_if(found.begin(), found.end(), [](const QHostAddress& a) {
-      return a.protocol() == QAbstractSocket::IPv4Protocol;
-    });
-    if (info.error() != QHostInfo::NoError || found.isEmpty()) {
-      return "Unknown host " + host + ".";
-    }
-    address = v4 != found.end() ? *v4 : found.front();
-  }
   const unsigned session = ++udpSession_;
+  QHostAddress address;
+  if (address.setAddress(QString::fromStdString(host))) {
+    std::string refused = openUdp(address, port);
+    udpOn_ = refused.empty();
+    return refused;
+  }
+  if (!canBeHostName(host)) return unknownHost(host);
+  // A name is looked up without holding up the window: a slow resolver would
+  // freeze it for seconds. The channel counts as running meanwhile, sending
+  // nothing; a name that is not found stops it with a message.
+  udpOn_ = true;
+  lookup_.start(QString::fromStdString(host), [this, host, port, session](const QHostInfo& info) {
+    if (session != udpSession_ || !udpOn_) return;
+    if (info.error() != QHostInfo::NoError || info.addresses().isEmpty()) {
+      reportFailure(NetworkChannel::Udp, session, unknownHost(host));
+      return;
+    }
+    const std::string refused = openUdp(preferredAddress(info.addresses()), port);
+    if (!refused.empty()) reportFailure(NetworkChannel::Udp, session, refused);
+  });
+  return {};
+}
+
+std::string QtTelegramNetwork::openUdp(const QHostAddress& address, int port) {
   QString refused;
   line().runNow([&] {
     udp_ = new QUdpSocket;
@@ -127,14 +174,17 @@ std::string QtTelegramNetwork::startUdp(const std::string& host, int port) {
     QObject::connect(udp_, &QUdpSocket::readyRead, udp_, [this] {
       while (udp_->hasPendingDatagrams()) udp_->receiveDatagram();
     });
-    (void)session;
   });
-  udpOn_ = refused.isEmpty();
   return refused.toStdString();
+}
+
+bool QtTelegramNetwork::udpLookingUp() const {
+  return lookup_.running();
 }
 
 void QtTelegramNetwork::stopUdp() {
   udpOn_ = false;
+  lookup_.cancel();
   if (line_) {
     line_->runNow([this] {
       delete udp_;

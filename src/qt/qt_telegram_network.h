@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/seams.h"
+#include "qt/host_lookup.h"
 #include "qt/thread_mailbox.h"
 
 class QTcpServer;
@@ -23,7 +24,9 @@ class PacedThread;
 // number of clients; each gets every telegram from the moment it connects. A client
 // that stops reading is dropped once kMaxBacklog bytes wait for it, so that it
 // never holds up the others. UDP sends each telegram as one datagram to a host
-// (a broadcast address reaches its network).
+// (a broadcast address reaches its network). A host given by name is looked up
+// in the background: the channel starts at once and stops with "Unknown host"
+// when the name is not found.
 //
 // Like the serial port, the sockets live on a thread of their own that writes each
 // telegram at the instant of its slot (paced_thread.h).
@@ -46,9 +49,13 @@ class QtTelegramNetwork : public TelegramNetwork {
   }
   // Clients connected now.
   int clientCount();
+  // Whether the UDP host's name is still being looked up.
+  bool udpLookingUp() const;
 
  private:
   PacedThread& line();
+  // Opens the UDP socket towards an address; empty, or why it could not.
+  std::string openUdp(const QHostAddress& address, int port);
   // On the line's thread.
   void accept();
   void sendOnLine(const std::string& bytes);
@@ -64,6 +71,7 @@ class QtTelegramNetwork : public TelegramNetwork {
   QUdpSocket* udp_ = nullptr;
   QHostAddress udpHost_;
   quint16 udpPort_ = 0;
+  HostLookup lookup_;  // of the UDP host's name, on this object's thread
   // Each start of a channel begins a session; a failure reported late for an
   // earlier one is not the present one's.
   std::atomic<unsigned> tcpSession_{0};

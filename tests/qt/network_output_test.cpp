@@ -179,6 +179,35 @@ class NetworkOutputTest : public QObject {
              std::string("Unknown host "));
   }
 
+  // A host given by name is looked up in the background: the start returns at
+  // once, the name found carries the datagrams, a name not found stops the
+  // channel with a message, and a stop during the lookup reports nothing.
+  void aHostNameIsLookedUpWithoutHoldingUpTheWindow() {
+    QUdpSocket listener;
+    QVERIFY(listener.bind(QHostAddress::LocalHost, 0));
+    QtTelegramNetwork network;
+    std::vector<std::string> failures;
+    network.onFailure = [&](NetworkChannel, const std::string& reason) {
+      failures.push_back(reason);
+    };
+
+    QCOMPARE(network.startUdp("localhost", listener.localPort()), std::string());
+    QTRY_VERIFY(!network.udpLookingUp());
+    network.send("telegram\r\n");
+    QTRY_VERIFY(listener.hasPendingDatagrams());
+    QCOMPARE(listener.receiveDatagram().data(), QByteArray("telegram\r\n"));
+
+    QCOMPARE(network.startUdp("no-such-host.invalid", listener.localPort()), std::string());
+    QTRY_COMPARE(failures, std::vector<std::string>{"Unknown host no-such-host.invalid."});
+    network.send("not sent\r\n");
+
+    QCOMPARE(network.startUdp("another-missing-host.invalid", listener.localPort()), std::string());
+    network.stopUdp();
+    QTest::qWait(200);
+    QCOMPARE(failures.size(), std::size_t(1));
+    QVERIFY(!listener.hasPendingDatagrams());
+  }
+
   // The view: the boxes and edits drive the model, a refused start leaves the box
   // clear, and the model's text wins over junk.
   void theViewDrivesTheModel() {
@@ -205,6 +234,17 @@ class NetworkOutputTest : public QObject {
     tcp->click();
     QVERIFY(!rig.net().tcpServer.Checked);
     QVERIFY(tcpPort->isEnabled());
+
+    // A host that is not found clears its box and says so, once.
+    auto* udp = view.findChild<QCheckBox*>(QStringLiteral("udp"));
+    QVERIFY(udp);
+    host->setText(QStringLiteral("no-such-host.invalid"));
+    const std::size_t before = rig.dialogs.shown.size();
+    udp->click();
+    QTRY_VERIFY(!udp->isChecked());
+    QVERIFY(host->isEnabled());
+    QTRY_COMPARE(rig.dialogs.shown.size(), before + 1);
+    QCOMPARE(rig.dialogs.shown.back().text, std::string("Unknown host no-such-host.invalid."));
   }
 };
 
