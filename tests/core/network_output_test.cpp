@@ -137,18 +137,12 @@ TEST_F(NetworkOutputTest, ASerialFailureLeavesTheNetworkRunning) {
 }
 
 TEST(NetworkOutputWithoutNetwork, SaysItIsNotAvailable) {
-  testing::FakeRandom random;
-  testing::FixedClock clock;
-  testing::RecordingDialogs dialogs;
-  testing::RecordingTone tone;
-  testing::RecordingHelp help;
-  testing::RecordingSerial serial;
-  Simulator sim{Services{random, clock, dialogs, tone, help, serial}};
-  NetworkOutput& net = sim.setupWindow().Serial.Network;
+  testing::OfflineRig<> rig;
+  NetworkOutput& net = rig.sim.setupWindow().Serial.Network;
   net.tcpServerClick(true);
   EXPECT_FALSE(net.tcpServer.Checked);
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].text, NetworkOutput::kNotAvailable);
+  ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+  EXPECT_EQ(rig.dialogs.shown[0].text, NetworkOutput::kNotAvailable);
 }
 
 }  // namespace

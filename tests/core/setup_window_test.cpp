@@ -247,15 +247,7 @@ class EndRandom : public RandomSource {
   double randomReal() override { return top ? 0.999 : 0.0; }
 };
 
-struct EndRig {
-  EndRandom random;
-  testing::FixedClock clock;
-  testing::RecordingDialogs dialogs;
-  testing::RecordingTone tone;
-  testing::RecordingHelp help;
-  testing::RecordingSerial serial;
-  Simulator sim{Services{random, clock, dialogs, tone, help, serial}};
-};
+using EndRig = testing::OfflineRig<EndRandom>;
 
 TEST(SetupSector, DrawsReachTheEndsOfEachSector) {
   EndRig rig;

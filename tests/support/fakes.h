@@ -155,6 +155,19 @@ class RecordingNetwork : public TelegramNetwork {
   }
 };
 
+// The simulator on fakes with a random source of the test's choosing and no
+// network, as a machine without one runs it.
+template <typename Random = FakeRandom>
+struct OfflineRig {
+  Random random;
+  FixedClock clock;
+  RecordingDialogs dialogs;
+  RecordingTone tone;
+  RecordingHelp help;
+  RecordingSerial serial;
+  Simulator sim{Services{random, clock, dialogs, tone, help, serial}};
+};
+
 // The simulator on fakes, as every core test uses it.
 struct Rig {
   FakeRandom random;
