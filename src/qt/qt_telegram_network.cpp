@@ -16,7 +16,6 @@ QtTelegramNetwork::QtTelegramNetwork() = default;
 
 QtTelegramNetwork::~QtTelegramNetwork() {
   onFailure = nullptr;
-  lookup_.cancel();
   if (!line_) return;
   line_->drop(this);
   line_->runNow([this] {
@@ -98,8 +97,8 @@ int QtTelegramNetwork::clientCount() {
 
 namespace {
 
-// Whether a text can be a host name at all: labels of letters, digits and
-// hyphens, 63 characters at most, joined by dots. Anything else is refused at
+// Whether a text can be a host name at all: labels of letters, digits, hyphens
+// and underscores, 63 characters at most, joined by dots. Anything else is refused at
 // once rather than sent to the resolver.
 bool canBeHostName(const std::string& name) {
   if (name.empty() || name.size() > 253) return false;
