@@ -7,6 +7,7 @@
 
 #include "setup/simulation_state.h"
 #include "setup/telegrams.h"
+#include "telegrams/report.h"
 
 namespace kestrom::tool {
 namespace {
@@ -236,6 +237,80 @@ TEST(TelegramDecoder, AdbWhoseTailPassesForSevenBytesStaysAdb) {
       EXPECT_EQ(x.bearing, (FieldValue{1005, 1}));
     }
     EXPECT_EQ(unplacedIn(events), lead + "zz");
+  }
+}
+
+// An angle past the full circle marks a candidate as no telegram: a BCD(0.01)
+// stream that lost the start of one telegram must not pass for BCD(ADB).
+TEST(TelegramDecoder, AnglesPastTheFullCircleMakeNoTelegram) {
+  const std::string lost("\x04\x52\x09\x48\x32\x02\xFF\x24\x59\x00\x00\x61\x04\x04\x62\x05\xFF",
+                         17);
+  const auto events = decodeAll(lost);
+  EXPECT_EQ(allBytes(events), lost);
+  const auto t = telegramsIn(events);
+  ASSERT_EQ(t.size(), 2u);  // not BCD(ADB) with a bearing of 620.5
+  EXPECT_EQ(t[0].azimuth, (FieldValue{4529, 2}));
+  EXPECT_EQ(t[1].format, Format::Bcd001);
+  EXPECT_EQ(t[1].azimuth, (FieldValue{614, 2}));
+  EXPECT_EQ(t[1].distance, (FieldValue{4625, 0}));
+  EXPECT_EQ(unplacedIn(events), std::string("\x24\x59\x00", 3));
+
+  // Just past 360 in each angle of each format; the tail of none passes for a
+  // shorter telegram.
+  const std::string pastTheCircle[] = {
+      "001263 36001 1\r\n",
+      "001263 360001 1\r\n",
+      "001263 3601 245125 1\r\n",
+      "001263 0125 360001 1\r\n",
+      std::string("\x36\x00\x01\x00\x12\x06\xFF", 7),
+      std::string("\x36\x00\x10\x00\x12\x06\xFF", 7),
+      std::string("\x36\x00\x00\x01\x00\x12\x06\x01\x25\xFF", 10),
+      std::string("\x24\x51\x20\x25\x00\x12\x06\x36\x10\xFF", 10),
+  };
+  for (const std::string& bytes : pastTheCircle) {
+    EXPECT_EQ(unplacedIn(decodeAll(bytes)), bytes) << hexBytes(bytes);
+    for (Format f : kFormats) {
+      TelegramDecoder forced(f);
+      EXPECT_TRUE(telegramsIn(decodeAll(forced, bytes)).empty()) << name(f) << hexBytes(bytes);
+    }
+  }
+  // A bearing past 360 where the last seven bytes make a BCD(0.001) telegram.
+  telegram::Input in;
+  in.type = telegram::BcdAdb;
+  in.inLock = true;
+  in.distance = 126;
+  in.fixAzimuth = 65.125L;
+  in.antennaBearing = 400;
+  const std::string adb = telegram::build(in);
+  const auto shorter = decodeAll(adb);
+  ASSERT_EQ(telegramsIn(shorter).size(), 1u);
+  EXPECT_EQ(telegramsIn(shorter)[0].format, Format::Bcd0001);
+  EXPECT_EQ(unplacedIn(shorter), adb.substr(0, 3));
+}
+
+// The simulator reports a fix azimuth of 180 as 360, and the sender takes 360 for
+// either angle: a full circle is still a telegram, in every format.
+TEST(TelegramDecoder, TheFullCircleItselfIsATelegram) {
+  for (const Expected& x : kWorkedExample) {
+    for (const std::optional<Format> only : {std::optional<Format>(), std::optional(x.format)}) {
+      telegram::Input in;
+      in.type = x.type;
+      in.inLock = true;
+      in.distance = 126;
+      in.fixAzimuth = 180;
+      in.antennaBearing = 360;
+      TelegramDecoder d(only);
+      const auto t = telegramsIn(decodeAll(d, telegram::build(in)));
+      ASSERT_EQ(t.size(), 1u) << name(x.format);
+      // Unforced, a BCD(0.001) 360.000 reads as BCD(0.01): its third byte is 00.
+      if (only || x.format != Format::Bcd0001) {
+        EXPECT_EQ(t[0].format, x.format);
+      }
+      EXPECT_DOUBLE_EQ(t[0].azimuth.value(), 360) << name(x.format);
+      if (x.bearing) {
+        EXPECT_DOUBLE_EQ(t[0].bearing->value(), 360) << name(x.format);
+      }
+    }
   }
 }
 

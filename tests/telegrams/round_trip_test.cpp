@@ -13,10 +13,14 @@
 
 #include <array>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "setup/telegrams.h"
 #include "telegrams/formats.h"
 #include "telegrams/telegram_decoder.h"
 #include "telegrams/track.h"
@@ -35,7 +39,8 @@ std::int64_t nowNs() {
 // The binary running with the arguments; standard error goes to a pipe.
 class Program {
  public:
-  explicit Program(const std::vector<std::string>& args) {
+  // Standard output goes to the file `out`.
+  explicit Program(const std::vector<std::string>& args, const std::string& out = "/dev/null") {
     std::vector<char*> argv{const_cast<char*>(KESTROM_TELEGRAMS_BINARY)};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -44,7 +49,8 @@ class Program {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addclose(&actions, err[0]);
     EXPECT_EQ(posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
@@ -108,6 +114,43 @@ std::vector<DecodedTelegram> receive(int fd, TelegramDecoder& decoder, std::size
     }
   }
   return out;
+}
+
+std::string fileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::size_t countOf(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+// The bytes of every line of decode --json output, one after another.
+std::string bytesOfJsonLines(const std::string& lines) {
+  constexpr std::string_view kField = "\"bytes\":\"";
+  std::string out;
+  for (std::size_t at = lines.find(kField); at != std::string::npos; at = lines.find(kField, at)) {
+    at += kField.size();
+    for (; at + 1 < lines.size() && lines[at] != '"'; at += lines[at + 2] == ' ' ? 3 : 2) {
+      out += static_cast<char>(std::stoi(lines.substr(at, 2), nullptr, 16));
+    }
+  }
+  return out;
+}
+
+// Whether a UDP socket of this machine is bound to the port (IPv4).
+bool udpPortBound(int port) {
+  std::ifstream table("/proc/net/udp");
+  std::array<char, 8> local{};
+  std::snprintf(local.data(), local.size(), ":%04X ", port);
+  for (std::string row; std::getline(table, row);) {
+    // The local address is the second field, after "sl:".
+    const std::size_t at = row.find(local.data());
+    if (at != std::string::npos && at == row.find(':', row.find(':') + 1)) return true;
+  }
+  return false;
 }
 
 // What the n-th telegram of the track carries in the format's own units.
@@ -186,6 +229,60 @@ TEST(RoundTrip, UdpDatagramsToTheLoopback) {
   close(fd);
 }
 
+// A datagram holds up to 64 KiB, past any read of a stream: every byte of a long
+// one reaches the decoder, telegrams to the last included.
+TEST(RoundTrip, DecodeTakesLongUdpDatagramsWhole) {
+  // A port that was free a moment ago, for the decoder.
+  const int probe = socket(AF_INET, SOCK_DGRAM, 0);
+  ASSERT_GE(probe, 0);
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ASSERT_EQ(bind(probe, reinterpret_cast<sockaddr*>(&to), sizeof to), 0);
+  socklen_t size = sizeof to;
+  ASSERT_EQ(getsockname(probe, reinterpret_cast<sockaddr*>(&to), &size), 0);
+  close(probe);
+  const int port = ntohs(to.sin_port);
+  const int sender = socket(AF_INET, SOCK_DGRAM, 0);
+  ASSERT_GE(sender, 0);
+
+  std::string datagram = "?!";
+  std::size_t telegrams = 0;
+  for (int i = 0; datagram.size() < 9'000; ++i) {
+    telegram::Input in;
+    in.type = i % 2 == 0 ? telegram::Ascii22 : telegram::BcdAdb;
+    in.inLock = true;
+    in.distance = 100 + i;
+    in.fixAzimuth = 65.125L;
+    in.antennaBearing = 12.5L;
+    datagram += telegram::build(in);
+    ++telegrams;
+    if (i % 50 == 7) datagram += "noise";
+  }
+  ASSERT_LT(datagram.size(), 65'000u);
+
+  const std::string out = testing::TempDir() + "udp_decode_" + std::to_string(getpid()) + ".json";
+  Program decode({"decode", "--json", "udp:127.0.0.1:" + std::to_string(port)}, out);
+  const std::int64_t bindBy = nowNs() + 5'000'000'000;
+  while (!udpPortBound(port) && nowNs() < bindBy) usleep(10'000);
+  ASSERT_TRUE(udpPortBound(port)) << "the decoder did not bind port " << port;
+  ASSERT_EQ(sendto(sender, datagram.data(), datagram.size(), 0, reinterpret_cast<sockaddr*>(&to),
+                   sizeof to),
+            static_cast<ssize_t>(datagram.size()));
+  const std::int64_t until = nowNs() + 5'000'000'000;
+  while (countOf(fileText(out), "\"format\":") < telegrams && nowNs() < until) usleep(20'000);
+  kill(decode.pid(), SIGTERM);
+  EXPECT_EQ(decode.wait(), 0) << decode.errors();
+  const std::string lines = fileText(out);
+  EXPECT_EQ(countOf(lines, "\"format\":"), telegrams);
+  // Every byte placed or reported, once.
+  const std::string decoded = bytesOfJsonLines(lines);
+  EXPECT_EQ(decoded.size(), datagram.size());
+  EXPECT_TRUE(decoded == datagram);
+  close(sender);
+  std::remove(out.c_str());
+}
+
 TEST(RoundTrip, ExitStatusesAndMessages) {
   std::string errors;
   EXPECT_EQ(exitStatus({"--help"}), 0);
@@ -201,6 +298,8 @@ TEST(RoundTrip, ExitStatusesAndMessages) {
   EXPECT_EQ(exitStatus({"decode", "/"}, &errors), 1);
   EXPECT_EQ(exitStatus({"send", "udp:no.such.host.invalid:5000"}, &errors), 1);
   EXPECT_EQ(exitStatus({"decode", "/dev/null"}), 0);  // an empty input ends cleanly
+  EXPECT_EQ(exitStatus({"send", "-n", "1", "-a", "1.0005", "-"}, &errors), 2);
+  EXPECT_NE(errors.find("\"1.0005\" has more than three decimals"), std::string::npos) << errors;
 }
 
 TEST(RoundTrip, SigtermEndsAnEndlessSendCleanly) {

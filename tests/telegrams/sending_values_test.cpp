@@ -30,8 +30,10 @@ TEST(SendingValues, DecimalsAreReadExactlyAndWrittenWithAPoint) {
   EXPECT_EQ(parseMilli("126"), 126'000);
   EXPECT_EQ(parseMilli("126.4"), 126'400);
   EXPECT_EQ(parseMilli("0.125"), 125);
-  EXPECT_EQ(parseMilli("0.12999"), 129);  // truncated, as the telegrams do
-  for (const char* bad : {"", ".5", "5.", "-1", "+1", "1,5", "1.2.3", "1e3", " 1", "99999999999"}) {
+  EXPECT_EQ(parseMilli("0.120"), 120);
+  // Refused: anything but digits with one point, and more than three decimals (never cut).
+  for (const char* bad : {"", ".5", "5.", "-1", "+1", "1,5", "1.2.3", "1e3", " 1", "99999999999",
+                          "0.12999", "1.0000"}) {
     EXPECT_EQ(parseMilli(bad), std::nullopt) << bad;
   }
   EXPECT_EQ(fixedText(245125, 3), "245.125");
@@ -126,6 +128,30 @@ TEST(SendingValues, CommandLineTakesWhatTheHelpSaysAndRefusesTheRest) {
   EXPECT_NE(usage({"decode", "--baud", "9601"}).find("baud rate"), std::string::npos);
   EXPECT_NE(usage({"decode", "--stop-bits", "3"}).find("1 or 2"), std::string::npos);
   EXPECT_NE(usage({"decode", "--frobnicate"}).find("unknown option"), std::string::npos);
+}
+
+// Every number send takes holds up to three decimals; one with more is refused
+// with that rule, wherever it stands, rather than cut to three.
+TEST(SendingValues, MoreThanThreeDecimalsAreRefusedNotCut) {
+  const auto refused = [](const std::vector<std::string_view>& args, const std::string& what) {
+    const std::string message = usage(args);
+    EXPECT_NE(message.find(what + " has more than three decimals"), std::string::npos) << message;
+  };
+  refused({"send", "-", "-d", "12.3456"}, "--distance \"12.3456\"");
+  refused({"send", "-", "--azimuth=1.0005"}, "--azimuth \"1.0005\"");
+  refused({"send", "-", "-b", "10.0000"}, "--bearing \"10.0000\"");
+  refused({"send", "-", "-t", "1..2@0.0001:0"}, "track distance step \"0.0001\"");
+  refused({"send", "-", "-t", "1.0001..2@1:0"}, "track distance \"1.0001\"");
+  refused({"send", "-", "-t", "1:0..2.00001@1"}, "track azimuth \"2.00001\"");
+  refused({"send", "-", "-t", "1:0:5..6@0.12345"}, "track bearing step \"0.12345\"");
+  EXPECT_NE(errorOf("1:2.3456x").find("\"2.3456x\" is not a number"), std::string::npos);
+
+  // Three decimals, the finest step included, are taken as they are.
+  const auto s = as<SendOptions>(
+      parseCommandLine({"send", "-", "-t", "12.345..12.347@0.001:359.999", "-b", "0.125"}));
+  EXPECT_EQ(s.track.distance.at(1), 12'346);
+  EXPECT_EQ(s.track.azimuth.at(0), 359'999);
+  EXPECT_EQ(s.track.bearing->at(0), 125);
 }
 
 // The formatter truncates in extended precision; the values given must come out

@@ -83,7 +83,8 @@ Options:
 
 TRACK is DISTANCE:AZIMUTH[:BEARING], each either a value or FROM..TO@STEP: the
 value goes from FROM to TO by STEP a telegram (the last step may be shorter),
-then back to FROM, and so on. Values take up to three decimals, with a point.
+then back to FROM, and so on. Values, here and in --distance, --azimuth and
+--bearing, take up to three decimals, with a point; more are refused, not cut.
   126:40..80@0.5          126 m, azimuth 40, 40.5, ... 80, 79.5, ... 40, ...
   100..200@2.5:270:10     distance stepping, azimuth 270, bearing 10
 

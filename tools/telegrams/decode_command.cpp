@@ -2,10 +2,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <chrono>
 #include <iostream>
+#include <vector>
 
 #include "core/precise_clock.h"
 #include "telegrams/commands.h"
@@ -20,6 +20,10 @@ namespace {
 // the simulator writes each telegram whole, and at least once a second.
 constexpr std::int64_t kQuietNs = 2'000'000'000;
 constexpr int kPollMs = 200;
+// A stream is read in pieces of any size; a datagram must be taken whole in one
+// read, or the rest of it is lost, and it holds up to 65,535 bytes.
+constexpr std::size_t kStreamRead = 4096;
+constexpr std::size_t kLargestDatagram = 65'535;
 
 std::int64_t wallNs() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -70,7 +74,7 @@ int runDecode(const DecodeOptions& options) {
   TelegramDecoder decoder(options.format);
   const Report report(options.json, precise::nowNs(), wallNs());
   std::int64_t lastBytesNs = precise::nowNs();
-  std::array<char, 4096> buffer{};
+  std::vector<char> buffer(options.source.kind == Endpoint::Udp ? kLargestDatagram : kStreamRead);
   int status = 0;
   while (!stopAsked()) {
     pollfd p{fd.get(), POLLIN, 0};

@@ -118,6 +118,19 @@ DecodedTelegram adb(std::string_view b) {
   return t;
 }
 
+// A telegram's angles are on the circle: the simulator reports azimuths up to 360
+// (the reciprocal of a fix azimuth of 180) and bearings below 360, and the sender
+// takes 360 for either. The fields hold up to 999.999, which only a damaged or
+// misframed telegram carries.
+bool onTheCircle(const DecodedTelegram& t) {
+  const auto within = [](const FieldValue& v) {
+    std::int64_t full = 360;
+    for (int i = 0; i < v.decimals; ++i) full *= 10;
+    return v.units >= 0 && v.units <= full;
+  };
+  return within(t.azimuth) && (!t.bearing || within(*t.bearing));
+}
+
 bool isShortBcd(Format f) {
   return f == Format::Bcd001 || f == Format::Bcd0001;
 }
@@ -176,6 +189,7 @@ void TelegramDecoder::endByte(std::int64_t arrivalNs, std::vector<DecoderEvent>&
   std::optional<DecodedTelegram> best;
   int bestRank = -1;
   const auto offer = [&](DecodedTelegram t) {
+    if (!onTheCircle(t)) return;
     const bool whole = noise_.empty() && t.bytes.size() == all.size();
     const bool sameAsLast =
         last_ && (*last_ == t.format || (isShortBcd(*last_) && isShortBcd(t.format)));

@@ -51,8 +51,11 @@ using DecoderEvent = std::variant<DecodedTelegram, UnplacedBytes>;
 // byte the telegram can only be the bytes right before it, and they are checked
 // against each format's layout: the ASCII ones by length and the places of their
 // spaces and lock digit, the BCD ones by length (7 or 10), by every nibble being a
-// digit and by the bytes whose high digit is always 0. Bytes before a telegram, or
-// before an end byte that closes none, are unplaced.
+// digit and by the bytes whose high digit is always 0. In every format an azimuth
+// or bearing above 360 degrees makes the bytes no telegram (the fields hold up to
+// 999.999, but nothing sends more than a full circle, 360 itself included); the
+// shorter BCD candidate may still be one. Bytes before a telegram, or before an
+// end byte that closes none, are unplaced.
 //
 // Ambiguities, and how they are settled:
 // - A 10-byte BCD(ADB) ends with 7 bytes that may also pass as a 7-byte telegram

@@ -16,6 +16,9 @@ std::vector<std::string_view> split(std::string_view text, char at) {
   }
 }
 
+// The telegrams hold no finer value; one given finer is refused rather than cut.
+constexpr const char* kDecimals = " has more than three decimals";
+
 std::string quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
 }
@@ -36,6 +39,7 @@ std::variant<Leg, std::string> parseLeg(std::string_view text, std::string_view 
   const std::string range = "from 0 to " + fixedText(most / 100, 1);
   const auto value = [&](std::string_view part) -> std::variant<Milli, std::string> {
     const std::optional<Milli> v = parseMilli(part);
+    if (!v && hasTooManyDecimals(part)) return std::string(what) + " " + quoted(part) + kDecimals;
     if (!v) return std::string(what) + " " + quoted(part) + " is not a number (digits, one point)";
     if (*v > most) return std::string(what) + " " + quoted(part) + " is not " + range;
     return *v;
@@ -56,6 +60,9 @@ std::variant<Leg, std::string> parseLeg(std::string_view text, std::string_view 
   if (auto* error = std::get_if<std::string>(&to)) return *error;
   const std::string_view stepText = text.substr(at + 1);
   const std::optional<Milli> step = parseMilli(stepText);
+  if (!step && hasTooManyDecimals(stepText)) {
+    return std::string(what) + " step " + quoted(stepText) + kDecimals;
+  }
   if (!step) return std::string(what) + " step " + quoted(stepText) + " is not a number";
   if (*step == 0) return std::string(what) + " step must be more than 0";
   return Leg{std::get<Milli>(from), std::get<Milli>(to), *step};
