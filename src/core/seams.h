@@ -100,6 +100,9 @@ class TelegramNetwork {
   virtual void send(const std::string& bytes) = 0;
   // Called when a running channel fails by itself; the channel has stopped.
   std::function<void(NetworkChannel, const std::string& reason)> onFailure;
+  // Called when a running channel has something to say and goes on (the TCP
+  // server cannot take more clients for now); said once a start.
+  std::function<void(NetworkChannel, const std::string& text)> onNotice;
 };
 
 // The seams handed to the simulator. Without a network, the network output says

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 
 #include "qt/control_sync.h"
 #include "setup/network_output.h"
@@ -32,16 +31,16 @@ NetworkOutputView::NetworkOutputView(Simulator& sim, ViewHub& hub, QWidget* pare
 
   addBox("tcpServer", "TCP server", 22, model_.tcpServer,
          [](NetworkOutput& m, bool on) { m.tcpServerClick(on); });
-  addEdit("tcpPort", "TCP server port", QRect(kPortX, 22, kPortWidth, kRowHeight), 5, true,
-          model_.tcpPort, [](NetworkOutput& m, const std::string& t) { m.tcpPortChange(t); });
+  addEdit("tcpPort", "TCP server port", QRect(kPortX, 22, kPortWidth, kRowHeight), model_.tcpPort,
+          [](NetworkOutput& m, const std::string& t) { m.tcpPortChange(t); });
   addBox("udp", "UDP", 48, model_.udp, [](NetworkOutput& m, bool on) { m.udpClick(on); });
-  addEdit("udpPort", "UDP port", QRect(kPortX, 48, kPortWidth, kRowHeight), 5, true, model_.udpPort,
+  addEdit("udpPort", "UDP port", QRect(kPortX, 48, kPortWidth, kRowHeight), model_.udpPort,
           [](NetworkOutput& m, const std::string& t) { m.udpPortChange(t); });
   auto* to = new QLabel(QStringLiteral("Host"), this);
   to->setGeometry(kBoxX + 18, 74, 34, kRowHeight);
   addEdit("udpHost", "UDP host",
-          QRect(kBoxX + 52, 74, kPortX + kPortWidth - kBoxX - 52, kRowHeight), 253, false,
-          model_.udpHost, [](NetworkOutput& m, const std::string& t) { m.udpHostChange(t); });
+          QRect(kBoxX + 52, 74, kPortX + kPortWidth - kBoxX - 52, kRowHeight), model_.udpHost,
+          [](NetworkOutput& m, const std::string& t) { m.udpHostChange(t); });
 
   model_.onMessagePending = [this] {
     QMetaObject::invokeMethod(  // NOLINT: Qt owns the queued call
@@ -66,17 +65,14 @@ void NetworkOutputView::addBox(const char* name, const char* caption, int y, con
   boxes_.push_back({box, &shown});
 }
 
-void NetworkOutputView::addEdit(const char* name, const char* spoken, QRect where, int maxLength,
-                                bool digits, const Edit& shown, EditEvent change) {
+// The model judges every text whole, a pasted one too, and says why it refuses
+// one; the edit neither cuts nor filters what it is given.
+void NetworkOutputView::addEdit(const char* name, const char* spoken, QRect where,
+                                const Edit& shown, EditEvent change) {
   auto* edit = new QLineEdit(this);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setAccessibleName(QString::fromLatin1(spoken));
   edit->setGeometry(where);
-  edit->setMaxLength(maxLength);
-  if (digits) {
-    const QRegularExpression digitsOnly(QStringLiteral("\\d{0,%1}").arg(maxLength));
-    edit->setValidator(new QRegularExpressionValidator(digitsOnly, edit));
-  }
   // Typing and an assistive tool writing the text alike; what the view draws
   // itself is the model's text already and is not handed back.
   connect(edit, &QLineEdit::textChanged, this, [this, edit, &shown, change](const QString& t) {

@@ -34,8 +34,8 @@ class NetworkOutputView : public QGroupBox, public ModelView {
   using BoxEvent = void (*)(NetworkOutput&, bool);
   using EditEvent = void (*)(NetworkOutput&, const std::string&);
   void addBox(const char* name, const char* caption, int y, const CheckBox& shown, BoxEvent click);
-  void addEdit(const char* name, const char* spoken, QRect where, int maxLength, bool digits,
-               const Edit& shown, EditEvent change);
+  void addEdit(const char* name, const char* spoken, QRect where, const Edit& shown,
+               EditEvent change);
   void afterEvent();
   void showPendingMessages();
 

@@ -21,9 +21,13 @@ std::string SystemClock::timeOfDay() {
   return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
 }
 
+QtMessageBoxes::~QtMessageBoxes() {
+  *alive_ = false;
+  delete shown_;
+}
+
 void QtMessageBoxes::information(const std::string& text) {
-  QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                           QString::fromStdString(text));
+  tell(false, text);
 }
 
 MessageBoxes::Answer QtMessageBoxes::warningOkCancel(const std::string& text) {
@@ -34,8 +38,48 @@ MessageBoxes::Answer QtMessageBoxes::warningOkCancel(const std::string& text) {
 }
 
 void QtMessageBoxes::error(const std::string& text) {
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                        QString::fromStdString(text));
+  tell(true, text);
+}
+
+QMessageBox* QtMessageBoxes::shownBox() const {
+  return shown_;
+}
+
+void QtMessageBoxes::tell(bool critical, const std::string& text) {
+  waiting_.push_back({critical, QString::fromStdString(text)});
+  if (shown_ || showScheduled_) return;
+  showScheduled_ = true;
+  QMetaObject::invokeMethod(  // NOLINT: Qt owns the queued call
+      qApp,
+      [this, alive = std::weak_ptr<bool>(alive_)] {
+        if (alive.expired()) return;
+        showScheduled_ = false;
+        showNext();
+      },
+      Qt::QueuedConnection);
+}
+
+void QtMessageBoxes::showNext() {
+  if (shown_ || waiting_.empty()) return;
+  const Pending next = waiting_.front();
+  waiting_.pop_front();
+  auto* box = new QMessageBox(next.critical ? QMessageBox::Critical : QMessageBox::Information,
+                              QApplication::applicationDisplayName(), next.text, QMessageBox::Ok,
+                              QApplication::activeWindow());
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::ApplicationModal);
+  QObject::connect(box, &QMessageBox::finished, box, [this, alive = std::weak_ptr<bool>(alive_)] {
+    if (alive.expired()) return;
+    // The next box once this one has gone.
+    QMetaObject::invokeMethod(  // NOLINT: Qt owns the queued call
+        qApp,
+        [this, alive] {
+          if (!alive.expired()) showNext();
+        },
+        Qt::QueuedConnection);
+  });
+  shown_ = box;
+  box->show();
 }
 
 }  // namespace kestrom

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QPointer>
+#include <deque>
+#include <memory>
 #include <random>
 
 #include "core/seams.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace kestrom {
@@ -25,12 +29,38 @@ class SystemClock : public WallClock {
   std::string timeOfDay() override;
 };
 
-// Modal message boxes, captioned with the application's title.
+// Message boxes, captioned with the application's title. A box that only tells
+// (information, error) opens once the event that raised it has been handled, one
+// at a time in the order they were raised, modal to the whole program: whoever
+// pressed the control, a mouse or an assistive tool through its action, gets the
+// press back at once rather than when the box is closed. A warning that asks
+// waits for its answer.
 class QtMessageBoxes : public MessageBoxes {
  public:
+  QtMessageBoxes() = default;
+  ~QtMessageBoxes() override;
+  QtMessageBoxes(const QtMessageBoxes&) = delete;
+  QtMessageBoxes& operator=(const QtMessageBoxes&) = delete;
+
   void information(const std::string& text) override;
   Answer warningOkCancel(const std::string& text) override;
   void error(const std::string& text) override;
+
+  // The box on show now, if any (for tests).
+  QMessageBox* shownBox() const;
+
+ private:
+  struct Pending {
+    bool critical;
+    QString text;
+  };
+  void tell(bool critical, const std::string& text);
+  void showNext();
+
+  std::deque<Pending> waiting_;
+  QPointer<QMessageBox> shown_;
+  bool showScheduled_ = false;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace kestrom

@@ -12,18 +12,21 @@
 #include "qt/host_lookup.h"
 #include "qt/thread_mailbox.h"
 
-class QTcpServer;
 class QTcpSocket;
 class QUdpSocket;
 
 namespace kestrom {
 
 class PacedThread;
+class TcpListener;
 
 // The telegrams over TCP and UDP. A TCP server on the port asked for takes any
 // number of clients; each gets every telegram from the moment it connects. A client
 // that stops reading is dropped once kMaxBacklog bytes wait for it, so that it
-// never holds up the others. UDP sends each telegram as one datagram to a host
+// never holds up the others; a client that resets, however often and however
+// many, leaves the others' telegrams as they were. When the program runs out of
+// file handles the server stops taking clients for a while (and says so once)
+// rather than trying again and again. UDP sends each telegram as one datagram to a host
 // (a broadcast address reaches its network). A host given by name is looked up
 // in the background: the channel starts at once and stops with "Unknown host"
 // when the name is not found.
@@ -54,10 +57,13 @@ class QtTelegramNetwork : public TelegramNetwork {
 
  private:
   PacedThread& line();
-  // Opens the UDP socket towards an address; empty, or why it could not.
-  std::string openUdp(const QHostAddress& address, int port);
+  // Opens the UDP socket towards an address (`host` as the operator gave it);
+  // empty, or why it could not.
+  std::string openUdp(const QHostAddress& address, const std::string& host, int port);
   // On the line's thread.
-  void accept();
+  void accept(QTcpSocket* client);
+  void acceptPaused(unsigned session, const QString& why);
+  void dropClient(QTcpSocket* client);
   void sendOnLine(const std::string& bytes);
   void failOnLine(NetworkChannel channel, unsigned session, const QString& reason);
   void closeTcpOnLine();
@@ -66,10 +72,12 @@ class QtTelegramNetwork : public TelegramNetwork {
 
   std::shared_ptr<PacedThread> line_;  // made at the first start
   // On the line's thread.
-  QTcpServer* server_ = nullptr;
-  std::vector<QTcpSocket*> clients_;
+  std::unique_ptr<TcpListener> listener_;
+  bool acceptPauseSaid_ = false;
+  std::vector<QTcpSocket*> clients_;  // a client gone meanwhile is null until swept
   QUdpSocket* udp_ = nullptr;
   QHostAddress udpHost_;
+  QString udpTarget_;  // "HOST port N", for the messages
   quint16 udpPort_ = 0;
   HostLookup lookup_;  // of the UDP host's name, on this object's thread
   // Each start of a channel begins a session; a failure reported late for an

@@ -39,12 +39,14 @@ NetworkOutput::NetworkOutput(Context& ctx, std::function<void()> runningChanged)
     net->onFailure = [this](NetworkChannel channel, const std::string& reason) {
       failed(channel, reason);
     };
+    net->onNotice = [this](NetworkChannel, const std::string& text) { queue(text); };
   }
 }
 
 NetworkOutput::~NetworkOutput() {
   if (TelegramNetwork* net = network()) {
     net->onFailure = nullptr;
+    net->onNotice = nullptr;
     if (tcpServer.Checked) net->stopTcpServer();
     if (udp.Checked) net->stopUdp();
   }
@@ -102,17 +104,24 @@ void NetworkOutput::setUdp(bool on) {
   if (runningChanged_) runningChanged_();
 }
 
+// A text that cannot be a port is refused whole, with the message a port out of
+// range gets: a pasted text is never cut down to a port the operator did not type.
 void NetworkOutput::tcpPortChange(const std::string& text) {
-  if (tcpPort.Enabled && portText(text)) tcpPort.Text = text;
+  if (!tcpPort.Enabled || text == tcpPort.Text) return;
+  if (!portText(text)) return say(kBadTcpPort);
+  tcpPort.Text = text;
 }
 
 void NetworkOutput::udpPortChange(const std::string& text) {
-  if (udpPort.Enabled && portText(text)) udpPort.Text = text;
+  if (!udpPort.Enabled || text == udpPort.Text) return;
+  if (!portText(text)) return say(kBadUdpPort);
+  udpPort.Text = text;
 }
 
 void NetworkOutput::udpHostChange(const std::string& text) {
-  // A host name or an address: at most what a name may hold.
-  if (udpHost.Enabled && text.size() <= 253) udpHost.Text = text;
+  if (!udpHost.Enabled || text == udpHost.Text) return;
+  if (text.size() > kMostHostChars) return say(kLongUdpHost);
+  udpHost.Text = text;
 }
 
 void NetworkOutput::send(const std::string& bytes) {
@@ -127,13 +136,18 @@ void NetworkOutput::failed(NetworkChannel channel, const std::string& reason) {
     if (!udp.Checked) return;
     setUdp(false);
   }
-  pending_ = reason;
+  queue(reason);
+}
+
+void NetworkOutput::queue(const std::string& message) {
+  pending_.push_back(message);
   if (onMessagePending) onMessagePending();
 }
 
 std::optional<std::string> NetworkOutput::takePendingMessage() {
-  std::optional<std::string> message;
-  message.swap(pending_);
+  if (pending_.empty()) return std::nullopt;
+  std::string message = std::move(pending_.front());
+  pending_.pop_front();
   return message;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,6 +30,9 @@ class NetworkOutput {
       "The TCP server port must be a number from 1 to 65535.";
   static constexpr const char* kBadUdpPort = "The UDP port must be a number from 1 to 65535.";
   static constexpr const char* kNoUdpHost = "Enter the host the UDP telegrams go to.";
+  static constexpr std::size_t kMostHostChars = 253;  // the longest host name
+  static constexpr const char* kLongUdpHost =
+      "The UDP host must be a name or an address of at most 253 characters.";
 
   CheckBox tcpServer;  // "TCP server"
   Edit tcpPort;        // the port clients connect to
@@ -37,8 +41,9 @@ class NetworkOutput {
   Edit udpPort;
 
   // Operator input. A box click carries the box's new state; an edit carries its
-  // whole new text. Input to a disabled control is ignored, and so is a port text
-  // that is not digits alone (at most five): the text stays as it was.
+  // whole new text. Input to a disabled control is ignored. A port text that is
+  // not digits alone (at most five), or a host longer than a name can be, is
+  // refused with a message and the text stays as it was.
   void tcpServerClick(bool checked);
   void udpClick(bool checked);
   void tcpPortChange(const std::string& text);
@@ -51,7 +56,8 @@ class NetworkOutput {
   void send(const std::string& bytes);
 
   // A channel that fails by itself is switched off and its message waits here
-  // until the view shows it, as the serial output's does.
+  // until the view shows it, as the serial output's does; so does a notice of a
+  // channel that goes on.
   std::optional<std::string> takePendingMessage();
   std::function<void()> onMessagePending;
 
@@ -62,10 +68,11 @@ class NetworkOutput {
   void setUdp(bool on);
   void failed(NetworkChannel channel, const std::string& reason);
   void say(const std::string& message);
+  void queue(const std::string& message);
 
   Context& ctx_;
   std::function<void()> runningChanged_;
-  std::optional<std::string> pending_;
+  std::deque<std::string> pending_;
 };
 
 // A port number typed in an edit: 1 .. 65535, or nothing.

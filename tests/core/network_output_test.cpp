@@ -76,10 +76,20 @@ TEST_F(NetworkOutputTest, BadPortsAndHostsAreRefusedWithAMessageAndLoseNothing) 
   EXPECT_EQ(shown(), std::vector<std::string>{NetworkOutput::kBadTcpPort});
   EXPECT_EQ(net.tcpPort.Text, "70000");  // left for the operator to mend
 
-  // Junk is not taken into a port edit.
-  net.udpPortChange("40x2");
-  net.udpPortChange("123456");
+  // A text that cannot be a port is refused whole, with the same message, and
+  // never cut down to one.
+  for (const char* junk : {"40x2", "123456", "-1", "1e9", "4001 "}) {
+    rig.dialogs.shown.clear();
+    net.udpPortChange(junk);
+    EXPECT_EQ(shown(), std::vector<std::string>{NetworkOutput::kBadUdpPort}) << junk;
+    net.tcpPortChange(junk);
+    EXPECT_EQ(shown().back(), NetworkOutput::kBadTcpPort) << junk;
+  }
   EXPECT_EQ(net.udpPort.Text, "4002");
+  EXPECT_EQ(net.tcpPort.Text, "70000");
+  net.udpHostChange(std::string(254, 'h'));
+  EXPECT_EQ(shown().back(), NetworkOutput::kLongUdpHost);
+  EXPECT_EQ(net.udpHost.Text, "127.0.0.1");
   net.udpHostChange("   ");
   net.udpClick(true);
   EXPECT_FALSE(net.udp.Checked);
@@ -121,6 +131,16 @@ TEST_F(NetworkOutputTest, AChannelThatFailsStopsAloneWithOneMessage) {
   rig.advance(500);
   EXPECT_EQ(rig.network.sent.size(), 2u);
   EXPECT_EQ(rig.serial.writes.size(), 2u);
+
+  // A notice leaves its channel running; it waits behind any message before it.
+  rig.network.fail(NetworkChannel::Udp, "late");  // the channel is off already
+  rig.network.onNotice(NetworkChannel::TcpServer, "No more clients for now.");
+  rig.network.onNotice(NetworkChannel::TcpServer, "Again.");
+  EXPECT_EQ(pending, 3);
+  EXPECT_EQ(net.takePendingMessage(), "No more clients for now.");
+  EXPECT_EQ(net.takePendingMessage(), "Again.");
+  EXPECT_EQ(net.takePendingMessage(), std::nullopt);
+  EXPECT_TRUE(net.tcpServer.Checked);
 }
 
 // A serial port that fails leaves the network output running.

@@ -1,16 +1,9 @@
 // The telegrams over real loopback sockets: TCP clients and UDP datagrams carry
 // the serial port's bytes, tick by tick, and a client that stops reading is
 // dropped without holding up the others.
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QNetworkDatagram>
-#include <QTcpServer>
 #include <QTest>
 #include <QUdpSocket>
 
@@ -22,54 +15,15 @@
 #include "setup/setup_window.h"
 #include "simulator/simulator.h"
 #include "support/fakes.h"
+#include "support/loopback.h"
 #include "support/pty.h"
 
 using namespace kestrom;
 
 namespace {
 
-// A port nobody listens on now.
-quint16 freePort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  return probe.serverPort();
-}
-
-// A plain socket the test reads (or does not read) by hand.
-class Client {
- public:
-  explicit Client(quint16 port, int receiveBuffer = 0) {
-    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (receiveBuffer > 0)
-      setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(port);
-    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0;
-    fcntl(fd_, F_SETFL, fcntl(fd_, F_GETFL) | O_NONBLOCK);
-  }
-  ~Client() { ::close(fd_); }
-  bool connected() const { return connected_; }
-  // What has arrived so far; false once the server has closed the connection.
-  bool read() {
-    char buf[65536];
-    for (;;) {
-      const ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
-      if (n > 0) {
-        received.append(buf, static_cast<int>(n));
-        continue;
-      }
-      return n < 0;  // 0: closed by the server
-    }
-  }
-  QByteArray received;
-
- private:
-  int fd_ = -1;
-  bool connected_ = false;
-};
-
+using testing::Client;
+using testing::freePort;
 using Pty = testing::PseudoTerminal;
 
 // The simulator on the real serial port and the real network.
