@@ -18,7 +18,8 @@ constexpr std::int64_t kWakeEarlyNs = 4'000'000;
 constexpr std::int64_t kSpinNs = 2'000'000;
 }  // namespace
 
-PacedThread::PacedThread(const char* name) : context_(new QObject), wake_(new QTimer(context_)) {
+PacedThread::PacedThread(const char* name)
+    : context_(new PacedThreadContext(*this)), wake_(new QTimer(context_)) {
   thread_.setObjectName(QString::fromLatin1(name));
   wake_->setSingleShot(true);
   wake_->setTimerType(Qt::PreciseTimer);
@@ -53,9 +54,22 @@ PacedThread::~PacedThread() {
   thread_.wait();
 }
 
+void PacedThreadContext::serve() {
+  owner_.serve();
+}
+
+void PacedThread::wake() {
+  QMetaObject::invokeMethod(context_, "serve", Qt::QueuedConnection);
+}
+
 void PacedThread::runNow(const std::function<void()>& job) {
-  QMetaObject::invokeMethod(  // NOLINT: Qt owns the queued call
-      context_, [&job] { job(); }, Qt::BlockingQueuedConnection);
+  std::unique_lock<std::mutex> lock(mutex_);
+  now_.push_back(&job);
+  const std::uint64_t mine = ++nowPosted_;
+  lock.unlock();
+  wake();
+  lock.lock();
+  done_.wait(lock, [&] { return nowDone_ >= mine; });
 }
 
 void PacedThread::runAt(std::int64_t dueNs, const void* owner, std::function<void()> job) {
@@ -63,8 +77,7 @@ void PacedThread::runAt(std::int64_t dueNs, const void* owner, std::function<voi
     const std::lock_guard<std::mutex> lock(mutex_);
     jobs_.push_back(Job{dueNs, owner, std::move(job)});
   }
-  QMetaObject::invokeMethod(  // NOLINT: Qt owns the queued call
-      context_, [this] { serve(); }, Qt::QueuedConnection);
+  wake();
 }
 
 void PacedThread::drop(const void* owner) {
@@ -76,7 +89,17 @@ void PacedThread::serve() {
   for (;;) {
     Job job;
     {
-      const std::lock_guard<std::mutex> lock(mutex_);
+      std::unique_lock<std::mutex> lock(mutex_);
+      if (!now_.empty()) {
+        const std::function<void()>* urgent = now_.front();
+        now_.pop_front();
+        lock.unlock();
+        (*urgent)();
+        lock.lock();
+        ++nowDone_;
+        done_.notify_all();
+        continue;
+      }
       if (jobs_.empty()) return;
       const std::int64_t waitNs = jobs_.front().dueNs - precise::nowNs();
       if (waitNs > kWakeEarlyNs) {

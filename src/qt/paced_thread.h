@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QThread>
 #include <QTimer>
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -11,6 +12,20 @@
 
 namespace kestrom {
 
+class PacedThread;
+
+// The paced thread's own object: a queued call of serve() by name wakes the
+// thread and carries no data.
+class PacedThreadContext : public QObject {
+  Q_OBJECT
+ public:
+  explicit PacedThreadContext(PacedThread& owner) : owner_(owner) {}
+  Q_INVOKABLE void serve();
+
+ private:
+  PacedThread& owner_;
+};
+
 // A thread of its own for the telegram outputs. The user-interface thread may be
 // busy drawing when a telegram falls due; the bytes are therefore handed over with
 // the instant they belong to and written here, at that instant to a fraction of a
@@ -18,6 +33,9 @@ namespace kestrom {
 //
 // Jobs run in the order they were posted. Objects the jobs use (a serial port, a
 // socket) are made by a job, so that they belong to this thread.
+//
+// Every job is handed over under a mutex of the standard library, and Qt only
+// wakes the thread, so that a thread checker sees each hand-over.
 class PacedThread {
  public:
   explicit PacedThread(const char* name);
@@ -47,13 +65,20 @@ class PacedThread {
     const void* owner;
     std::function<void()> run;
   };
-  // On the thread: runs what is due, then sleeps until the next job nears.
+  friend class PacedThreadContext;
+  void wake();
+  // On the thread: runs the jobs to run now, then what is due, then sleeps until
+  // the next job nears.
   void serve();
 
   QThread thread_;
-  QObject* context_;  // lives on thread_, deleted there
-  QTimer* wake_;      // child of context_
+  PacedThreadContext* context_;  // lives on thread_, deleted there
+  QTimer* wake_;                 // child of context_
   std::mutex mutex_;
+  std::condition_variable done_;
+  std::deque<const std::function<void()>*> now_;  // runNow's, each waited for
+  std::uint64_t nowPosted_ = 0;
+  std::uint64_t nowDone_ = 0;
   std::deque<Job> jobs_;
 };
 
