@@ -52,6 +52,8 @@ PacedThread::~PacedThread() {
   }
   thread_.quit();
   thread_.wait();
+  // Taken once more: all the thread did under it comes before this object goes.
+  const std::lock_guard<std::mutex> lock(mutex_);
 }
 
 void PacedThreadContext::serve() {
@@ -62,21 +64,19 @@ void PacedThread::wake() {
   QMetaObject::invokeMethod(context_, "serve", Qt::QueuedConnection);
 }
 
+// The wake-up is posted with the mutex held: the thread takes the job only after
+// it, so whatever the posting did comes before whatever the job does.
 void PacedThread::runNow(const std::function<void()>& job) {
   std::unique_lock<std::mutex> lock(mutex_);
   now_.push_back(&job);
   const std::uint64_t mine = ++nowPosted_;
-  lock.unlock();
   wake();
-  lock.lock();
   done_.wait(lock, [&] { return nowDone_ >= mine; });
 }
 
 void PacedThread::runAt(std::int64_t dueNs, const void* owner, std::function<void()> job) {
-  {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    jobs_.push_back(Job{dueNs, owner, std::move(job)});
-  }
+  const std::lock_guard<std::mutex> lock(mutex_);
+  jobs_.push_back(Job{dueNs, owner, std::move(job)});
   wake();
 }
 

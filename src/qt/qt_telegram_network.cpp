@@ -2,6 +2,7 @@
 
 #include <QHostInfo>
 #include <QNetworkDatagram>
+#include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QUdpSocket>
 #include <algorithm>
@@ -234,6 +235,9 @@ std::string QtTelegramNetwork::openUdp(const QHostAddress& address, const std::s
   QString refused;
   line().runNow([&] {
     udp_ = new QUdpSocket;
+    // Straight to the host: telegrams never go through a proxy, and asking the
+    // system for one starts helper threads of its own.
+    udp_->setProxy(QNetworkProxy::NoProxy);
     udpHost_ = address;
     udpTarget_ = QStringLiteral("%1 port %2").arg(QString::fromStdString(host)).arg(port);
     udpPort_ = static_cast<quint16>(port);

@@ -4,6 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QNetworkProxy>
 #include <QSocketNotifier>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -26,6 +27,7 @@ QString TcpListener::listen(quint16 port) {
   // Qt binds and listens (both address families, its own messages); the port is
   // then watched here, where a failed accept can be told from a finished one.
   QTcpServer server;
+  server.setProxy(QNetworkProxy::NoProxy);  // clients connect to this machine itself
   if (!server.listen(QHostAddress::Any, port)) return server.errorString();
   fd_ = ::fcntl(static_cast<int>(server.socketDescriptor()), F_DUPFD_CLOEXEC, 0);
   if (fd_ < 0) return qt_error_string(errno);

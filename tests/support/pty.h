@@ -37,6 +37,8 @@ class PseudoTerminal {
   PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
   bool ok() const { return master_ >= 0 && !path_.isEmpty(); }
+  // The far end, for a reader of its own (non-blocking).
+  int masterFd() const { return master_; }
   const QByteArray& path() const { return path_; }
 
   // Everything that has arrived on the master side so far.
