@@ -21,8 +21,13 @@ std::string SystemClock::timeOfDay() {
   return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
 }
 
+QtMessageBoxes::QtMessageBoxes() {
+  showSoon_.setSingleShot(true);
+  showSoon_.setInterval(0);
+  QObject::connect(&showSoon_, &QTimer::timeout, [this] { showNext(); });
+}
+
 QtMessageBoxes::~QtMessageBoxes() {
-  *alive_ = false;
   delete shown_;
 }
 
@@ -47,16 +52,7 @@ QMessageBox* QtMessageBoxes::shownBox() const {
 
 void QtMessageBoxes::tell(bool critical, const std::string& text) {
   waiting_.push_back({critical, QString::fromStdString(text)});
-  if (shown_ || showScheduled_) return;
-  showScheduled_ = true;
-  QMetaObject::invokeMethod(  // NOLINT: Qt owns the queued call
-      qApp,
-      [this, alive = std::weak_ptr<bool>(alive_)] {
-        if (alive.expired()) return;
-        showScheduled_ = false;
-        showNext();
-      },
-      Qt::QueuedConnection);
+  if (!shown_) showSoon_.start();
 }
 
 void QtMessageBoxes::showNext() {
@@ -68,15 +64,10 @@ void QtMessageBoxes::showNext() {
                               QApplication::activeWindow());
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::ApplicationModal);
-  QObject::connect(box, &QMessageBox::finished, box, [this, alive = std::weak_ptr<bool>(alive_)] {
-    if (alive.expired()) return;
-    // The next box once this one has gone.
-    QMetaObject::invokeMethod(  // NOLINT: Qt owns the queued call
-        qApp,
-        [this, alive] {
-          if (!alive.expired()) showNext();
-        },
-        Qt::QueuedConnection);
+  // The next box once this one has gone, from the event loop.
+  QObject::connect(box, &QMessageBox::finished, box, [this] {
+    shown_ = nullptr;
+    if (!waiting_.empty()) showSoon_.start();
   });
   shown_ = box;
   box->show();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <deque>
-#include <memory>
 #include <random>
 
 #include "core/seams.h"
@@ -37,7 +37,7 @@ class SystemClock : public WallClock {
 // waits for its answer.
 class QtMessageBoxes : public MessageBoxes {
  public:
-  QtMessageBoxes() = default;
+  QtMessageBoxes();
   ~QtMessageBoxes() override;
   QtMessageBoxes(const QtMessageBoxes&) = delete;
   QtMessageBoxes& operator=(const QtMessageBoxes&) = delete;
@@ -59,8 +59,7 @@ class QtMessageBoxes : public MessageBoxes {
 
   std::deque<Pending> waiting_;
   QPointer<QMessageBox> shown_;
-  bool showScheduled_ = false;
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  QTimer showSoon_;  // shows the next box once the event loop runs again
 };
 
 }  // namespace kestrom

@@ -2,9 +2,6 @@
 // may do to the network output: nothing of it crashes the program, holds up the
 // other clients, spins the telegram thread or starts a channel the operator did
 // not ask for.
-#include <dirent.h>
-#include <sys/resource.h>
-
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QCheckBox>
@@ -19,7 +16,6 @@
 #include <vector>
 
 #include "qt/network_output_view.h"
-#include "qt/paced_thread.h"
 #include "qt/qt_serial_port.h"
 #include "qt/qt_services.h"
 #include "qt/qt_telegram_network.h"
@@ -28,6 +24,7 @@
 #include "setup/setup_window.h"
 #include "simulator/simulator.h"
 #include "support/fakes.h"
+#include "support/handles.h"
 #include "support/loopback.h"
 
 using namespace kestrom;
@@ -36,50 +33,8 @@ namespace {
 
 using testing::Client;
 using testing::freePort;
-
-// Processor time the telegram thread has used, in seconds.
-double lineThreadSeconds() {
-  double seconds = 0;
-  PacedThread::shared()->runNow([&] {
-    rusage use{};
-    getrusage(RUSAGE_THREAD, &use);
-    seconds = static_cast<double>(use.ru_utime.tv_sec + use.ru_stime.tv_sec) +
-              static_cast<double>(use.ru_utime.tv_usec + use.ru_stime.tv_usec) / 1e6;
-  });
-  return seconds;
-}
-
-// Holds the process's file handles at those open now, for as long as it lives:
-// the soft limit drops to just above the highest handle, and every lower one
-// still free is taken.
-class HandlesUsedUp {
- public:
-  HandlesUsedUp() {
-    getrlimit(RLIMIT_NOFILE, &saved_);
-    int highest = 0;
-    if (DIR* dir = opendir("/proc/self/fd")) {
-      while (const dirent* entry = readdir(dir))
-        highest = std::max(highest, std::atoi(entry->d_name));
-      closedir(dir);
-    }
-    rlimit low = saved_;
-    low.rlim_cur = static_cast<rlim_t>(highest + 1);
-    setrlimit(RLIMIT_NOFILE, &low);
-    for (int fd; (fd = ::dup(0)) >= 0;) fillers_.push_back(fd);
-  }
-  ~HandlesUsedUp() { release(); }
-  HandlesUsedUp(const HandlesUsedUp&) = delete;
-  HandlesUsedUp& operator=(const HandlesUsedUp&) = delete;
-  void release() {
-    for (const int fd : fillers_) ::close(fd);
-    fillers_.clear();
-    setrlimit(RLIMIT_NOFILE, &saved_);
-  }
-
- private:
-  rlimit saved_{};
-  std::vector<int> fillers_;
-};
+using testing::HandlesUsedUp;
+using testing::lineThreadSeconds;
 
 // The simulator on the real network, with the program's own message boxes.
 struct Rig {
@@ -254,6 +209,13 @@ class NetworkFaultsTest : public QObject {
     QVERIFY(!tcp->isChecked());
     const QString said = rig.takeBox();
     QVERIFY2(said.contains(QString::number(taken.serverPort())), qPrintable(said));
+
+    // Boxes raised together come one at a time, in order.
+    rig.dialogs.error("first");
+    rig.dialogs.information("second");
+    QCOMPARE(rig.takeBox(), QStringLiteral("first"));
+    QCOMPARE(rig.takeBox(), QStringLiteral("second"));
+    QCOMPARE(rig.takeBox(), QString());
   }
 };
 

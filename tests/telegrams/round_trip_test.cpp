@@ -153,6 +153,23 @@ bool udpPortBound(int port) {
   return false;
 }
 
+// A UDP socket bound to a free loopback port, and the port; -1 when none.
+int boundLoopbackUdp(int* port) {
+  const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+  if (fd < 0) return -1;
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof a;
+  if (bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+      getsockname(fd, reinterpret_cast<sockaddr*>(&a), &size) != 0) {
+    close(fd);
+    return -1;
+  }
+  *port = ntohs(a.sin_port);
+  return fd;
+}
+
 // What the n-th telegram of the track carries in the format's own units.
 void expectOnTrack(const DecodedTelegram& t, Format f, const Track& track, long long n) {
   const bool ascii = f == Format::Ascii16 || f == Format::Ascii17 || f == Format::Ascii22;
@@ -204,15 +221,10 @@ TEST(RoundTrip, EveryFormatThroughAPseudoTerminalAtFourASecond) {
 }
 
 TEST(RoundTrip, UdpDatagramsToTheLoopback) {
-  const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+  int bound = 0;
+  const int fd = boundLoopbackUdp(&bound);
   ASSERT_GE(fd, 0);
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
-  socklen_t size = sizeof a;
-  ASSERT_EQ(getsockname(fd, reinterpret_cast<sockaddr*>(&a), &size), 0);
-  const std::string port = std::to_string(ntohs(a.sin_port));
+  const std::string port = std::to_string(bound);
   for (Format f : {Format::Ascii22, Format::BcdAdb}) {
     Program send({"send", "-f", std::string(name(f)), "-r", "4", "-n", "3", "-t", kTrack,
                   "udp:127.0.0.1:" + port});
@@ -233,16 +245,14 @@ TEST(RoundTrip, UdpDatagramsToTheLoopback) {
 // one reaches the decoder, telegrams to the last included.
 TEST(RoundTrip, DecodeTakesLongUdpDatagramsWhole) {
   // A port that was free a moment ago, for the decoder.
-  const int probe = socket(AF_INET, SOCK_DGRAM, 0);
+  int port = 0;
+  const int probe = boundLoopbackUdp(&port);
   ASSERT_GE(probe, 0);
+  close(probe);
   sockaddr_in to{};
   to.sin_family = AF_INET;
   to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  ASSERT_EQ(bind(probe, reinterpret_cast<sockaddr*>(&to), sizeof to), 0);
-  socklen_t size = sizeof to;
-  ASSERT_EQ(getsockname(probe, reinterpret_cast<sockaddr*>(&to), &size), 0);
-  close(probe);
-  const int port = ntohs(to.sin_port);
+  to.sin_port = htons(static_cast<std::uint16_t>(port));
   const int sender = socket(AF_INET, SOCK_DGRAM, 0);
   ASSERT_GE(sender, 0);
 

@@ -28,6 +28,7 @@
 #include "qt/qt_serial_port.h"
 #include "qt/qt_telegram_network.h"
 #include "soak_clients.h"
+#include "support/handles.h"
 #include "support/loopback.h"
 #include "support/pty.h"
 
@@ -75,17 +76,6 @@ long residentKiB() {
     status.ignore(1 << 12, '\n');
   }
   return 0;
-}
-
-double lineThreadSeconds() {
-  double seconds = 0;
-  PacedThread::shared()->runNow([&] {
-    rusage use{};
-    getrusage(RUSAGE_THREAD, &use);
-    seconds = static_cast<double>(use.ru_utime.tv_sec + use.ru_stime.tv_sec) +
-              static_cast<double>(use.ru_utime.tv_usec + use.ru_stime.tv_usec) / 1e6;
-  });
-  return seconds;
 }
 
 void wait(int ms) {
@@ -141,25 +131,14 @@ void handlesRunOut(QtTelegramNetwork& network, quint16 port, std::vector<std::st
   const int before = network.clientCount();
   std::vector<std::unique_ptr<testing::Client>> waiting;
   for (int i = 0; i < 30; ++i) waiting.push_back(std::make_unique<testing::Client>(port, 0, false));
-  rlimit saved{};
-  getrlimit(RLIMIT_NOFILE, &saved);
-  int highest = 0;
-  if (DIR* dir = opendir("/proc/self/fd")) {
-    while (const dirent* entry = readdir(dir))
-      highest = std::max(highest, std::atoi(entry->d_name));
-    closedir(dir);
+  double used = 0;
+  {
+    testing::HandlesUsedUp full;
+    for (auto& c : waiting) c->connect();
+    const double cpu0 = testing::lineThreadSeconds();
+    wait(1500);
+    used = testing::lineThreadSeconds() - cpu0;
   }
-  rlimit low = saved;
-  low.rlim_cur = static_cast<rlim_t>(highest + 1);
-  setrlimit(RLIMIT_NOFILE, &low);
-  std::vector<int> fillers;
-  for (int fd; (fd = ::dup(0)) >= 0;) fillers.push_back(fd);
-  for (auto& c : waiting) c->connect();
-  const double cpu0 = lineThreadSeconds();
-  wait(1500);
-  const double used = lineThreadSeconds() - cpu0;
-  for (const int fd : fillers) ::close(fd);
-  setrlimit(RLIMIT_NOFILE, &saved);
   std::printf("handles used up: telegram thread %.1f %% of a core for 1.5 s, %zu notice(s)\n",
               used / 1.5 * 100, notices.size());
   if (used > 0.15) fail("the telegram thread spun while no handle was free");
@@ -280,9 +259,9 @@ int main(int argc, char** argv) {
   storm.join();  // once the clients have read what was on its way
 
   // Idle: the server on, nothing sent, the clients gone.
-  const double cpuIdle0 = lineThreadSeconds();
+  const double cpuIdle0 = testing::lineThreadSeconds();
   wait(2000);
-  const double idle = (lineThreadSeconds() - cpuIdle0) / 2.0 * 100;
+  const double idle = (testing::lineThreadSeconds() - cpuIdle0) / 2.0 * 100;
   handlesRunOut(network, ports[portIndex], notices);
   network.stopTcpServer();
   network.stopUdp();
