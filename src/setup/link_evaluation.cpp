@@ -87,6 +87,11 @@ void storeLinkConditions(SimulationState& s, const LinkConditions& c) {
   s.RangeModeMatch = c.RangeModeMatch;
 }
 
+bool storedLinkHolds(const SimulationState& s) {
+  return s.FrequencyMatch && s.AddressMatch && s.StationTypeMatch && s.StandbyMatch &&
+         s.RangeModeMatch;
+}
+
 bool applyAutomaticGain(SimulationState& s, Extended distance) {
   if (s.MobileGainMode != text::Automatic || s.CounterGainMode != text::Automatic) return false;
   bool isLong = distance >= 200;

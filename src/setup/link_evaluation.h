@@ -31,6 +31,9 @@ LinkConditions evaluateLink(const SimulationState& state, int level, Extended di
 
 // Stores the conditions in the shared record.
 void storeLinkConditions(SimulationState& state, const LinkConditions& c);
+// Whether the conditions in the record, as the last supervision of either
+// station stored them, all hold (a reset clears them).
+bool storedLinkHolds(const SimulationState& state);
 
 // With both stations in AUTOMATIC gain mode, sets both transmit ranges (LONG from
 // 200 m) and powers (NORMAL from 900 m) and their status-line letters (the

@@ -98,6 +98,26 @@ TEST_F(FixTrackingTest, WithoutTheLinkNothingLocksEvenOnTarget) {
   }
 }
 
+// The Mobile's supervision finds the link gone (the Mobile put in STAND BY), and
+// then the setup window stops the supervisions: the Fix's refresh must not lock
+// on the verdict its own supervision found before.
+TEST_F(FixTrackingTest, TheRefreshNeverLocksOnAVerdictTheRecordHasOutlived) {
+  fix.MenuState = 1;
+  aim(100, 100);
+  supervise();
+  ASSERT_EQ(s.InLock, 1);
+  s.MobileOperatingMode = text::StandBy;
+  rig.sim.mobilePanel().Tracking.Timer3Timer();
+  ASSERT_EQ(s.StandbyMatch, 0);
+  rig.sim.setupWindow().SimulationParameters1Click();
+  EXPECT_FALSE(fix.Tracking.Timer3.Enabled());
+  s.InLock = 0;
+  for (int i = 0; i < 5; ++i) {
+    rig.advance(1000);
+    ASSERT_EQ(s.InLock, 0) << "second " << i;
+  }
+}
+
 TEST_F(FixTrackingTest, AutomaticRangesTurnAtTheMobilesThreshold) {
   fix.MenuState = 2;
   for (auto [range, expected, letter] :

@@ -155,10 +155,13 @@ void FixTracking::Timer3Timer() {
   offTarget(state, fixSupervisionPages());
 }
 
-// Between supervisions the lock follows the antenna, while the link holds.
+// Between supervisions the lock follows the antenna, while the link holds: by this
+// panel's last supervision and by the record. The supervision stops while the
+// setup window is edited, and a reset or another counter station clears the
+// record meanwhile; the refresh never locks on a verdict from before that.
 void FixTracking::Timer1Timer() {
-  if (!inScenario() || !linked_) return;
   SimulationState& s = ctx_.state();
+  if (!inScenario() || !linked_ || !storedLinkHolds(s)) return;
   measure();
   const LinkState state = alignment(directionDifference(s.FixAzimuth, s.AntennaBearing));
   if (state == LinkState::OnTarget) {
