@@ -129,12 +129,21 @@ class RecordingNetwork : public TelegramNetwork {
   std::string udpHost;
   int udpPort = 0;
   std::vector<std::string> sent;
+  // While set, every start is refused as a real network refuses it, naming what it
+  // was asked for: each TCP port is in use, each UDP host unknown.
+  bool portsInUse = false;
+  bool hostsUnknown = false;
   std::string startTcpServer(int port) override {
+    if (portsInUse) {
+      return "The TCP server cannot listen on port " + std::to_string(port) +
+             ": the address is already in use.";
+    }
     if (refuse.empty()) tcpPort = port;
     return refuse;
   }
   void stopTcpServer() override { tcpPort = 0; }
   std::string startUdp(const std::string& host, int port) override {
+    if (hostsUnknown) return "Unknown host " + host + ".";
     if (!refuse.empty()) return refuse;
     udpHost = host;
     udpPort = port;
@@ -152,6 +161,15 @@ class RecordingNetwork : public TelegramNetwork {
     if (channel == NetworkChannel::TcpServer) tcpPort = 0;
     if (channel == NetworkChannel::Udp) udpPort = 0;
     if (onFailure) onFailure(channel, reason);
+  }
+  // A channel fails by itself with a reason naming what it was started with: the
+  // TCP server's port, or the UDP host whose name a late lookup did not find.
+  void failNamingItself(NetworkChannel channel) {
+    if (channel == NetworkChannel::TcpServer) {
+      fail(channel, "The TCP server on port " + std::to_string(tcpPort) + " stopped.");
+    } else {
+      fail(channel, "Unknown host " + udpHost + ".");
+    }
   }
 };
 

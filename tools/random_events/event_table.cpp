@@ -234,12 +234,16 @@ void serialListChange(Session& s, const Event& e) {
   SerialOutput& o = serial(s);
   ComboBox& box = serialList(o, e.a);
   if (!reachable(s, true, box.Enabled)) return;
-  if (!s.loose() && (e.b < 0 || e.b >= static_cast<int>(box.Items.size()))) return;
+  const bool inList = e.b >= 0 && e.b < static_cast<int>(box.Items.size());
+  if (!s.loose() && !inList) return;
+  // An item picked in an enabled list is the operator's choice, which the port uses.
+  const bool chosen = box.Enabled && inList;
   void (SerialOutput::*change[])(int) = {
       &SerialOutput::comsChange,     &SerialOutput::baudrateChange, &SerialOutput::databitsChange,
       &SerialOutput::parityChange,   &SerialOutput::stopbitsChange, &SerialOutput::updaterateChange,
       &SerialOutput::telegramsChange};
   (o.*change[e.a])(e.b);
+  if (chosen && e.a < Session::kLineLists) s.operatorChose(e.a, e.b);
 }
 void drawBox(Draw& d, Event& e) {
   e.a = d.below(2);
@@ -308,12 +312,15 @@ void portMissing(Session& s, const Event& e) {
   std::erase(missing, e.a);
   if (e.b) missing.push_back(e.a);
 }
-// b = 1: the next channel started is refused (port in use, unknown host).
+// b = 1: from now on every TCP port is in use (a = 0) or every UDP host unknown
+// (a = 1); b = 0: no longer.
 void networkRefuses(Session& s, const Event& e) {
-  s.rig().network.refuse = e.b ? "Port in use." : "";
+  bool& refusing = e.a == 0 ? s.rig().network.portsInUse : s.rig().network.hostsUnknown;
+  refusing = e.b != 0;
 }
+// The TCP server (a = 0) or the UDP channel stops by itself.
 void networkFails(Session& s, const Event& e) {
-  s.rig().network.fail(e.a == 0 ? NetworkChannel::TcpServer : NetworkChannel::Udp, "Gone.");
+  s.rig().network.failNamingItself(e.a == 0 ? NetworkChannel::TcpServer : NetworkChannel::Udp);
 }
 void messageAnswer(Session& s, const Event& e) {
   s.rig().dialogs.answer = e.a ? MessageBoxes::Answer::Cancel : MessageBoxes::Answer::Ok;

@@ -1,6 +1,7 @@
 #include "random_events/invariants.h"
 
 #include <cmath>
+#include <cstdio>
 #include <string_view>
 
 #include "panels/beacon/beacon_panel.h"
@@ -298,6 +299,420 @@ Fault telegramFault(const std::string& bytes, int type, bool outputOn, bool link
   return "telegram of type " + std::to_string(type);
 }
 
+// ---- Telegram values ----------------------------------------------------------
+
+namespace {
+
+// A telegram as a text for a message: the characters of an ASCII one, the bytes in
+// hexadecimal of a BCD one. Quoted, so that two faults alike but for the bytes
+// shrink as one.
+std::string shown(const std::string& bytes, bool ascii) {
+  std::string out;
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (ascii && b >= 32 && b < 127) {
+      out += c;
+    } else if (ascii && c == '\r') {
+      out += "\\r";
+    } else if (ascii && c == '\n') {
+      out += "\\n";
+    } else {
+      if (!ascii && !out.empty()) out += ' ';
+      if (ascii) out += "\\x";
+      out += kHex[b >> 4];
+      out += kHex[b & 0xF];
+    }
+  }
+  return quoted(out);
+}
+
+std::string decimal(Extended v) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.6Lf", v);
+  return text;
+}
+
+// The direction a telegram reports: the fix azimuth turned half a circle, 180
+// added up to 180 and taken away above it, so that a fix at 180 is reported as 360.
+Extended reciprocal(Extended fixAzimuth) {
+  return fixAzimuth <= 180 ? fixAzimuth + 180 : fixAzimuth - 180;
+}
+
+// One value read back from a telegram, with the record's value it must hold.
+struct Reading {
+  const char* name;
+  std::int64_t read;
+  Extended recorded;  // in the unit of the record: metres, degrees
+  int scale;          // units of the field per unit of the record
+  int width;          // digits
+};
+
+// A field holds its value scaled and cut off to whole units of the field (never
+// rounded up); zeros for a value below zero or not a number, nines for one too large.
+bool holds(const Reading& r) {
+  const Extended x = r.recorded * r.scale;  // in extended precision, as the telegrams take it
+  std::int64_t most = 1;
+  for (int i = 0; i < r.width; ++i) most *= 10;
+  --most;
+  if (!(x > 0)) return r.read == 0;
+  if (x >= most) return r.read == most;
+  return r.read <= x && x < r.read + 1;
+}
+
+Fault readingFault(const char* format, const std::string& telegram, const Reading& r) {
+  if (holds(r)) return std::nullopt;
+  return std::string(format) + ' ' + telegram + " carries " + r.name + ' ' +
+         std::to_string(r.read) + " (1/" + std::to_string(r.scale) + ") where the record's " +
+         decimal(r.recorded) + " gives another";
+}
+
+// The decimal digits text[from, from + n) as a whole number; nothing for a non-digit.
+std::optional<std::int64_t> digitsAt(const std::string& text, std::size_t from, std::size_t n) {
+  std::int64_t v = 0;
+  for (std::size_t i = from; i < from + n; ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    v = v * 10 + (text[i] - '0');
+  }
+  return v;
+}
+
+// Where an ASCII format keeps its fields: distance in decimetres (6 digits) first;
+// then the bearing in tenths (4 digits) where it has one; then the azimuth; then the
+// lock flag; then CR LF.
+struct AsciiLayout {
+  const char* name;
+  std::size_t length;
+  std::size_t bearingAt;  // 0: no bearing
+  std::size_t azimuthAt;
+  int azimuthScale;
+  int azimuthWidth;
+  std::size_t flagAt;
+};
+constexpr AsciiLayout kAsciiLayouts[] = {
+    {"ASCII 16", 16, 0, 7, 100, 5, 13},
+    {"ASCII 17", 17, 0, 7, 1000, 6, 14},
+    {"ASCII 22", 22, 7, 12, 1000, 6, 19},
+};
+
+Fault asciiValueFault(const std::string& bytes, const TelegramRecord& r) {
+  const AsciiLayout& l = kAsciiLayouts[r.type - 1];
+  const std::string telegram = shown(bytes, true);
+  const std::string what = std::string(l.name) + ' ' + telegram;
+  if (bytes.size() != l.length) return what + " cannot be read: wrong length";
+  const std::optional<std::int64_t> d = digitsAt(bytes, 0, 6);
+  const std::optional<std::int64_t> a = digitsAt(bytes, l.azimuthAt, l.azimuthWidth);
+  const std::optional<std::int64_t> b =
+      l.bearingAt ? digitsAt(bytes, l.bearingAt, 4) : std::optional<std::int64_t>(0);
+  const char flag = bytes[l.flagAt];
+  if (!d || !a || !b || (flag != '0' && flag != '1')) return what + " cannot be read";
+  if ((flag == '1') != r.locked) {
+    return what + (r.locked ? " reports no lock while the Mobile's lamp shows lock"
+                            : " reports lock while the Mobile's lamp shows none");
+  }
+  if (!r.locked) {
+    if (*d != 0 || *a != 0 || *b != 0) return what + " carries values out of lock";
+    return std::nullopt;
+  }
+  if (Fault f = readingFault(l.name, telegram, {"distance", *d, r.distance, 10, 6})) return f;
+  if (Fault f =
+          readingFault(l.name, telegram,
+                       {"azimuth", *a, reciprocal(r.fixAzimuth), l.azimuthScale, l.azimuthWidth})) {
+    return f;
+  }
+  if (!l.bearingAt) return std::nullopt;
+  return readingFault(l.name, telegram, {"bearing", *b, r.antennaBearing, 10, 4});
+}
+
+int high(const std::string& bytes, std::size_t i) {
+  return static_cast<unsigned char>(bytes[i]) >> 4;
+}
+int low(const std::string& bytes, std::size_t i) {
+  return static_cast<unsigned char>(bytes[i]) & 0xF;
+}
+// The digits listed, each a byte's high (h) or low (l) half, as a whole number.
+std::int64_t bcdNumber(const std::string& bytes, std::string_view halves) {
+  std::int64_t v = 0;
+  for (std::size_t k = 0; k + 1 < halves.size(); k += 2) {
+    const auto i = static_cast<std::size_t>(halves[k + 1] - '0');
+    v = v * 10 + (halves[k] == 'h' ? high(bytes, i) : low(bytes, i));
+  }
+  return v;
+}
+
+// The BCD formats byte by byte. BCD(0.01): a1a2 a3a4 0a5 d1d2 d3d4 0d5 FF, the
+// azimuth in hundredths. BCD(0.001): a1a2 a3a4 a5a6 d1d2 d3d4 0d5 FF, in thousandths.
+// BCD(ADB): a1a2 a3a4 X a5a6 d1d2 d3d4 0d5 b1b2 b3b4 FF, X being a5a6 for an AS MK3M
+// Mobile and a5 0 otherwise. The distance is in whole metres, the bearing in tenths.
+Fault bcdValueFault(const std::string& bytes, const TelegramRecord& r) {
+  static constexpr const char* kNames[] = {"BCD(0.01)", "BCD(0.001)", "BCD(ADB)"};
+  const int kind = r.type - telegram::Bcd001;
+  const char* name = kNames[kind];
+  const std::string telegram = shown(bytes, false);
+  const std::string what = std::string(name) + ' ' + telegram;
+  if (!r.locked) return what + " sent while the Mobile's lamp shows no lock";
+  const std::size_t length = kind == 2 ? 10 : 7;
+  if (bytes.size() != length) return what + " cannot be read: wrong length";
+  if (static_cast<unsigned char>(bytes.back()) != 0xFF) return what + " does not end with FF";
+  for (std::size_t i = 0; i + 1 < length; ++i) {
+    if (high(bytes, i) > 9 || low(bytes, i) > 9) return what + " has a byte that is not BCD";
+  }
+  // The byte whose high digit is always 0: the last distance byte, and in BCD(0.01)
+  // the last azimuth byte as well.
+  const std::size_t distanceAt = kind == 2 ? 4 : 3;
+  if (high(bytes, distanceAt + 2) != 0) return what + ": the last distance byte's high digit";
+  if (kind == 0 && high(bytes, 2) != 0) return what + ": the third byte's high digit is not 0";
+  if (kind == 2) {
+    const bool repeated = bytes[2] == bytes[3];
+    const bool highOnly = high(bytes, 2) == high(bytes, 3) && low(bytes, 2) == 0;
+    if (r.mk3Mobile ? !repeated : !highOnly) {
+      return what + (r.mk3Mobile ? ": an AS MK3M Mobile repeats the last azimuth byte"
+                                 : ": the third byte is the azimuth's fifth digit and 0");
+    }
+  }
+  std::int64_t azimuth = 0;
+  int scale = 1000;
+  int width = 6;
+  if (kind == 0) {
+    azimuth = bcdNumber(bytes, "h0l0h1l1l2");
+    scale = 100;
+    width = 5;
+  } else if (kind == 1) {
+    azimuth = bcdNumber(bytes, "h0l0h1l1h2l2");
+  } else {
+    azimuth = bcdNumber(bytes, "h0l0h1l1h3l3");
+  }
+  const std::int64_t distance =
+      kind == 2 ? bcdNumber(bytes, "h4l4h5l5l6") : bcdNumber(bytes, "h3l3h4l4l5");
+  if (Fault f = readingFault(name, telegram,
+                             {"azimuth", azimuth, reciprocal(r.fixAzimuth), scale, width})) {
+    return f;
+  }
+  if (Fault f = readingFault(name, telegram, {"distance", distance, r.distance, 1, 5})) return f;
+  if (kind == 2) {
+    const std::int64_t bearing = bcdNumber(bytes, "h7l7h8l8");
+    return readingFault(name, telegram, {"bearing", bearing, r.antennaBearing, 10, 4});
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+Fault telegramValueFault(const std::string& bytes, const TelegramRecord& r) {
+  if (r.type >= telegram::Ascii16 && r.type <= telegram::Ascii22) {
+    return asciiValueFault(bytes, r);
+  }
+  if (r.type >= telegram::Bcd001 && r.type <= telegram::BcdAdb) return bcdValueFault(bytes, r);
+  return "telegram written for type " + std::to_string(r.type);
+}
+
+Fault telegramValuesFault(Session& s) {
+  for (const Session::Written& t : s.seen().telegrams) {
+    if (Fault f = telegramValueFault(t.bytes, t.record)) {
+      return (t.network ? "network telegram: " : "serial telegram: ") + *f;
+    }
+  }
+  return std::nullopt;
+}
+
+// ---- Telegram rate ----------------------------------------------------------------
+
+Fault telegramCountFault(int count, std::int64_t elapsedMs, int perSecond, bool everySlotSends) {
+  if (perSecond <= 0) return std::string("the rate list shows no rate");
+  // Intervals in thousandths: elapsed ms times telegrams per second.
+  const std::int64_t thousandths = elapsedMs * perSecond;
+  const std::int64_t whole = thousandths / 1000;
+  const std::int64_t begun = (thousandths + 999) / 1000;
+  const std::string what = std::to_string(count) + " telegrams in " + std::to_string(elapsedMs) +
+                           " ms at " + std::to_string(perSecond) + " a second";
+  if (count > begun) return what + ", more than " + std::to_string(begun);
+  if (everySlotSends && count < whole) return what + ", fewer than " + std::to_string(whole);
+  return std::nullopt;
+}
+
+Fault telegramRateFault(Session& s) {
+  const std::int64_t now = s.sim().scheduler().now();
+  for (const bool network : {false, true}) {
+    const char* where = network ? "network: " : "serial port: ";
+    // Cut short at a tick before now: no more than the intervals begun by now.
+    if (const std::optional<Session::RateWindow>& cut = s.cutWindow(network)) {
+      if (Fault f = telegramCountFault(cut->count, now - cut->start, cut->perSecond, false)) {
+        return where + *f;
+      }
+    }
+    const Session::RateWindow& w = s.rateWindow(network);
+    if (!w.on) continue;
+    if (Fault f = telegramCountFault(w.count, now - w.start, w.perSecond, w.everySlotSends)) {
+      return where + *f;
+    }
+  }
+  return std::nullopt;
+}
+
+// ---- Line settings ----------------------------------------------------------------
+
+std::optional<int> leadingNumber(std::string_view text) {
+  int v = 0;
+  std::size_t i = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && i < 9; ++i) {
+    v = v * 10 + (text[i] - '0');
+  }
+  if (i == 0) return std::nullopt;
+  return v;
+}
+
+namespace {
+
+// "COM PORT n" gives n.
+std::optional<int> trailingNumber(std::string_view text) {
+  std::size_t i = text.size();
+  while (i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9') --i;
+  return leadingNumber(text.substr(i));
+}
+
+std::optional<Parity> parityOf(std::string_view item) {
+  if (item.starts_with("No ")) return Parity::None;
+  if (item.starts_with("Even ")) return Parity::Even;
+  if (item.starts_with("Odd ")) return Parity::Odd;
+  return std::nullopt;
+}
+
+}  // namespace
+
+Fault lineSettingsFault(Session& s) {
+  const testing::RecordingSerial& port = s.rig().serial;
+  if (!port.isOpen()) return std::nullopt;
+  const SerialOutput& out = s.sim().setupWindow().Serial;
+  const ComboBox* lists[] = {&out.coms, &out.baudrate, &out.databits, &out.parity, &out.stopbits};
+  const char* names[] = {"port", "baud rate", "data bits", "parity", "stop bits"};
+  std::string_view items[Session::kLineLists];
+  for (int i = 0; i < Session::kLineLists; ++i) {
+    const int chosen = s.operatorChoices()[i];
+    if (chosen < 0 || chosen >= static_cast<int>(lists[i]->Items.size())) {
+      return std::string("the ") + names[i] + " list lost the operator's choice";
+    }
+    items[i] = lists[i]->Items[chosen];
+  }
+  const std::optional<int> number = trailingNumber(items[0]);
+  const std::optional<int> baud = leadingNumber(items[1]);
+  const std::optional<int> bits = leadingNumber(items[2]);
+  const std::optional<Parity> parity = parityOf(items[3]);
+  const std::optional<int> stop = leadingNumber(items[4]);
+  if (!number || !baud || !bits || !parity || !stop) {
+    return "a line list offers an item that names no setting";
+  }
+  const std::pair<bool, int> compared[] = {
+      {port.port == *number, 0},
+      {port.settings.baudRate == *baud, 1},
+      {port.settings.dataBits == *bits, 2},
+      {port.settings.parity == *parity, 3},
+      {port.settings.stopBits == *stop, 4},
+  };
+  for (const auto& [same, i] : compared) {
+    if (!same) {
+      return std::string("the open port's ") + names[i] + " is not the operator's " +
+             quoted(items[i]);
+    }
+  }
+  return std::nullopt;
+}
+
+// ---- Network messages ---------------------------------------------------------------
+
+namespace {
+
+// The number a port text is, as a message writes it: digits without leading
+// zeros; empty when the text is no port number.
+std::string portNumberText(const std::string& typed) {
+  if (typed.empty() || typed.size() > 5) return {};
+  for (const char c : typed) {
+    if (c < '0' || c > '9') return {};
+  }
+  const std::size_t first = typed.find_first_not_of('0');
+  return first == std::string::npos ? std::string() : typed.substr(first);
+}
+
+// `number` stands in `text` as a number of its own, not as a part of a longer one.
+bool namesNumber(const std::string& text, const std::string& number) {
+  if (number.empty()) return false;
+  for (std::size_t at = text.find(number); at != std::string::npos;
+       at = text.find(number, at + 1)) {
+    const std::size_t end = at + number.size();
+    const bool digitBefore = at > 0 && text[at - 1] >= '0' && text[at - 1] <= '9';
+    const bool digitAfter = end < text.size() && text[end] >= '0' && text[end] <= '9';
+    if (!digitBefore && !digitAfter) return true;
+  }
+  return false;
+}
+
+std::string withoutBlanks(const std::string& s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+Fault networkMessageFault(const std::string& message, NetworkChannel channel,
+                          const std::string& typedPort, const std::string& typedHost) {
+  const std::string port = portNumberText(typedPort);
+  if (channel == NetworkChannel::TcpServer) {
+    if (namesNumber(message, port)) return std::nullopt;
+    return "TCP server message " + quoted(message) + " does not name the port typed, " +
+           quoted(typedPort);
+  }
+  const std::string host = withoutBlanks(typedHost);
+  if ((!host.empty() && message.find(host) != std::string::npos) || namesNumber(message, port)) {
+    return std::nullopt;
+  }
+  return "UDP message " + quoted(message) + " names neither the host typed, " + quoted(typedHost) +
+         ", nor the port, " + quoted(typedPort);
+}
+
+Fault networkMessagesFault(Session& s) {
+  for (const Session::NetworkMessage& m : s.seen().networkMessages) {
+    if (Fault f = networkMessageFault(m.text, m.channel, m.typedPort, m.typedHost)) return f;
+  }
+  return std::nullopt;
+}
+
+// ---- Locked controls ----------------------------------------------------------------
+
+Fault lockedControlFault(const SerialOutput& out) {
+  const NetworkOutput& n = out.Network;
+  const bool bySim = out.CheckBox1.Checked;
+  struct Rule {
+    const char* control;
+    bool enabled;
+    bool shouldBe;
+  };
+  const Rule rules[] = {
+      {"the TCP port edit", n.tcpPort.Enabled, !n.tcpServer.Checked},
+      {"the UDP host edit", n.udpHost.Enabled, !n.udp.Checked},
+      {"the UDP port edit", n.udpPort.Enabled, !n.udp.Checked},
+      {"\"Output Controled by Sim.\"", out.CheckBox1.Enabled, !out.comport.Checked},
+      {"\"Serial Output On\"", out.comport.Enabled, !bySim},
+      {"the baud rate list", out.baudrate.Enabled, !bySim},
+      {"the data bits list", out.databits.Enabled, !bySim},
+      {"the parity list", out.parity.Enabled, !bySim},
+      {"the stop bits list", out.stopbits.Enabled, !bySim},
+      {"the telegram list", out.telegrams.Enabled, !bySim},
+      {"the port list", out.coms.Enabled, true},
+      {"the rate list", out.updaterate.Enabled, true},
+      {"the TCP server box", n.tcpServer.Enabled, true},
+      {"the UDP box", n.udp.Enabled, true},
+  };
+  for (const Rule& r : rules) {
+    if (r.enabled == r.shouldBe) continue;
+    auto state = [](bool ticked) { return ticked ? "ticked" : "clear"; };
+    return std::string(r.control) + (r.enabled ? " is enabled" : " is disabled") +
+           " while \"Serial Output On\" is " + state(out.comport.Checked) + ", by sim. " +
+           state(bySim) + ", TCP server " + state(n.tcpServer.Checked) + ", UDP " +
+           state(n.udp.Checked);
+  }
+  return std::nullopt;
+}
+
 Fault checkInvariants(Session& s) {
   const SimulationState& st = s.state();
   if (Fault f = statusLineFault(st)) return f;
@@ -307,7 +722,12 @@ Fault checkInvariants(Session& s) {
   if (Fault f = storedNumberFault(st)) return f;
   if (Fault f = displayFault(s)) return f;
   if (Fault f = timerFault(s)) return f;
-  return messageFault(s);
+  if (Fault f = messageFault(s)) return f;
+  if (Fault f = telegramValuesFault(s)) return f;
+  if (Fault f = telegramRateFault(s)) return f;
+  if (Fault f = lineSettingsFault(s)) return f;
+  if (Fault f = networkMessagesFault(s)) return f;
+  return lockedControlFault(s.sim().setupWindow().Serial);
 }
 
 }  // namespace kestrom::random_events
