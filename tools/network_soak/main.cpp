@@ -262,7 +262,12 @@ int main(int argc, char** argv) {
   const double cpuIdle0 = testing::lineThreadSeconds();
   wait(2000);
   const double idle = (testing::lineThreadSeconds() - cpuIdle0) / 2.0 * 100;
-  handlesRunOut(network, ports[portIndex], notices);
+  if (testing::kHandlesCanRunOut) {
+    handlesRunOut(network, ports[portIndex], notices);
+  } else {
+    std::printf(
+        "handles used up: not tried under the sanitizers, which need handles of their own\n");
+  }
   network.stopTcpServer();
   network.stopUdp();
   wait(300);
@@ -282,7 +287,12 @@ int main(int argc, char** argv) {
     fail("open handles at start: " + listed(handlesAtStart) +
          "; at the end: " + listed(handlesAtEnd));
   }
-  if (rssAtEnd > rssAtStart + 64 * 1024) fail("resident memory grew by more than 64 MiB");
+  // The address sanitizer keeps freed memory aside for a while (ctest gives it
+  // 16 MiB for that) and its own records beside.
+  const long allowedMiB = testing::kSanitized ? 128 : 64;
+  if (rssAtEnd > rssAtStart + allowedMiB * 1024) {
+    fail("resident memory grew by more than " + std::to_string(allowedMiB) + " MiB");
+  }
   for (const std::string& s : stops) std::printf("channel stopped: %s\n", s.c_str());
 
   std::printf("soak of %d s, seed %u: %u telegrams, serial %zu bytes\n", seconds, seed, sent,
