@@ -6,6 +6,7 @@
 #include "random_events/session.h"
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
+#include "support/press_keys.h"
 #include "windows/about_box.h"
 #include "windows/alignment_window.h"
 #include "windows/config_view.h"
@@ -84,6 +85,18 @@ void keyRelease(Session& s, const Event& e) {
 void keyTap(Session& s, const Event& e) {
   if (StationPanel* p = panelFor(s, e)) p->tap(static_cast<PanelKey>(e.b));
 }
+// The trainee's way to a lock, as the manual's first-lock page teaches it: the
+// Mobile to AUTOSEARCH, then OPERATE. A random stream seldom types it by chance,
+// and out of lock most telegram formats are never sent, so their values would go
+// unchecked. (The keys fail quietly where the panel is on another screen or
+// locked, as any key would.)
+void firstLock(Session& s, const Event&) {
+  if (!windowShown(s, WindowIndex::Mobile)) return;
+  testing::pressKeys(s.panel(0), "MM24");
+  testing::pressKeys(s.panel(0), "1E");
+  testing::pressKeys(s.panel(0), "M1");
+}
+
 // A digit key's handler fed a character that is not a digit.
 void drawStrayDigit(Draw& d, Event& e) {
   e.a = d.below(Session::kPanelCount);
@@ -392,6 +405,7 @@ const std::vector<EventKind>& eventTable() {
       {"release", 6, false, drawSlewUp, keyRelease},
       {"tap", 6, false, drawKey, keyTap},
       {"strayDigit", 3, true, drawStrayDigit, strayDigit},
+      {"firstLock", 1, false, drawNothing, firstLock},
       // Any window by its creation index.
       {"show", 6, false, drawWindow, showWindow},
       {"close", 3, false, drawWindow, closeWindow},
