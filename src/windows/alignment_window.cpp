@@ -14,7 +14,7 @@ const char* TAlignfix::pictureFile(int index) {
 TAlignfix::TAlignfix(Context& ctx)
     : SimulatedWindow(ctx, WindowIndex::Alignment,
                       "Alignment of Kestrom Fix Station With Telescope", 356, 470) {
-  load(1);  // the window's own picture until it is first shown
+  opening();
 }
 
 void TAlignfix::setPictureSearch(PictureSearch search) {
@@ -23,7 +23,13 @@ void TAlignfix::setPictureSearch(PictureSearch search) {
 }
 
 void TAlignfix::FormShow() {
-  load(1);
+  opening();
+}
+
+void TAlignfix::opening() {
+  Index = 1;
+  Image3.FileName = kOpeningPicture;
+  Image3.Where = search_.find(Image3.FileName);
 }
 
 void TAlignfix::Image1Click() {

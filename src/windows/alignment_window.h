@@ -22,6 +22,10 @@ class TAlignfix : public SimulatedWindow {
   // (tele1..tele6), then coming back from the other side (tele15..tele11).
   static const std::array<const char*, kPictures> PictureFiles;
   static const char* pictureFile(int index);
+  // The picture stored with the window, on show when it opens: the landmark three
+  // steps off the sight, so that there is something to align. The index is 1 all
+  // the same, so the first step forward shows tele1.gif.
+  static constexpr const char* kOpeningPicture = "tele3.gif";
 
   // The view picture: the file it shows and where that was found, or, for a file
   // found nowhere, the message shown in its place.
@@ -35,7 +39,7 @@ class TAlignfix : public SimulatedWindow {
   // Where the pictures are looked for; the working directory alone until set.
   void setPictureSearch(PictureSearch search);
 
-  // Shown: back to the first picture, the one with the landmark in the sight.
+  // Shown: back to index 1 and the picture stored with the window.
   void FormShow() override;
   // Made the active window again: nothing changes, so an arrow steps on from
   // the picture on show.
@@ -46,6 +50,7 @@ class TAlignfix : public SimulatedWindow {
 
  private:
   void load(int index);
+  void opening();
 
   PictureSearch search_;
 };
