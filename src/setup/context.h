@@ -40,6 +40,9 @@ class Links {
   // The in-lock lamp of a panel or of the Fix AID display, and a panel's lamp panel.
   virtual StatusLight& lamp(WindowIndex index) = 0;
   virtual void showLampPanel(WindowIndex index, bool shown) = 0;
+  // Draws each station panel's screen on show anew from the record (after a
+  // reset or a change of counter station).
+  virtual void redrawPanelScreens() = 0;
 
   // The antenna bearing window's read-out.
   virtual void showAntennaBearing(Extended bearing) = 0;

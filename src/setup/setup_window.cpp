@@ -124,6 +124,8 @@ void Tmenumain::ResetParameters1Click() {
   // the record and the "&ABU" menu keep agreeing with the checked radio button.
   const CounterKind kind = checkedCounterStation();
   applyCounterStation(kind);
+  // No page goes on showing a lock or a mode the reset has undone.
+  ctx_.links().redrawPanelScreens();
 }
 
 // ---- Counter station ----
@@ -172,6 +174,7 @@ void Tmenumain::chooseCounterStation(CheckBox& button, CounterKind kind) {
   Mobile1.Enabled = true;
   const bool mk3 = isMk3(kind);
   ComboBox3.Enabled = MaskEdit2.Enabled = ComboBox5.Enabled = mk3;
+  ctx_.links().redrawPanelScreens();
 }
 
 void Tmenumain::RadioButton4Click() {

@@ -88,6 +88,14 @@ void Simulator::showLampPanel(WindowIndex index, bool shown) {
   if (index == WindowIndex::Beacon) beacon_->Panel1Visible = shown;
 }
 
+void Simulator::redrawPanelScreens() {
+  for (StationPanel* panel :
+       {static_cast<StationPanel*>(mobile_.get()), static_cast<StationPanel*>(fix_.get()),
+        static_cast<StationPanel*>(beacon_.get())}) {
+    if (panel) panel->redrawScreen();
+  }
+}
+
 void Simulator::showAntennaBearing(Extended bearing) {
   bearing_->showBearing(bearing);
 }

@@ -66,6 +66,7 @@ class Simulator : private Links {
   bool mobileLockedForTelegrams() override;
   StatusLight& lamp(WindowIndex index) override;
   void showLampPanel(WindowIndex index, bool shown) override;
+  void redrawPanelScreens() override;
   void showAntennaBearing(Extended bearing) override;
   void tickConfigView(const LinkConditions& conditions) override;
   void runAidSweep(bool on) override;

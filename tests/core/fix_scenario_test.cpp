@@ -6,6 +6,7 @@
 
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
+#include "setup/setup_window.h"
 #include "support/fakes.h"
 #include "support/lock_wait.h"
 #include "support/press_keys.h"
@@ -57,6 +58,20 @@ TEST(FixScenario, TheFixFindsTheMobileAndBothLockTogether) {
   EXPECT_EQ(fix.cell(Cell::L1).Caption, "     (REMOTE MOB)");
   testing::pressKeys(fix, "1");
   EXPECT_EQ(fix.MenuState, 38);
+
+  // A reset draws the page on show anew from the reset record: it does not go
+  // on showing the lock, the bar and the old mode while the lamp is dark.
+  testing::pressKeys(mobile, "M1");
+  rig.advance(1000);
+  ASSERT_EQ(mobile.MenuState, 1);
+  ASSERT_NE(mobile.cell(Cell::L1).Caption, "") << "the lock on show";
+  rig.sim.setupWindow().ResetParameters1Click();
+  EXPECT_FALSE(mobile.ApdStatusLight1.Lit);
+  EXPECT_EQ(mobile.MenuState, 1);
+  EXPECT_EQ(mobile.cell(Cell::L1).Caption.find("126."), std::string::npos)
+      << mobile.cell(Cell::L1).Caption;
+  EXPECT_EQ(mobile.cell(Cell::L3).Caption.find('\x7F'), std::string::npos) << "no signal bar";
+  EXPECT_EQ(mobile.cell(Cell::L4).Caption, s.MobileStatusLine);
 }
 
 }  // namespace

@@ -176,6 +176,7 @@ void StationPanel::enterScreen(int number, int variant) {
   for (int i = 0; i < kCellCount; ++i) Cells[i].Caption = std::move(texts[i]);
   overlays_ = {};
   MenuState = number;
+  shownVariant_ = variant;
   // Characters typed on the screen left behind are gone with it.
   KeyCount = 0;
   typedOnEarlierField_ = false;

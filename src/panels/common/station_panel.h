@@ -89,6 +89,9 @@ class StationPanel : public SimulatedWindow {
   // screen does not name is emptied) and puts the panel on it. Typing starts
   // afresh on the new screen.
   void enterScreen(int number, int variant = 0);
+  // The screen on show drawn anew, as it is drawn when entered, from the record
+  // as it is now.
+  void redrawScreen() { enterScreen(MenuState, shownVariant_); }
   // Follows a menu key, a NEXT page or any other move.
   void performMove(const Move& move);
   void setAllCellsBlack();
@@ -127,6 +130,7 @@ class StationPanel : public SimulatedWindow {
   std::array<std::optional<Overlay>, kCellCount> overlays_;
   // Set when NEXT leaves a field that holds typed characters not yet entered.
   bool typedOnEarlierField_ = false;
+  int shownVariant_ = 0;  // of the screen on show
 };
 
 }  // namespace kestrom
