@@ -294,11 +294,12 @@ TEST_F(BeaconTree, MenuWaitsForEnterAfterTyping) {
   EXPECT_EQ(text(L3), "12");
   keys("ED");
   EXPECT_EQ(panel.MenuState, 0);
-  // Typing starts afresh on every screen: digits left on TIME / DATE do not hold
-  // the menu once DEL has left the page.
+  // Digits left on TIME / DATE hold the menu after DEL has left the page too.
   go("23");
   keys("12");
   keys("DM");
+  EXPECT_EQ(panel.MenuState, 4);  // MODIFY BEACON
+  keys("EM");
   EXPECT_EQ(panel.MenuState, 0);
 }
 
@@ -360,7 +361,8 @@ TEST_F(BeaconTree, EveryPageTypesIntoItsOwnCells) {
     go(r.path);
     keys(r.digits);
     EXPECT_EQ(text(r.cell), r.shown);
-    panel.enterScreen(0);  // leaves the page without storing what was typed
+    panel.KeyCount = 0;  // leaves the page as an ENTER elsewhere would, storing nothing
+    panel.enterScreen(0);
   }
   // The scan limits' second field.
   go("5222N");

@@ -98,11 +98,10 @@ TEST_F(MobileKeys, VolumeTakesOneDigitAndStoresItAtOnce) {
   EXPECT_EQ(s.CounterAudioVolume, "2    ");
 }
 
-// The original kept the count of typed digits across DEL, so MENU stayed refused and
-// the next field was appended to. Here the digits are gone with their screen: the
-// screen DEL returns to starts afresh, MENU works there, and the first digit on the
-// next field replaces its text.
-TEST_F(MobileKeys, DigitsTypedThenLeftByDelAreDropped) {
+// A digit typed and left by DEL still counts: MENU waits for ENTER, and the next
+// digit on the screen DEL led back to is added to the stored text, which ENTER
+// then refuses as too long.
+TEST_F(MobileKeys, DigitsTypedThenLeftByDelStillCount) {
   s.MobileAddrSent = "24";
   go("212");
   keys("5");
@@ -110,15 +109,18 @@ TEST_F(MobileKeys, DigitsTypedThenLeftByDelAreDropped) {
   EXPECT_EQ(panel.MenuState, 8);  // MENU refused while the digit waits for ENTER
   keys("D");
   EXPECT_EQ(panel.MenuState, 6);
-  EXPECT_EQ(panel.KeyCount, 0);
+  EXPECT_EQ(panel.KeyCount, 1);
+  keys("M");
+  EXPECT_EQ(panel.MenuState, 6);
   keys("2");
-  EXPECT_EQ(text(R3), "24");  // the stored code, not the digit left behind
-  keys("7");
-  EXPECT_EQ(text(R3), "7");
-  keys("D");
+  EXPECT_EQ(text(R3), "24");
+  keys("79");  // the field takes two characters in all
+  EXPECT_EQ(text(R3), "247");
+  keys("E");
+  EXPECT_EQ(messages(), 1u);
+  EXPECT_EQ(s.MobileAddrSent, "24");
   keys("M");
   EXPECT_EQ(panel.MenuState, 0);
-  EXPECT_EQ(s.MobileAddrSent, "24");
 }
 
 TEST_F(MobileKeys, SingleFieldPagesStartOnTheirField) {
@@ -321,17 +323,18 @@ TEST_F(MobileKeys, DigitPressesStopTheBlinkAndBlackenTheField) {
   for (const DisplayCell& d : panel.Cells) EXPECT_EQ(d.FontColor, clBlack);
 }
 
-// Every field of ADDRESS CODE types into 3R: NEXT goes on with the digits there.
-// A field of another cell starts afresh.
-TEST_F(MobileKeys, NextKeepsTheDigitsOfAFieldThatSharesItsCell) {
+// NEXT goes on with the count: on ADDRESS CODE every field types into 3R, and on
+// SCANNING MOB the right limit is appended to until the three characters are used.
+TEST_F(MobileKeys, NextGoesOnWithTheCountOfTheFieldBefore) {
   go("212");  // ADDRESS CODE
   ASSERT_EQ(panel.MenuState, 8);
   keys("2N4E");
   EXPECT_EQ(s.MobileAddrSent, "24");
   go("223");  // SCANNING MOB: LIMIT L in 3R, LIMIT R in 4R
+  const std::string right = text(R4);
   keys("12N345");
   EXPECT_EQ(text(R3), "12");
-  EXPECT_EQ(text(R4), "345");
+  EXPECT_EQ(text(R4), right + "3");
 }
 
 }  // namespace

@@ -191,43 +191,48 @@ TEST_F(PanelKeys, NextStepsTheFieldThenPages) {
   EXPECT_EQ(panel.MenuState, 0);
 }
 
-TEST_F(PanelKeys, TypingStartsAfreshOnEveryScreen) {
+TEST_F(PanelKeys, TypedCharactersCountOnOtherScreensUntilEnter) {
   rig.state().FixScanLimitLeft = "10";
   rig.state().FixScanLimitRight = "20";
   press("12");
   press("34");
   EXPECT_EQ(text(R3), "34");
-  press("N");  // page 4
+  press("N");  // page 4 is drawn from the record, the count goes on
   EXPECT_EQ(text(R3), "20");
-  EXPECT_EQ(panel.KeyCount, 0);
-  press("5");
-  EXPECT_EQ(text(R3), "5");
-  press("D");  // back to 3
+  EXPECT_EQ(panel.KeyCount, 2);
+  press("56");  // appended to the old text, and the third character is the last
+  EXPECT_EQ(text(R3), "205");
+  EXPECT_EQ(panel.KeyCount, 3);
+  press("D");  // back to 3: the field is full before anything is typed
   press("7");
-  EXPECT_EQ(text(R3), "7");
-  press("D");  // up to the sub menu: nothing typed there, so MENU works
+  EXPECT_EQ(text(R3), "10");
+  press("D");  // up to the sub menu, where MENU still waits for ENTER
+  press("M");
+  EXPECT_EQ(panel.MenuState, 1);
+  press("E");
+  EXPECT_EQ(panel.KeyCount, 0);
   press("M");
   EXPECT_EQ(panel.MenuState, 0);
 
-  // A key of a menu leads to a fresh screen as well.
-  press("11");
+  // After ENTER the first digit replaces the text again.
   press("12");
-  press("D");
-  press("1");
-  press("3");
-  EXPECT_EQ(text(R2), "3");
+  press("7");
+  EXPECT_EQ(text(R3), "7");
 }
 
-TEST_F(PanelKeys, NextFieldIsTypedAfreshAndBothWaitForEnter) {
+TEST_F(PanelKeys, NextFieldGoesOnWithTheCountAndBothWaitForEnter) {
   rig.state().CounterClockDate = "98/12/28";
   press("11");
   press("1230");
+  EXPECT_EQ(panel.KeyCount, 5);
   press("N");
   press("M");  // the time typed on field 0 still waits for ENTER
   EXPECT_EQ(panel.MenuState, 2);
-  press("990102");
+  // The count stands at a separator of the date, so the date is not cleared.
+  press("990");
   EXPECT_EQ(text(R2), "12:30");
-  EXPECT_EQ(text(R4), "99/01/02");
+  EXPECT_EQ(text(R4), "98/12/28/99");
+  EXPECT_EQ(panel.KeyCount, 8);
   press("M");
   EXPECT_EQ(panel.MenuState, 2);
   press("E");

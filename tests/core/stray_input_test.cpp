@@ -30,5 +30,20 @@ TEST(StrayInput, ANonDigitCharacterTypesNothing) {
             bearingStoredWith(""));
 }
 
+// Digits typed on one page and not entered are added to the next page's value, so
+// the bearing page can hold "180.00.3": ENTER refuses it and keeps the bearing.
+TEST(StrayInput, ABearingMadeOfTwoTypedValuesIsRefused) {
+  testing::Rig rig;
+  Tmobile& m = rig.sim.mobilePanel();
+  m.Show();
+  const std::string before = rig.state().AntennaBearingText;
+  testing::pressKeys(m, "6NN44N03");
+  ASSERT_EQ(m.value(Cell::L4), "          180.00.3");
+  m.press(PanelKey::Enter);
+  EXPECT_EQ(rig.state().AntennaBearingText, before);
+  ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+  EXPECT_NE(rig.dialogs.shown.back().text.find("antenna bearing"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kestrom

@@ -82,7 +82,7 @@ class EndToEndTest : public QObject {
     std::string left = limits;
     std::snprintf(limits, sizeof limits, "%03d", (centre + 20) % 360);
     std::string right = limits;
-    keys("M223" + left + "N" + right + "E");
+    keys("M223" + left + "E" + right + "E");  // ENTER after each typed field
     QCOMPARE(s.MobileScanLimitLeft, left);
     QCOMPARE(s.MobileScanLimitRight, right);
     keys("DD4");

@@ -41,7 +41,7 @@ std::vector<EnterRow> beaconEnterRows() {
       {{45}, {storeFrequencyAdjust(kRemote), toggle}},
 
       // The remote Mobile's location.
-      {{47}, {storeCell(L3, &S::AntennaBearingText)}},
+      {{47}, {checkNumber(L3, "antenna bearing"), storeCell(L3, &S::AntennaBearingText)}},
       {{48},
        {storeScanLimits(&S::MobileScanLimitLeft, &S::MobileScanLimitRight), leaveThirdField,
         toggle}},

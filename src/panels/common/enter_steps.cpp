@@ -336,6 +336,13 @@ EnterStep checkFrequency() {
   };
 }
 
+EnterStep checkNumber(Cell cell, const char* what) {
+  return [cell, what](StationPanel& p) {
+    Extended number = 0;
+    return entry::decimalNumber(p, value(p, cell), what, number);
+  };
+}
+
 EnterStep showCell(Cell cell, std::string text) {
   return [cell, text = std::move(text)](StationPanel& p) {
     p.cell(cell).Caption = text;

@@ -116,6 +116,8 @@ EnterStep askBeforeLosingLock();
 EnterStep captureScanLimit(StationSide::Text into, Extended (*direction)(const SimulationState&));
 // Checks the frequency in 3R, 9200..9399, before the steps that follow.
 EnterStep checkFrequency();
+// Checks that a cell holds a number before the steps that follow.
+EnterStep checkNumber(Cell cell, const char* what);
 // Writes a text into a cell.
 EnterStep showCell(Cell cell, std::string text);
 // Puts the panel on another screen.

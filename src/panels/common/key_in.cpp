@@ -73,15 +73,6 @@ struct Runner {
 
 }  // namespace
 
-std::optional<Cell> typedCell(const KeyInRoutine& routine, int editField) {
-  for (const FieldAction& a : routine.fields) {
-    if (a.field != kAnyField && a.field != editField) continue;
-    if (const auto* typed = std::get_if<TypedEntry>(&a.step)) return typed->cell;
-    return std::nullopt;
-  }
-  return std::nullopt;
-}
-
 void runKeyIn(const KeyInRoutine& routine, StationPanel& panel, char digit) {
   const auto& fields = routine.fields;
   auto it = std::find_if(fields.begin(), fields.end(), [&](const FieldAction& a) {

@@ -84,9 +84,6 @@ struct KeyInStyle {
   bool blackensRefused = false;
 };
 
-// The cell the routine types digits into on field `editField`, if it types there.
-std::optional<Cell> typedCell(const KeyInRoutine& routine, int editField);
-
 // Runs the routine for one digit key on the panel's EditField.
 void runKeyIn(const KeyInRoutine& routine, StationPanel& panel, char digit);
 

@@ -118,24 +118,16 @@ void StationPanel::DelKey() {
 void StationPanel::NextKey() {
   Timer4.start();
   if (tables_.nextBlackensCells) setAllCellsBlack();
+  // What was typed still counts on the next field: only ENTER starts typing afresh.
   if (const FieldCycleRow* cycle = tables_.findFieldCycle(MenuState)) {
-    const KeyInRoutine* routine = tables_.findKeyIn(MenuState);
-    const std::optional<Cell> before = routine ? typedCell(*routine, EditField) : std::nullopt;
     EditField = EditField + 1 >= cycle->fieldCount ? 0 : EditField + 1;
-    const std::optional<Cell> after = routine ? typedCell(*routine, EditField) : std::nullopt;
-    // A field that types into another cell is typed afresh; what was typed before
-    // still waits for ENTER. Fields that share one cell go on with its digits.
-    if (!before || before != after) {
-      if (KeyCount != 0) typedOnEarlierField_ = true;
-      KeyCount = 0;
-    }
   }
   performMove(tables_.findPage(MenuState));
 }
 
 void StationPanel::MenuKey() {
   Timer4.start();
-  if (typedNotEntered()) return;
+  if (KeyCount != 0) return;
   EditField = 0;
   setAllCellsBlack();
   enterScreen(0);
@@ -145,7 +137,6 @@ void StationPanel::EnterKey() {
   Timer4.start();
   setAllCellsBlack();
   KeyCount = 0;
-  typedOnEarlierField_ = false;
   enterStep();
   setAllCellsBlack();
 }
@@ -177,9 +168,6 @@ void StationPanel::enterScreen(int number, int variant) {
   overlays_ = {};
   MenuState = number;
   shownVariant_ = variant;
-  // Characters typed on the screen left behind are gone with it.
-  KeyCount = 0;
-  typedOnEarlierField_ = false;
   if (screen && screen->editFieldOnEntry >= 0) EditField = screen->editFieldOnEntry;
   if (screen && screen->startsBlink) Timer4.start();
 }

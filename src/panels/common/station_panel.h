@@ -52,8 +52,9 @@ class StationPanel : public SimulatedWindow {
 
   std::int32_t MenuState = 0;
   std::int32_t EditField = 0;
-  // Characters typed into the field under edit (separators included) since ENTER,
-  // since the screen was entered, or since NEXT moved to another field.
+  // Characters typed (separators included) since the last ENTER. Only ENTER clears
+  // it: digits typed and left by DEL or NEXT still count on the next screen or
+  // field, and MENU is refused until ENTER.
   std::int32_t KeyCount = 0;
 
   // In-lock lamp (hint "Inlock Status LED") on its panel, hidden until lit.
@@ -86,8 +87,7 @@ class StationPanel : public SimulatedWindow {
   void Timer4Timer();
 
   // Writes all eight cells of screen `number` (drawn as `variant`; a cell the
-  // screen does not name is emptied) and puts the panel on it. Typing starts
-  // afresh on the new screen.
+  // screen does not name is emptied) and puts the panel on it.
   void enterScreen(int number, int variant = 0);
   // The screen on show drawn anew, as it is drawn when entered, from the record
   // as it is now.
@@ -103,9 +103,6 @@ class StationPanel : public SimulatedWindow {
   void overlay(Cell c, std::string text);
   // What a cell holds as a value of the screen.
   const std::string& value(Cell c) const;
-
-  // True while characters typed on this screen wait for ENTER (MENU is refused).
-  bool typedNotEntered() const { return KeyCount != 0 || typedOnEarlierField_; }
 
   const PanelTables& tables() const { return tables_; }
   SimulationState& state();
@@ -128,8 +125,6 @@ class StationPanel : public SimulatedWindow {
     std::string before;  // the screen's text under it
   };
   std::array<std::optional<Overlay>, kCellCount> overlays_;
-  // Set when NEXT leaves a field that holds typed characters not yet entered.
-  bool typedOnEarlierField_ = false;
   int shownVariant_ = 0;  // of the screen on show
 };
 

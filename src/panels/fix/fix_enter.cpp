@@ -54,7 +54,7 @@ std::vector<EnterRow> fixEnterRows() {
       {{13}, {storeSetpoint("azimuth set point", turnToSetpoint), zero}},
       {{49}, {storeSetpoint("bearing set point", keepSetpoint), askBeforeLosingLock(), zero}},
       {{47},
-       {storeCell(L3, &S::AntennaBearingText),
+       {checkNumber(L3, "antenna bearing"), storeCell(L3, &S::AntennaBearingText),
         inform("For simulation purpose this value is not used")}},
 
       // CLOCK, OPR MODE, EXTRA MODES.

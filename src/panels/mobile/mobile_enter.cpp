@@ -88,7 +88,7 @@ std::vector<EnterRow> mobileEnterRows() {
       {{71}, {storeUnitRole(kRemote), zero}},
       {{72}, {storeUnitRole(kOwn), memberStep<Tmobile, &Tmobile::mk3MobileGainIsManual>, zero}},
       {{74}, {storeSelectiveAddress(kOwn, AddressForm::ZeroBelowTen), zero}},
-      {{75}, {memberStep<Tmobile, &Tmobile::configuredBearingEntered>, zero}},
+      {{75}, {memberCheck<Tmobile, &Tmobile::configuredBearingEntered>, zero}},
       {{85}, {memberCheck<Tmobile, &Tmobile::stationCodeEntered>}},
   };
 }

@@ -85,13 +85,19 @@ void Tmobile::perTelegramsEntered() {
   ctx_.links().setupWindow().Serial.followMobileOutTelegram(state().MobileOutTelegram);
 }
 
-void Tmobile::configuredBearingEntered() {
+bool Tmobile::configuredBearingEntered() {
   // The configuration run's antenna bearing: kept as the mobile's bearing text.
   const std::string& typed = value(Cell::L4);
   std::size_t first = typed.find_first_not_of(' ');
+  Extended bearing = 0;
+  if (first != std::string::npos &&
+      !entry::decimalNumber(*this, typed, "antenna bearing", bearing)) {
+    return false;
+  }
   state().AntennaBearingText = first == std::string::npos
                                    ? std::string("           0.0")
                                    : std::string(11, ' ') + typed.substr(first);
+  return true;
 }
 
 bool Tmobile::stationCodeEntered() {

@@ -33,7 +33,7 @@ class Tmobile : public StationPanel {
   void mk3MobileGainIsManual();     // UNIT CONFIGURED: a Mk 3 mobile has manual gain
   void perConnectionEntered();      // PER. CONNECTION: the setup window's lists follow
   void perTelegramsEntered();       // PER. TELEGRAMS: the setup window's telegram list follows
-  void configuredBearingEntered();  // the configuration run's antenna bearing
+  bool configuredBearingEntered();  // the configuration run's antenna bearing
   bool stationCodeEntered();        // ENTER STATION: the station profile of the code
 
  protected:
