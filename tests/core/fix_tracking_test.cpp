@@ -6,6 +6,7 @@
 
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
+#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
 #include "windows/aid_display.h"
@@ -96,6 +97,33 @@ TEST_F(FixTrackingTest, WithoutTheLinkNothingLocksEvenOnTarget) {
     ASSERT_EQ(s.InLock, 0);
     ASSERT_NE(fix.ApdStatusLight1.LitColor, clLime);
   }
+}
+
+// Without the link the refresh still shows where the Mobile is seen from, on the
+// page on show and on a page turned to by NEXT, and never a distance.
+TEST_F(FixTrackingTest, WithoutTheLinkTheRefreshStillFollowsTheAzimuth) {
+  fix.MenuState = 1;
+  aim(100, 100);
+  s.MobileOperatingMode = text::StandBy;
+  supervise();
+  ASSERT_EQ(s.StandbyMatch, 0);
+  for (Extended fixAzimuth : {100.0L, 110.0L, 200.0L}) {
+    s.FixAzimuth = fixAzimuth;
+    fix.Tracking.Timer1Timer();
+    ASSERT_EQ(text(L2).substr(0, 12), "AZM:        ") << fixAzimuth;
+    const double azimuth = std::stod(text(L2).substr(12));
+    EXPECT_GE(azimuth, reciprocalAzimuth(fixAzimuth)) << fixAzimuth;
+    EXPECT_LT(azimuth, reciprocalAzimuth(fixAzimuth) + 0.2L) << fixAzimuth;
+    EXPECT_EQ(text(L1), "DIST:                *");
+    EXPECT_EQ(text(R3), "-84");
+    EXPECT_EQ(s.InLock, 0);
+    EXPECT_FALSE(fix.ApdStatusLight1.Lit);
+  }
+  for (int i = 0; i < 3; ++i) fix.press(PanelKey::Next);  // round the OPERATE pages
+  ASSERT_EQ(fix.MenuState, 1);
+  fix.Tracking.Timer1Timer();
+  EXPECT_EQ(text(L2).substr(0, 12), "AZM:        ");
+  EXPECT_GT(text(L2).size(), 12u);
 }
 
 // The Mobile's supervision finds the link gone (the Mobile put in STAND BY), and

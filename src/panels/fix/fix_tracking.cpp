@@ -155,16 +155,19 @@ void FixTracking::Timer3Timer() {
   offTarget(state, fixSupervisionPages());
 }
 
-// Between supervisions the lock follows the antenna, while the link holds: by this
-// panel's last supervision and by the record. The supervision stops while the
-// setup window is edited, and a reset or another counter station clears the
-// record meanwhile; the refresh never locks on a verdict from before that.
+// Between supervisions the readings follow the antennas whether or not the link
+// holds; the lock follows them only while the link holds, by this panel's last
+// supervision and by the record. The supervision stops while the setup window is
+// edited, and a reset or another counter station clears the record meanwhile; the
+// refresh never locks on a verdict from before that. Without the link the refresh
+// writes the readings of an antenna out of beam, so that no distance is shown.
 void FixTracking::Timer1Timer() {
   SimulationState& s = ctx_.state();
-  if (!inScenario() || !linked_ || !storedLinkHolds(s)) return;
+  if (!inScenario()) return;
   measure();
+  const bool linked = linked_ && storedLinkHolds(s);
   const LinkState state = alignment(directionDifference(s.FixAzimuth, s.AntennaBearing));
-  if (state == LinkState::OnTarget) {
+  if (linked && state == LinkState::OnTarget) {
     ctx_.links().runAidIdleRedraw(true);
     ctx_.links().drawAidInLockLines(true);
     onTarget(fixRefreshPages());
@@ -172,7 +175,8 @@ void FixTracking::Timer1Timer() {
   }
   ctx_.links().drawAidInLockLines(false);
   autosearch(true);
-  offTarget(FixInBeam ? LinkState::InBeam : LinkState::OutOfBeam, fixRefreshPages());
+  const bool inBeam = linked && FixInBeam;
+  offTarget(inBeam ? LinkState::InBeam : LinkState::OutOfBeam, fixRefreshPages());
 }
 
 }  // namespace kestrom
