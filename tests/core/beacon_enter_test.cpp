@@ -157,10 +157,10 @@ TEST_F(BeaconEnter, PairRampsTenAtATimeAndEndsOnTheBeaconFrequency) {
   while (panel.Ramp.Timer5.Enabled()) {
     rig.advance(300);
     shown.push_back(panel.cell(R4).Caption);
+    EXPECT_EQ(s.CounterFreq, "9230");  // from the first tick on, for the link to see
   }
   EXPECT_EQ(shown,
             (std::vector<std::string>{"9290", "9280", "9270", "9260", "9250", "9240", "9230"}));
-  EXPECT_EQ(s.CounterFreq, "9230");
 
   // Already on the pair's frequency: it stays there.
   on(6, {{L3, "      3: 9270 - 9300"}, {R4, "9300"}});
@@ -171,23 +171,24 @@ TEST_F(BeaconEnter, PairRampsTenAtATimeAndEndsOnTheBeaconFrequency) {
   EXPECT_EQ(s.CounterFreq, "9300");
 }
 
-TEST_F(BeaconEnter, FreqAdjustShowsFullBarsWhenThirtyApart) {
+// The Beacon is on the keyed frequency from ENTER on; the bars then say whether it
+// lies 30 MHz from the Mobile's, whatever the antenna does.
+TEST_F(BeaconEnter, FreqAdjustTakesTheFrequencyAtEnter) {
   s.MobileFreq = "9270";
-  s.CounterFreq = "9297";
-  on(8, {{R2, "+ 30 MHZ"}, {R3, "9300"}});
-  enter();
-  EXPECT_EQ(s.CounterMk3FreqOffset, "+ 30 MHZ");
-  EXPECT_EQ(panel.EditField, 1);
-  std::vector<std::string> bars;
-  while (panel.Ramp.Timer5.Enabled()) {
+  for (auto [keyed, bars] : {std::pair{"9300", 13}, std::pair{"9240", 13}, std::pair{"9290", 2}}) {
+    SCOPED_TRACE(keyed);
+    s.CounterFreq = "9297";
+    panel.EditField = 0;
+    on(8, {{R2, "+ 30 MHZ"}, {R3, keyed}});
+    enter();
+    EXPECT_EQ(s.CounterFreq, keyed);
+    EXPECT_EQ(s.CounterMk3FreqOffset, "+ 30 MHZ");
+    EXPECT_EQ(panel.EditField, 1);
     rig.advance(300);
-    bars.push_back(panel.cell(L4).Caption);
+    EXPECT_FALSE(panel.Ramp.Timer5.Enabled());
+    EXPECT_EQ(panel.cell(R3).Caption, keyed);
+    EXPECT_EQ(panel.cell(L4).Caption, "SIGNL : " + std::string(bars, '\x7f'));
   }
-  EXPECT_EQ(s.CounterFreq, "9300");
-  EXPECT_EQ(panel.cell(R3).Caption, "9300");
-  ASSERT_EQ(bars.size(), 3u);
-  EXPECT_EQ(bars[0], "SIGNL : " + std::string(2, '\x7f'));
-  EXPECT_EQ(bars[2], "SIGNL : " + std::string(13, '\x7f'));  // whatever the antenna does
 }
 
 }  // namespace

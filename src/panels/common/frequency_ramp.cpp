@@ -34,6 +34,7 @@ void FrequencyRamp::startPairRamp(int targetMhz) {
 void FrequencyRamp::startAdjustRamp(int targetMhz) {
   kind_ = Kind::Adjust;
   Target = targetMhz;
+  if (pages_.storesAtOnce) panel_.state().*own_.freq = std::to_string(Target);
   Timer5.start();
 }
 
@@ -71,6 +72,7 @@ void FrequencyRamp::Timer5Timer() {
 }
 
 void FrequencyRamp::pairTick() {
+  if (pages_.storesAtOnce) panel_.state().*own_.freq = std::to_string(Target);
   long value = 0;
   if (!readWholeNumber(panel_.value(Cell::R4), value)) {
     Timer5.stop();
@@ -87,15 +89,17 @@ void FrequencyRamp::pairTick() {
 
 void FrequencyRamp::adjustTick() {
   SimulationState& s = panel_.state();
-  std::string& frequency = s.*own_.freq;
+  // What moves: the value shown where the station took the frequency at ENTER,
+  // else the station's frequency itself.
+  std::string& moving = pages_.storesAtOnce ? panel_.cell(Cell::R3).Caption : s.*own_.freq;
   long value = 0;
-  if (!readWholeNumber(frequency, value)) {
+  if (!readWholeNumber(moving, value)) {
     Timer5.stop();
     return;
   }
-  frequency = std::to_string(stepToward(static_cast<int>(value), Target, 1));
-  panel_.cell(Cell::R3).Caption = frequency;
-  if (frequency == std::to_string(Target)) Timer5.stop();
+  moving = std::to_string(stepToward(static_cast<int>(value), Target, 1));
+  if (!pages_.storesAtOnce) panel_.cell(Cell::R3).Caption = moving;
+  if (moving == std::to_string(Target)) Timer5.stop();
 
   // Strong signal with the antenna on the station, or just short of it while the
   // two frequencies lie 30 MHz apart (on the Beacon: while they lie 30 MHz apart).

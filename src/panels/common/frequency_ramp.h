@@ -15,9 +15,11 @@ class StationPanel;
 // frequency of this station, which is stored when reached; on FREQ ADJUST MK3 this
 // station's frequency itself moves 1 MHz a tick toward the keyed target, shown in
 // 3R, while the signal bars in 4L follow the antenna and the other station's
-// frequency. The last step is shortened so that every ramp ends on its target,
-// and a frequency already there does not move. A ramp whose page is left ends at
-// once on its target.
+// frequency. A station that takes a frequency when it is entered (the Beacon)
+// stores the pair's frequency on the first tick and the keyed one at ENTER, and
+// only the value shown moves. The last step is shortened so that every ramp ends
+// on its target, and a frequency already there does not move. A ramp whose page is
+// left ends at once on its target.
 class FrequencyRamp {
  public:
   struct Pages {
@@ -26,6 +28,8 @@ class FrequencyRamp {
     // The Beacon's FREQ ADJUST MK3 shows full bars whenever the two frequencies
     // lie 30 MHz apart; the other panels also ask the antenna.
     bool barsBySpacingOnly = false;
+    // The station's frequency is the new one from the ramp's start.
+    bool storesAtOnce = false;
   };
   FrequencyRamp(Scheduler& scheduler, StationPanel& panel, int timerOrder, Pages pages,
                 const StationSide& own, const StationSide& other);
