@@ -251,9 +251,12 @@ EnterStep storeWakeUp(const StationSide& side) {
 EnterStep storeUnitRole(const StationSide& side) {
   return [&side](StationPanel& p) {
     SimulationState& s = state(p);
-    s.*side.unitRole = value(p, Cell::L2);
-    setStatusChars(side.line(s), statuspos::StationLetter,
-                   s.*side.unitRole == text::AsFix ? "F" : "M");
+    const std::string& role = s.*side.unitRole = value(p, Cell::L2);
+    // A beacon stays a "B" in its status line whatever role it is given.
+    std::string& line = side.line(s);
+    if (&line == &s.BeaconStatusLine) return true;
+    const bool fix = role == text::AsFix || role == text::AsMk3F;
+    setStatusChars(line, statuspos::StationLetter, fix ? "F" : "M");
     return true;
   };
 }

@@ -45,7 +45,8 @@ struct Runner {
 
   void operator()(const OptionStep& o) {
     std::int32_t& code = panel.state().*o.code;
-    const OptionEntry* entry = findOption(*o.list, code);
+    const OptionList& list = o.listFor ? o.listFor(panel.state()) : *o.list;
+    const OptionEntry* entry = findOption(list, code);
     if (!entry) return;
     stopBlink();
     if (colours != StepColours::Untouched) {

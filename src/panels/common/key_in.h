@@ -40,11 +40,13 @@ struct TypedEntry {
 };
 
 // A digit key shows the entry of `list` for the present code in `cell` and stores
-// the entry's next code. A code outside the list makes the key do nothing.
+// the entry's next code. A code outside the list makes the key do nothing. When
+// `listFor` is given it picks the list from the record at each press.
 struct OptionStep {
   Cell cell;
   const OptionList* list;
   std::int32_t SimulationState::*code;
+  const OptionList& (*listFor)(const SimulationState&) = nullptr;
 };
 
 // A digit key switches `cell` to `to` when it reads exactly `from`, else to `from`.

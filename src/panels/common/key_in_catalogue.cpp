@@ -82,6 +82,11 @@ KeyInRoutine CycleUnitRole() {
   return routine("CycleUnitRole", {{0, OptionStep{L2, &unitRoleOptions(), &S::UnitRoleCycle}}});
 }
 
+KeyInRoutine CycleCounterUnitRole() {
+  return routine("CycleCounterUnitRole",
+                 {{0, OptionStep{L2, nullptr, &S::UnitRoleCycle, &counterUnitRoleOptions}}});
+}
+
 KeyInRoutine KeyInAddressCode() {
   return routine("KeyInAddressCode", {{kAnyField, TypedEntry{R3, "", 2}}});
 }

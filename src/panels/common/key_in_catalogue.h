@@ -21,6 +21,7 @@ KeyInRoutine CyclePerLink();        // the same on the peripheral connection
 KeyInRoutine CycleTelegrams(const OptionList& out);  // 0: out 3R, 1: in 4R
 KeyInRoutine ToggleAlarmSimulation();                // 0: alarm sound 1R, 1: simulation 4R
 KeyInRoutine CycleUnitRole();                        // 0: 2L
+KeyInRoutine CycleCounterUnitRole();                 // 0: 2L, the counter station's roles
 
 // Typed fields.
 KeyInRoutine KeyInAddressCode();       // 3R, any field, 2 digits

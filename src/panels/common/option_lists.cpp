@@ -1,5 +1,7 @@
 #include "panels/common/option_lists.h"
 
+#include "setup/simulation_state.h"
+
 namespace kestrom {
 
 const OptionEntry* findOption(const OptionList& list, std::int32_t code) {
@@ -82,6 +84,27 @@ const OptionList& unitRoleOptions() {
   static const OptionList list = {
       {0, "       AS  MK3M", 1}, {1, "       AS  MOB", 2}, {2, "       AS  FIX", 0}};
   return list;
+}
+
+const OptionList& counterUnitRoleOptions(const SimulationState& s) {
+  static const auto withOwnRole = [](const char* role) {
+    OptionList list = unitRoleOptions();
+    list[2].text = role;
+    return list;
+  };
+  static const OptionList mk3Fix = withOwnRole(text::AsMk3F);
+  static const OptionList mk4Beacon = withOwnRole(text::AsBeacon);
+  static const OptionList mk3Beacon = withOwnRole(text::AsBcn3);
+  switch (s.CounterStationKind) {
+    case CounterKind::Mk3Fix:
+      return mk3Fix;
+    case CounterKind::Mk4Beacon:
+      return mk4Beacon;
+    case CounterKind::Mk3Beacon:
+      return mk3Beacon;
+    default:
+      return unitRoleOptions();
+  }
 }
 
 const OptionList& basicPanelOutTelegramOptions() {

@@ -6,6 +6,8 @@
 
 namespace kestrom {
 
+struct SimulationState;
+
 // One entry of an option list: a digit key pressed while the list's code is `code`
 // shows `text` and stores `next`, so the code always names the entry the next
 // press shows.
@@ -34,6 +36,10 @@ const OptionList& inTelegramOptions();
 const OptionList& alarmSoundOptions();
 const OptionList& simulationOutputOptions();  // codes 0 and 2
 const OptionList& unitRoleOptions();
+// The roles the Mobile offers for the counter station: the list above with the
+// counter station's own role in place of "AS FIX", so that the cycle always comes
+// back to a role that links.
+const OptionList& counterUnitRoleOptions(const SimulationState& s);
 
 // Output telegram texts of the basic operating panels (Fix and Beacon).
 const OptionList& basicPanelOutTelegramOptions();

@@ -27,7 +27,8 @@ const std::vector<KeyInBinding>& mobileKeyIn() {
       {{23, 58}, CyclePerLink()},
       {{24, 59}, CycleTelegrams(mobileOutTelegramOptions())},
       {{25, 60}, ToggleAlarmSimulation()},
-      {{71, 72}, CycleUnitRole()},
+      {{71}, CycleCounterUnitRole()},
+      {{72}, CycleUnitRole()},
       // Typed fields.
       {{8, 43}, KeyInAddressCode()},
       {{9, 44}, KeyInMk3Offset()},
