@@ -87,8 +87,8 @@ TEST(BeaconScenario, TheMobileCanGiveTheBeaconItsRoleBack) {
     testing::pressKeys(mobile, "1");
     shown.push_back(mobile.cell(Cell::L2).Caption);
   }
-  EXPECT_EQ(shown, (std::vector<std::string>{text::AsBeacon, text::AsMk3M, text::AsMob,
-                                              text::AsBeacon}));
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{text::AsBeacon, text::AsMk3M, text::AsMob, text::AsBeacon}));
   testing::pressKeys(mobile, "11E");  // AS MOB
   EXPECT_EQ(s.CounterUnitRole, text::AsMob);
   EXPECT_EQ(s.BeaconStatusLine, "STAT: B / 3 / 24 / HS / 9");

@@ -35,7 +35,8 @@ Tbeacon::Tbeacon(Context& ctx)
     : StationPanel(ctx, WindowIndex::Beacon, "Kestrom Beacon Basic Operating Panel (BOP)", 338, 442,
                    750, true, beaconPanelTables()),
       Tracking(ctx, *this, timerOrder(3)),
-      Ramp(ctx.scheduler(), *this, timerOrder(5), {{6, 73}, 8, true, true}, kBeaconSide, kMobileSide) {
+      Ramp(ctx.scheduler(), *this, timerOrder(5), {{6, 73}, 8, true, true}, kBeaconSide,
+           kMobileSide) {
   enterScreen(0);
   ctx.links().setupWindow().registerTrackingTimer(Tracking.Timer3);
   // The window as designed names the counter station's remote tree "FIX"; the
