@@ -37,7 +37,7 @@ const std::vector<Walk> kOwnTree = {
     {5, "21", {"  (F/A  SELECT)", "BCN", "FREQUENCY PAIR", "", "ADDRESS CODES", "", "FREQ ADJUST MK3", ""}},
     {6, "211", {"FREQ:   (MHZ)", "BEACON", "        MOB   BEACON", "", "<CounterFreqPairText>", ">T", "BCN FREQ:", "<CounterFreq>"}},
     {7, "212", {"ADDRESS CODE", "BCN", "RECVD FR MOB:", "<CounterAddrReceived>", "SENT TO  MOB:", "<CounterAddrSent>", "MK3-ADDR:", "<CounterMk3Addr>"}},
-    {8, "213", {"FREQ ADJUST MK3", "", "BCN FREQ :", "<CounterMk3FreqOffset>", "MOB FREQ :", "<CounterFreq>", kFourBars, ""}},
+    {8, "213", {"FREQ ADJUST MK3", "", "MOB FREQ :", "<CounterMk3FreqOffset>", "BCN FREQ :", "<CounterFreq>", kFourBars, ""}},
     {17, "24", {"OPR MODE:", "BCN", "<CounterOperatingMode>", "", "", "(TOGGLE)", "", "MORE > N"}},
     {18, "24N", {"(EXTRA MODES)", "BCN", "RF GAIN / POWER", "", "REMOTE MODIFY", "", "", ""}},
     {20, "24N2", {"REMOTE MODIFY", "", "BCN : ", "<CounterRemoteModify>", "SOFTWARE VERSION", "", "    E12A1A1/98803", ""}},
@@ -58,7 +58,7 @@ const std::vector<Walk> kOwnTree = {
     {85, "5", {"     (REMOTE MOB)", "", "", "", "", "", "", ""}},
     // The configuration run, paged by NEXT: the Beacon's own frequency and address.
     {72, "6", {"    UNIT CONFIGURED", "", "       AS  BEACON", "", "CANNOT", "", "BE CHANGED", "> N"}},
-    {73, "6N", {"FREQ:   (MHZ)", "BCN", "           MOB   BCN", "", "<CounterFreqPairText>", ">T", "MOB FREQ:", "<CounterFreq>"}},
+    {73, "6N", {"FREQ:   (MHZ)", "BCN", "           MOB   BCN", "", "<CounterFreqPairText>", ">T", "BCN FREQ:", "<CounterFreq>"}},
     {74, "6NN", {"", "BCN", "SELECTIVE", "", "ADDRESS CODE", "<CounterAddrSent>", "", "> N"}},
     {75, "6NNN", {"TIME", "HH:MM:SS   ", "", std::string(kTime) + "    ", "DATE", "YY/MM/DD   ", "", "98/12/28 > N"}},
     {76, "6NNNN", {"     END OF BCN", "", "", "", "    CONFIGURATION", "", "", "> M"}},

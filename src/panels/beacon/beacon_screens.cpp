@@ -33,7 +33,9 @@ void modifyPages(std::vector<Screen>& v) {
   Screen address = addressCodes(7, "BCN", "RECVD FR MOB:", "SENT TO  MOB:", kOwn);
   address.editFieldOnEntry = -1;
   v.push_back(address);
-  v.push_back(frequencyAdjust(8, "BCN FREQ :", "MOB FREQ :", kOwn));
+  // ENTER stores what this page shows into the Beacon, so it shows the Beacon's own
+  // offset and frequency, labelled as the Fix labels its own.
+  v.push_back(frequencyAdjust(8, "MOB FREQ :", "BCN FREQ :", kOwn));
   v.push_back(timeDate(16));
   modePages(v, 17, "BCN", kOwn, "BCN : ", "    E12A1A1/98803", {});
   commPages(v, 22, "BCN", kOwn, "CONTROL BYTE:", "      CAUTION !");
@@ -70,7 +72,8 @@ void ownTree(std::vector<Screen>& v) {
 void configurationRun(std::vector<Screen>& v) {
   v.push_back(page(72, {"    UNIT CONFIGURED", {}}, {"       AS  BEACON", {}}, {"CANNOT", {}},
                    {"BE CHANGED", "> N"}));
-  v.push_back(frequencyPair(73, "BCN", "           MOB   BCN", kOwn, "MOB FREQ:", kOwn.freq));
+  // The Beacon's own pair and frequency, as on screen 6.
+  v.push_back(frequencyPair(73, "BCN", "           MOB   BCN", kOwn, "BCN FREQ:", kOwn.freq));
   v.push_back(selectiveAddress(74, "BCN", kOwn));
   v.push_back(timeDateRun(75));
   v.push_back(endOfConfiguration(76, "     END OF BCN"));
