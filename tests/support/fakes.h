@@ -11,9 +11,13 @@
 
 namespace kestrom::testing {
 
-// Seeded random numbers; values queued with script() are returned first.
+// Seeded random numbers; values queued with script() are returned first. While
+// `highest` is set every whole number drawn is the largest it may be (and every
+// fraction 0.75), so that a reading
+// shows which range was drawn from.
 class FakeRandom : public RandomSource {
  public:
+  bool highest = false;
   explicit FakeRandom(unsigned seed = 1) : engine_(seed) {}
   void script(std::vector<int> values) { ints_.insert(ints_.end(), values.begin(), values.end()); }
   void scriptReal(std::vector<double> values) {
@@ -25,6 +29,7 @@ class FakeRandom : public RandomSource {
       ints_.pop_front();
       return v;
     }
+    if (highest) return n - 1;
     return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(engine_);
   }
   double randomReal() override {
@@ -33,6 +38,7 @@ class FakeRandom : public RandomSource {
       reals_.pop_front();
       return v;
     }
+    if (highest) return 0.75;
     return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
   }
 

@@ -144,7 +144,6 @@ void FixTracking::Timer3Timer() {
   FixInBeam = inBeam ? 1 : 0;
   s.ServoText = panel_.servoText(inBeam ? "25" : "50");
   light(inBeam);
-  if (!inBeam) autosearch(false);
   if (state == LinkState::OnTarget) {
     panel_.AidRepaintDone = 0;
     onTarget(fixSupervisionPages());
