@@ -55,5 +55,65 @@ TEST_F(FixEnterRows, EachPageLeavesTheFieldItShould) {
   }
 }
 
+// The pages of the Fix's own tree store into the Fix's fields, their twins in the
+// remote Mobile's tree into the Mobile's, and neither touches the other station.
+TEST_F(FixEnterRows, EachPageStoresIntoItsOwnStation) {
+  using S = SimulationState;
+  using Field = std::string S::*;
+  struct Row {
+    std::vector<int> own;
+    int remote;
+    std::vector<std::pair<Cell, const char*>> cells;
+    std::vector<std::pair<Field, Field>> fields;  // the Fix's and the Mobile's
+  };
+  using enum Cell;
+  // clang-format off
+  const Row rows[] = {
+      {{16, 79}, 50, {{R2, "01:02:03"}, {R4, "99/01/02"}},
+       {{&S::CounterClockTime, &S::MobileClockTime}, {&S::CounterClockDate, &S::MobileClockDate}}},
+      {{20}, 55, {{R2, "remote"}}, {{&S::CounterRemoteModify, &S::MobileRemoteModify}}},
+      {{23}, 57, {{R2, "a"}, {R3, "b"}, {L4, "c"}, {R4, "d"}},
+       {{&S::CounterHostSendBaud, &S::MobileHostSendBaud}, {&S::CounterHostRecvBaud, &S::MobileHostRecvBaud},
+        {&S::CounterHostBits, &S::MobileHostBits}, {&S::CounterHostStop, &S::MobileHostStop}}},
+      {{24}, 58, {{R2, "a"}, {R3, "b"}, {L4, "c"}, {R4, "d"}},
+       {{&S::CounterPerSendBaud, &S::MobilePerSendBaud}, {&S::CounterPerRecvBaud, &S::MobilePerRecvBaud},
+        {&S::CounterPerBits, &S::MobilePerBits}, {&S::CounterPerStop, &S::MobilePerStop}}},
+      {{25}, 59, {{R3, "out"}, {R4, "in"}},
+       {{&S::CounterOutTelegram, &S::MobileOutTelegram}, {&S::CounterInTelegram, &S::MobileInTelegram}}},
+      {{26}, 60, {{R1, "sound"}, {R4, "simulation"}},
+       {{&S::CounterAlarmSound, &S::MobileAlarmSound},
+        {&S::CounterSimulationOutput, &S::MobileSimulationOutput}}},
+      {{27}, 61, {{L2, "byte"}}, {{&S::CounterControlByte, &S::MobileControlByte}}},
+      {{28}, 62, {{R3, "volume"}}, {{&S::CounterAudioVolume, &S::MobileAudioVolume}}},
+      {{35}, 69, {{L3, "day"}}, {{&S::CounterClockDay, &S::MobileClockDay}}},
+      {{72}, 71, {{L2, "role"}}, {{&S::CounterUnitRole, &S::MobileUnitRole}}},
+      {{12}, 48, {{R3, "10"}, {R4, "20"}},
+       {{&S::FixScanLimitLeft, &S::MobileScanLimitLeft}, {&S::FixScanLimitRight, &S::MobileScanLimitRight}}},
+      {{6, 73}, 43, {{L3, "      1: 9300 - 9270"}},
+       {{&S::CounterFreqPairText, &S::MobileFreqPairText}}},
+  };
+  // clang-format on
+  for (const Row& r : rows) {
+    std::vector<int> screens = r.own;
+    screens.push_back(r.remote);
+    for (int screen : screens) {
+      SCOPED_TRACE(::testing::Message() << "screen " << screen);
+      const bool remote = screen == r.remote;
+      for (const auto& [fix, mobile] : r.fields) {
+        s.*fix = "fix before";
+        s.*mobile = "mobile before";
+      }
+      panel.MenuState = screen;
+      for (const auto& [cell, text] : r.cells) panel.cell(cell).Caption = text;
+      keys("E");
+      for (std::size_t i = 0; i < r.fields.size(); ++i) {
+        const auto& [fix, mobile] = r.fields[i];
+        EXPECT_EQ(s.*(remote ? mobile : fix), r.cells[i].second);
+        EXPECT_EQ(s.*(remote ? fix : mobile), remote ? "fix before" : "mobile before");
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kestrom
