@@ -109,6 +109,8 @@ TEST_F(FixLiveReadings, OnTargetEachPageShowsTheLevelsReadings) {
       SCOPED_TRACE(e.screen);
       s.InLock = 0;
       fix.ApdStatusLight1.LitColor = clRed;
+      fix.AidRepaintDone = 1;
+      s.FixAidScanMode = Scan::Continuous;
       EXPECT_EQ(supervised(e.screen), e.cells);
       EXPECT_EQ(s.InLock, e.inLock);
       EXPECT_EQ(fix.ApdStatusLight1.LitColor, clLime);
@@ -246,6 +248,15 @@ TEST_F(FixLiveReadings, EdgesOfTheReadings) {
   EXPECT_EQ(c[static_cast<int>(L1)], "DIST:       0.00");
   EXPECT_EQ(c[static_cast<int>(L2)], "AZM:        280.00");
   EXPECT_EQ(c[static_cast<int>(R4)], "0.00");
+}
+
+// The jitter is in hundredths of a degree: 0.19 and 0.02 at their highest, here
+// where a hundredth more or less shows in the rounding.
+TEST_F(FixLiveReadings, TheJitterIsInHundredths) {
+  rig.sim.setupWindow().MaskEdit1.Text = "00126";
+  aim(100.2051L, 100);
+  EXPECT_EQ(supervised(1)[static_cast<int>(L2)], "AZM:        280.40");
+  EXPECT_EQ(supervised(41)[static_cast<int>(L2)], "280.23");
 }
 
 // Without the link every page that shows readings shows none, and nothing is lit.
