@@ -89,6 +89,8 @@ TEST_F(FixEnterRows, EachPageStoresIntoItsOwnStation) {
       {{72}, 71, {{L2, "role"}}, {{&S::CounterUnitRole, &S::MobileUnitRole}}},
       {{12}, 48, {{R3, "10"}, {R4, "20"}},
        {{&S::FixScanLimitLeft, &S::MobileScanLimitLeft}, {&S::FixScanLimitRight, &S::MobileScanLimitRight}}},
+      {{17, 80}, 52, {{L2, text::HandSearch}},
+       {{&S::CounterOperatingMode, &S::MobileOperatingMode}}},
       {{6, 73}, 43, {{L3, "      1: 9300 - 9270"}},
        {{&S::CounterFreqPairText, &S::MobileFreqPairText}}},
   };
