@@ -108,6 +108,8 @@ TEST_F(MobileAntenna, TheScanTurnsBackAtTheLimitAhead) {
 TEST_F(MobileAntenna, ASetPointTurnStopsOnArrival) {
   aim(0, 100);
   s.AntennaBearing = 100;
+  t.startSetpointTurn(360);
+  EXPECT_DOUBLE_EQ(static_cast<double>(t.Setpoint), 0);
   t.startSetpointTurn(460);
   EXPECT_DOUBLE_EQ(static_cast<double>(t.Setpoint), 100);
   t.startSetpointTurn(830);  // twice round
@@ -117,7 +119,7 @@ TEST_F(MobileAntenna, ASetPointTurnStopsOnArrival) {
   EXPECT_TRUE(t.Timer1.Enabled());
   t.startSetpointTurn(90);
   EXPECT_EQ(t.SlewDirection, Slew::Left);
-  s.AntennaDirection = 91.6L;
+  s.AntennaDirection = 91.5L;  // 1.5 degrees off: not yet
   t.Timer1Timer();
   EXPECT_EQ(t.AutoTurn, 1);
   s.AntennaDirection = 91.4L;
@@ -139,7 +141,15 @@ TEST_F(MobileAntenna, TheOperatingModeStartsOrStopsTheScan) {
   EXPECT_EQ(s.MobileScanDrawPhase, 1);
   EXPECT_EQ(t.SlewDirection, Slew::Left);
   EXPECT_TRUE(t.Timer1.Enabled());
-  EXPECT_TRUE(t.dialPicture().arcStart.has_value()) << "the scan arc is drawn";
+  // The dial draws the arc between the Mobile's limits, the beam lines while in beam.
+  const MobileDialPicture scanning =
+      mobileDialPicture(static_cast<double>(s.AntennaDirection), false, 90, 110);
+  EXPECT_EQ(t.dialPicture().arcStart, scanning.arcStart);
+  EXPECT_EQ(t.dialPicture().arcEnd, scanning.arcEnd);
+  EXPECT_FALSE(t.dialPicture().beamLeft.has_value());
+  t.InBeam = 1;
+  EXPECT_TRUE(t.dialPicture().beamLeft.has_value());
+  t.InBeam = 0;
 
   t.operatingModeEntered(false, true);
   EXPECT_EQ(t.ScanState, Scan::Idle);
@@ -186,11 +196,14 @@ TEST_F(MobileAntenna, TheFirstTickAfterShowingOnlyDraws) {
 // the antenna, the status line of OPERATE page 2 and the lamps of all three windows.
 TEST_F(MobileAntenna, TheCycleKeepsTheFollowingPagesAndAllLamps) {
   aim(100, 123.5L);
+  EXPECT_FALSE(t.Timer1.Enabled()) << "the slew timer waits for a key";
   panel.MenuState = 11;
+  panel.cell(L2).Caption = "";
   rig.advance(499);
   EXPECT_NE(text(L3), std::string(16, ' ') + "123.50");
   rig.advance(1);
   EXPECT_EQ(text(L3), std::string(16, ' ') + "123.50");
+  EXPECT_EQ(text(L2), "");
   panel.MenuState = 14;
   t.Timer3Timer();
   EXPECT_EQ(text(L2), "BEARING 123.50");
