@@ -14,8 +14,11 @@ bool readWholeNumber(const std::string& text, long& out) {
   const char* first = text.data() + begin;
   const char* last = text.data() + end + 1;
   if (*first == '+') ++first;
-  auto [ptr, ec] = std::from_chars(first, last, out);
-  return ec == std::errc() && ptr == last;
+  long value = 0;
+  auto [ptr, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc() || ptr != last) return false;  // `out` is left as it was
+  out = value;
+  return true;
 }
 
 namespace {

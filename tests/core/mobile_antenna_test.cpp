@@ -11,6 +11,7 @@
 #include "setup/setup_window.h"
 #include "support/fakes.h"
 #include "windows/aid_display.h"
+#include "windows/bearing_window.h"
 
 namespace kestrom {
 namespace {
@@ -309,6 +310,89 @@ TEST_F(MobileAntenna, LockedReadingsOfEachLevel) {
     panel.MenuState = 39;
     t.Timer3Timer();
     EXPECT_EQ(text(L1), l.range);
+  }
+}
+
+// In beam from -2 up to but not 2 degrees, on target from -0.5 up to but not 0.5,
+// also either side of north; in beam all three lamps turn red on any page.
+TEST_F(MobileAntenna, TheAlignmentWindowsEndWhereTheyShould) {
+  struct Case {
+    Extended fixAzimuth;
+    Extended antenna;
+    bool lit;
+    Color colour;
+  };
+  panel.MenuState = 9;
+  for (const Case& c : {Case{99.5L, 100, true, clLime}, Case{100.45L, 100, true, clLime},
+                        Case{100.5L, 100, true, clRed}, Case{100.55L, 100, true, clRed},
+                        Case{98, 100, true, clRed}, Case{101.95L, 100, true, clRed},
+                        Case{102, 100, false, clRed}, Case{102.5L, 100, false, clRed},
+                        Case{97.9L, 100, false, clRed}, Case{0.2L, 359.9L, true, clLime},
+                        Case{1.5L, 359.9L, true, clRed}, Case{358, 0.5L, false, clRed}}) {
+    SCOPED_TRACE(::testing::Message() << c.fixAzimuth << " seen, antenna at " << c.antenna);
+    aim(c.fixAzimuth, c.antenna);
+    fix.ApdStatusLight1.LitColor = clBlue;
+    s.InLock = 1;
+    t.Timer3Timer();
+    EXPECT_EQ(fix.ApdStatusLight1.Lit, c.lit);
+    EXPECT_EQ(panel.ApdStatusLight1.Lit, c.lit);
+    if (c.lit) {
+      EXPECT_EQ(fix.ApdStatusLight1.LitColor, c.colour);
+      EXPECT_EQ(panel.ApdStatusLight1.LitColor, c.colour);
+    }
+    EXPECT_EQ(s.InLock, c.lit && c.colour == clLime ? 1 : 0) << "off target the lock is lost";
+  }
+}
+
+// Off target the servo reading is 50 with the antenna's sense; out of beam OPERATE
+// page 1 has nothing new to show; without the link the antenna is neither in beam
+// nor slowed.
+TEST_F(MobileAntenna, OffTargetAndWithoutTheLink) {
+  aim(105, 100);
+  panel.MenuState = 1;
+  panel.cell(L3).Caption = "x";
+  for (auto [slew, servo] : {std::pair{Slew::Right, "50"}, std::pair{Slew::Left, "-50"},
+                             std::pair{Slew::Stopped, "0"}}) {
+    t.SlewDirection = slew;
+    t.Timer3Timer();
+    EXPECT_EQ(s.ServoText, servo);
+  }
+  EXPECT_EQ(text(L3), "x");
+
+  aim(101, 100);
+  s.MobileOperatingMode = text::StandBy;
+  t.InBeam = t.SlowSlew = 1;
+  s.InLock = 1;
+  t.Timer3Timer();
+  EXPECT_EQ(t.InBeam, 0);
+  EXPECT_EQ(t.SlowSlew, 0);
+  EXPECT_EQ(s.InLock, 0);
+}
+
+// A range that is no number gives nought metres; the jitter is in hundredths (seen
+// here where a hundredth shows in the rounding); a heading of 360 is 0.
+TEST_F(MobileAntenna, EdgesOfTheLockedReadings) {
+  rig.sim.setupWindow().MaskEdit1.Text = "12x45";
+  level(2);
+  aim(100, 100);
+  panel.MenuState = 3;
+  t.Timer3Timer();
+  EXPECT_EQ(text(L1), "DIST:       0.00");
+  EXPECT_EQ(text(R4), "0.00");
+  EXPECT_EQ(rig.sim.bearingWindow().Label1.Caption, "100.00");
+  panel.MenuState = 39;
+  t.Timer3Timer();
+  EXPECT_EQ(text(L1), "0.00");
+
+  rig.random.highest = true;
+  rig.sim.setupWindow().MaskEdit1.Text = "00126";
+  aim(100.2051L, 100);
+  panel.MenuState = 1;
+  for (auto [n, azimuth] :
+       {std::pair{3, "AZM:        280.40"}, std::pair{1, "AZM:        280.23"}}) {
+    level(n);
+    t.Timer3Timer();
+    EXPECT_EQ(text(L2), azimuth) << "level " << n;
   }
 }
 
