@@ -82,6 +82,8 @@ TEST_F(MobileAntenna, TheScanTurnsBackAtTheLimitAhead) {
   };
   for (const Case& c :
        {Case{108.5L, Slew::Right, Slew::Left, 108.5L - 1 - 0.4L},
+        Case{108, Slew::Right, Slew::Left, 108 - 1 - 0.4L},
+        Case{92, Slew::Left, Slew::Right, 92 + 1 + 0.4L},
         Case{107.9L, Slew::Right, Slew::Right, 108.3L},
         Case{108.5L, Slew::Left, Slew::Left, 108.1L},
         Case{91.5L, Slew::Left, Slew::Right, 91.5L + 1 + 0.4L},
@@ -323,12 +325,13 @@ TEST_F(MobileAntenna, TheAlignmentWindowsEndWhereTheyShould) {
     Color colour;
   };
   panel.MenuState = 9;
-  for (const Case& c : {Case{99.5L, 100, true, clLime}, Case{100.45L, 100, true, clLime},
-                        Case{100.5L, 100, true, clRed}, Case{100.55L, 100, true, clRed},
-                        Case{98, 100, true, clRed}, Case{101.95L, 100, true, clRed},
-                        Case{102, 100, false, clRed}, Case{102.5L, 100, false, clRed},
-                        Case{97.9L, 100, false, clRed}, Case{0.2L, 359.9L, true, clLime},
-                        Case{1.5L, 359.9L, true, clRed}, Case{358, 0.5L, false, clRed}}) {
+  for (const Case& c :
+       {Case{99.5L, 100, true, clLime}, Case{100.45L, 100, true, clLime},
+        Case{100.5L, 100, true, clRed}, Case{100.55L, 100, true, clRed},
+        Case{99.45L, 100, true, clRed}, Case{98, 100, true, clRed}, Case{101.95L, 100, true, clRed},
+        Case{102, 100, false, clRed}, Case{102.5L, 100, false, clRed},
+        Case{97.9L, 100, false, clRed}, Case{0.2L, 359.9L, true, clLime},
+        Case{1.5L, 359.9L, true, clRed}, Case{358, 0.5L, false, clRed}}) {
     SCOPED_TRACE(::testing::Message() << c.fixAzimuth << " seen, antenna at " << c.antenna);
     aim(c.fixAzimuth, c.antenna);
     fix.ApdStatusLight1.LitColor = clBlue;
