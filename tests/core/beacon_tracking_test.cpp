@@ -10,6 +10,7 @@
 #include "setup/setup_window.h"
 #include "support/fakes.h"
 #include "windows/aid_display.h"
+#include "windows/bearing_window.h"
 
 namespace kestrom {
 namespace {
@@ -128,8 +129,10 @@ TEST_F(BeaconTrackingTest, NotLinkedPutsOutEveryLampAndClearsTheLock) {
   ASSERT_EQ(s.InLock, 1);
   rig.sim.fixPanel().ApdStatusLight1.Lit = true;
   rig.sim.aidDisplay().ApdStatusLight1.Lit = true;
+  rig.sim.fixPanel().Panel1Visible = true;
   s.MobileOperatingMode = text::StandBy;
   cycle();
+  EXPECT_FALSE(rig.sim.fixPanel().Panel1Visible);
   EXPECT_EQ(s.StandbyMatch, 0);
   EXPECT_EQ(s.InLock, 0);
   EXPECT_FALSE(beacon.ApdStatusLight1.Lit);
@@ -193,6 +196,74 @@ TEST_F(BeaconTrackingTest, TheCycleRunsEveryHalfSecondAndStopsWhileSetupIsEdited
   setup.BitBtn1Click();
   EXPECT_TRUE(beacon.Tracking.Timer3.Enabled());
   EXPECT_EQ(beacon.Tracking.Timer3.Interval(), 500);
+}
+
+// The alignment error d = FixAzimuth - AntennaBearing on the circle: on target for
+// -0.5 <= d < 0.5, in the beam for -1 <= d < 1, else outside it.
+TEST_F(BeaconTrackingTest, LampAndIndicatorFollowTheAlignmentUpToEachEdge) {
+  enum Beam { Out, In, Locked };
+  struct Case {
+    Extended fixAzimuth, antenna;
+    Beam beam;
+  };
+  const Case cases[] = {{100.3L, 100, Locked},  {100.5L, 100, In},  {99.5L, 100, Locked},
+                        {100.55L, 100, In},     {99.45L, 100, In},  {101, 100, Out},
+                        {99, 100, In},          {101.5L, 100, Out}, {98.5L, 100, Out},
+                        {0.1L, 359.8L, Locked}, {0.4L, 359.8L, In}, {359.8L, 0.9L, Out},
+                        {359.5L, -0.2L, Locked}};
+  beacon.MenuState = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.fixAzimuth << " " << c.antenna);
+    const bool lit = c.beam != Out;
+    beacon.ApdStatusLight1 = {!lit, clBlack};
+    beacon.Panel1Visible = !lit;
+    beacon.Tracking.BeaconInBeam = -1;
+    beacon.Label16.FontColor = clBlack;
+    s.InLock = 0;
+    aim(c.fixAzimuth, c.antenna);
+    cycle();
+    EXPECT_EQ(beacon.ApdStatusLight1.Lit, lit);
+    EXPECT_EQ(beacon.ApdStatusLight1.LitColor, c.beam == Locked ? clLime : lit ? clRed : clBlack);
+    EXPECT_EQ(beacon.Panel1Visible, lit);
+    EXPECT_EQ(beacon.Tracking.BeaconInBeam, lit ? 1 : 0);
+    EXPECT_EQ(beacon.Label16.FontColor, lit ? clBlue : clSilver);
+    EXPECT_EQ(s.InLock, c.beam == Locked ? 1 : 0);
+  }
+  // The indicator's text is the plain difference; the bearing window shows the bearing.
+  aim(99.5L, 100);
+  cycle();
+  EXPECT_EQ(beacon.Label16.Caption, "-0.5");
+  aim(101, 100.5L);
+  cycle();
+  EXPECT_EQ(beacon.Label16.Caption, "0.5");
+  EXPECT_EQ(rig.sim.bearingWindow().Label1.Caption, "100.50");
+}
+
+// Readings that jitter draw in a fixed order: the range jitter, the locked
+// distance's jitter, then the cells as the page lists them.
+TEST_F(BeaconTrackingTest, EachCycleDrawsOnlyWhatItsPageShows) {
+  beacon.MenuState = 1;
+  aim(100.7L, 100);
+  rig.random.script({5, 2, 6});  // range jitter, bars, level
+  cycle();
+  EXPECT_EQ(text(L3), "SGNL:  \x7f\x7f");
+  EXPECT_EQ(text(R3), "-66");
+  aim(100.3L, 100);
+  rig.random.script({4, 7, 1, 1});  // range jitter, distance jitter, bars, level
+  cycle();
+  EXPECT_EQ(text(L1), "DIST:       126.41");
+  EXPECT_EQ(bars(L3), 11);
+  EXPECT_EQ(text(R3), "-41");
+}
+
+TEST_F(BeaconTrackingTest, AnUnreadableRangeIsNoDistance) {
+  beacon.MenuState = 3;
+  aim(100.3L, 100);
+  rig.sim.setupWindow().MaskEdit1.Text = "1x345";
+  rig.random.script({3, 0, 0, 0});
+  cycle();
+  EXPECT_EQ(text(L1), "0.00");
+  EXPECT_EQ(s.BeaconStatusLine2[16], 'S');
 }
 
 }  // namespace

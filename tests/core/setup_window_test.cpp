@@ -239,15 +239,7 @@ TEST(SetupReset, StartStateOfTheControlsAndMenus) {
   EXPECT_LT(rig.state().FixAzimuth, 90);
 }
 
-// Random numbers at one end of their range: n-1 (or just below 1), or 0.
-class EndRandom : public RandomSource {
- public:
-  bool top = true;
-  int random(int n) override { return top ? n - 1 : 0; }
-  double randomReal() override { return top ? 0.999 : 0.0; }
-};
-
-using EndRig = testing::OfflineRig<EndRandom>;
+using EndRig = testing::OfflineRig<testing::EndRandom>;
 
 TEST(SetupSector, DrawsReachTheEndsOfEachSector) {
   EndRig rig;

@@ -48,6 +48,14 @@ class FakeRandom : public RandomSource {
   std::deque<double> reals_;
 };
 
+// Random numbers at one end of their range: n-1 (or just below 1), or 0.
+class EndRandom : public RandomSource {
+ public:
+  bool top = true;
+  int random(int n) override { return top ? n - 1 : 0; }
+  double randomReal() override { return top ? 0.999 : 0.0; }
+};
+
 class FixedClock : public WallClock {
  public:
   std::string time = "12:34:56";
