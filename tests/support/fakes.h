@@ -52,7 +52,7 @@ class FakeRandom : public RandomSource {
 class EndRandom : public RandomSource {
  public:
   bool top = true;
-  int random(int n) override { return top ? n - 1 : 0; }
+  int random(int n) override { return top && n > 0 ? n - 1 : 0; }
   double randomReal() override { return top ? 0.999 : 0.0; }
 };
 

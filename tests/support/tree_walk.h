@@ -31,9 +31,8 @@ struct Walk {
 // The signal bar of the FREQ ADJUST MK3 pages: four characters 127.
 inline const std::string kFourBars = "SIGNL : \x7f\x7f\x7f\x7f";
 
-// Sets every field a screen shows to its own name in angle brackets, so that a
-// cell showing the wrong field is caught.
-inline void markFields(SimulationState& s) {
+// The fields a screen shows, each with its own name in angle brackets.
+inline const std::vector<std::pair<std::string SimulationState::*, const char*>>& markedFields() {
   using S = SimulationState;
 #define MARK(f) \
   { &S::f, "<" #f ">" }
@@ -112,7 +111,13 @@ inline void markFields(SimulationState& s) {
       MARK(AntennaBearingText),
   };
 #undef MARK
-  for (const auto& [field, text] : marked) s.*field = text;
+  return marked;
+}
+
+// Sets every field a screen shows to its own name in angle brackets, so that a
+// cell showing the wrong field is caught.
+inline void markFields(SimulationState& s) {
+  for (const auto& [field, text] : markedFields()) s.*field = text;
 }
 
 }  // namespace kestrom::testing
