@@ -146,6 +146,9 @@ TEST_F(FixTrackingTest, TheRefreshNeverLocksOnAVerdictTheRecordHasOutlived) {
   }
 }
 
+// A kept difference from the real Fix, which switches at 400 m: both ends switch at
+// the Mobile's 200 m, so that they never disagree on the range (the manual's lock
+// conditions page says so).
 TEST_F(FixTrackingTest, AutomaticRangesTurnAtTheMobilesThreshold) {
   fix.MenuState = 2;
   for (auto [range, expected, letter] :
