@@ -18,77 +18,55 @@ namespace {
 struct PanelUnderTest {
   const char* name;
   const PanelTables& tables;
-  // Screens the panel's rows already name but whose screens are still to be
-  // built; each is listed by number so that none is skipped silently.
-  std::set<int> toCome;
 };
 
 bool exists(const PanelTables& t, int screen) {
   return t.findScreen(screen, 0) != nullptr;
 }
 
-// Every screen a row names: the pending ones are skipped by name, the others must exist.
-void expectScreens(const PanelUnderTest& p, const std::vector<int>& screens, const char* what,
-                   std::set<int>& pendingSeen) {
-  for (int n : screens) {
-    if (p.toCome.count(n)) {
-      pendingSeen.insert(n);
-      continue;
-    }
+void expectScreens(const PanelUnderTest& p, const std::vector<int>& screens, const char* what) {
+  for (int n : screens)
     EXPECT_TRUE(exists(p.tables, n)) << p.name << ": " << what << " names screen " << n;
-  }
 }
 
 std::vector<PanelUnderTest> panels() {
-  return {{"Mobile", mobilePanelTables(), {}},
-          {"Fix", fixPanelTables(), {}},
-          {"Beacon", beaconPanelTables(), {}}};
+  return {
+      {"Mobile", mobilePanelTables()}, {"Fix", fixPanelTables()}, {"Beacon", beaconPanelTables()}};
 }
 
 TEST(PanelTables, EveryRowNamesScreensThatExist) {
   for (const PanelUnderTest& p : panels()) {
     const PanelTables& t = p.tables;
-    std::set<int> pendingSeen;
-    for (const Screen& s : t.screens) {
-      EXPECT_EQ(p.toCome.count(s.number), 0u)
-          << p.name << ": screen " << s.number << " exists; take it off the list to come";
-    }
     for (const MenuRow& m : t.menus) {
-      expectScreens(p, {m.screen}, "a menu row", pendingSeen);
+      expectScreens(p, {m.screen}, "a menu row");
       for (const Move& k : m.keys) {
         if (k.screen >= 0) {
-          expectScreens(p, {k.screen}, "a menu key", pendingSeen);
-          if (!p.toCome.count(k.screen)) {
-            EXPECT_NE(t.findScreen(k.screen, k.variant), nullptr) << p.name << " " << k.screen;
-          }
+          expectScreens(p, {k.screen}, "a menu key");
+          EXPECT_NE(t.findScreen(k.screen, k.variant), nullptr) << p.name << " " << k.screen;
         }
       }
     }
     for (const PageRow& r : t.pages) {
-      expectScreens(p, {r.screen}, "a NEXT row", pendingSeen);
+      expectScreens(p, {r.screen}, "a NEXT row");
       if (r.next.screen >= 0) {
-        expectScreens(p, {r.next.screen}, "a NEXT page", pendingSeen);
-        if (!p.toCome.count(r.next.screen)) {
-          EXPECT_NE(t.findScreen(r.next.screen, r.next.variant), nullptr)
-              << p.name << " NEXT to " << r.next.screen << " variant " << r.next.variant;
-        }
+        expectScreens(p, {r.next.screen}, "a NEXT page");
+        EXPECT_NE(t.findScreen(r.next.screen, r.next.variant), nullptr)
+            << p.name << " NEXT to " << r.next.screen << " variant " << r.next.variant;
       }
     }
     for (const DelRow& r : t.del) {
-      expectScreens(p, r.screens, "a DEL row", pendingSeen);
+      expectScreens(p, r.screens, "a DEL row");
       if (r.rule.kind == DelRule::Kind::AsMenu) continue;
-      expectScreens(p, {r.rule.parent}, "a DEL parent", pendingSeen);
+      expectScreens(p, {r.rule.parent}, "a DEL parent");
       if (r.rule.kind != DelRule::Kind::Replay) continue;
       // The replayed key leads somewhere from the parent.
       EXPECT_FALSE(t.findMenuKey(r.rule.parent, r.rule.key).none())
           << p.name << ": DEL replays key " << r.rule.key << " on " << r.rule.parent;
     }
-    for (const KeyInBinding& b : t.keyIn) expectScreens(p, b.screens, b.routine.name, pendingSeen);
-    for (const BlinkRow& b : t.blink) expectScreens(p, b.screens, "a blink row", pendingSeen);
-    for (const EnterRow& e : t.enter) expectScreens(p, e.screens, "an ENTER row", pendingSeen);
-    for (const FieldCycleRow& f : t.fieldCycles)
-      expectScreens(p, f.screens, "a NEXT field row", pendingSeen);
-    EXPECT_EQ(pendingSeen.empty(), p.toCome.empty()) << p.name;
+    for (const KeyInBinding& b : t.keyIn) expectScreens(p, b.screens, b.routine.name);
+    for (const BlinkRow& b : t.blink) expectScreens(p, b.screens, "a blink row");
+    for (const EnterRow& e : t.enter) expectScreens(p, e.screens, "an ENTER row");
+    for (const FieldCycleRow& f : t.fieldCycles) expectScreens(p, f.screens, "a NEXT field row");
   }
 }
 

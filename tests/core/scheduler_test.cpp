@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,26 @@ TEST(Scheduler, HandlerMayStopOrRetimeItsOwnTimer) {
   s.advance(20000);
   EXPECT_EQ(ticks, 1);
   EXPECT_EQ(retimed.due(), 20100);
+}
+
+// A handler that pumps the event loop (a modal message, a repaint) asks the
+// scheduler to run again from inside a tick; the inner call must fire nothing,
+// or the same tick would run twice and time would jump under the outer loop.
+TEST(Scheduler, AHandlerThatAdvancesTimeFiresNothingFromWithin) {
+  Scheduler s;
+  std::vector<std::int64_t> fired;
+  Timer pumping(s, 1, 100, true);
+  pumping.setHandler([&] {
+    fired.push_back(s.now());
+    s.advance(1000);
+    s.catchUpTo(5000);
+  });
+  Timer other(s, 2, 100, true, [&] { fired.push_back(-s.now()); });
+  s.advance(200);
+  EXPECT_EQ(fired, (std::vector<std::int64_t>{100, -100, 200, -200}));
+  EXPECT_EQ(s.now(), 200);
+  s.advance(100);  // the outer loop ended cleanly: the next call runs again
+  EXPECT_EQ(fired.size(), 6u);
 }
 
 }  // namespace
