@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "windows/telescope_pictures.h"
+
 namespace {
 
 constexpr int kSize = 140;
@@ -212,20 +214,7 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const std::string folder = argv[1];
-  // Turning steps of each file: 0 in the sight, 1..6 one way, -1..-5 the other.
-  const std::array<std::pair<const char*, int>, 12> files = {{{"tele.gif", 0},
-                                                              {"tele1.gif", 1},
-                                                              {"tele2.gif", 2},
-                                                              {"tele3.gif", 3},
-                                                              {"tele4.gif", 4},
-                                                              {"tele5.gif", 5},
-                                                              {"tele6.gif", 6},
-                                                              {"tele11.gif", -1},
-                                                              {"tele12.gif", -2},
-                                                              {"tele13.gif", -3},
-                                                              {"tele14.gif", -4},
-                                                              {"tele15.gif", -5}}};
-  for (const auto& [name, step] : files) {
+  for (const auto& [name, step] : kestrom::kTelescopePictures) {
     const std::string path = folder + "/" + name;
     if (!writeGif(path, view(step))) {
       std::fprintf(stderr, "%s: cannot write %s\n", argv[0], path.c_str());

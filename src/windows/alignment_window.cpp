@@ -2,13 +2,9 @@
 
 namespace kestrom {
 
-const std::array<const char*, TAlignfix::kPictures> TAlignfix::PictureFiles = {
-    "tele.gif",  "tele1.gif",  "tele2.gif",  "tele3.gif",  "tele4.gif",  "tele5.gif",
-    "tele6.gif", "tele15.gif", "tele14.gif", "tele13.gif", "tele12.gif", "tele11.gif"};
-
 const char* TAlignfix::pictureFile(int index) {
   if (index < 1 || index > kPictures) return "";
-  return PictureFiles[index - 1];
+  return kTelescopePictures[static_cast<std::size_t>(index - 1)].file;
 }
 
 TAlignfix::TAlignfix(Context& ctx)

@@ -6,6 +6,7 @@
 #include "core/window_model.h"
 #include "setup/context.h"
 #include "windows/picture_search.h"
+#include "windows/telescope_pictures.h"
 
 namespace kestrom {
 
@@ -16,16 +17,14 @@ class TAlignfix : public SimulatedWindow {
  public:
   explicit TAlignfix(Context& ctx);
 
-  static constexpr int kPictures = 12;
+  static constexpr int kPictures = static_cast<int>(kTelescopePictures.size());
   static constexpr int kPictureSize = 140;
-  // The picture file of index 1..12: the landmark centred, then drifting one way
-  // (tele1..tele6), then coming back from the other side (tele15..tele11).
-  static const std::array<const char*, kPictures> PictureFiles;
+  // The picture file of index 1..12 (kTelescopePictures), "" for any other index.
   static const char* pictureFile(int index);
   // The picture stored with the window, on show when it opens: the landmark three
   // steps off the sight, so that there is something to align. The index is 1 all
   // the same, so the first step forward shows tele1.gif.
-  static constexpr const char* kOpeningPicture = "tele3.gif";
+  static constexpr const char* kOpeningPicture = kTelescopePictures[3].file;
 
   // The view picture: the file it shows and where that was found, or, for a file
   // found nowhere, the message shown in its place.

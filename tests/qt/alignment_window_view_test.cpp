@@ -51,7 +51,7 @@ class AlignmentWindowViewTest : public QObject {
  private slots:
   void theBuildDrawsTwelveDifferentPicturesOfTheRightSize() {
     std::set<QByteArray> distinct;
-    for (const char* name : TAlignfix::PictureFiles) {
+    for (const auto& [name, step] : kTelescopePictures) {
       QImageReader reader(QDir(builtPictures()).filePath(QString::fromUtf8(name)));
       QCOMPARE(reader.format(), QByteArray("gif"));
       const QImage image = reader.read();
