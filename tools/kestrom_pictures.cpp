@@ -21,7 +21,7 @@
 #include "qt/app_icon.h"
 #include "qt/beacon_panel_view.h"
 #include "qt/bearing_window_view.h"
-#include "qt/config_view_view.h"
+#include "qt/config_window_view.h"
 #include "qt/distance_adjust_view.h"
 #include "qt/fix_panel_view.h"
 #include "qt/help_window.h"
@@ -128,7 +128,7 @@ bool writeScreenshots(const QString& folder) {
   ok = shoot(s, aid, at("aid-display.png"), [&] { s.sim.aidDisplay().Show(); }) && ok;
   DistanceAdjustView distance(s.sim.distanceAdjust(), s.hub);
   ok = shoot(s, distance, at("distance-adjust.png"), [&] { s.sim.distanceAdjust().Show(); }) && ok;
-  ConfigViewView config(s.sim.configView(), s.hub);
+  ConfigWindowView config(s.sim.configView(), s.hub);
   ok = shoot(s, config, at("config-view.png"), [&] { s.sim.configView().Show(); }) && ok;
   Mk3UnitView mk3(s.sim.mk3Unit(), s.hub);
   ok = shoot(s, mk3, at("mk3-unit.png"), [&] { s.sim.mk3Unit().Show(); }) && ok;

@@ -9,7 +9,7 @@
 #include "qt/app_icon.h"
 #include "qt/beacon_panel_view.h"
 #include "qt/bearing_window_view.h"
-#include "qt/config_view_view.h"
+#include "qt/config_window_view.h"
 #include "qt/distance_adjust_view.h"
 #include "qt/fix_panel_view.h"
 #include "qt/mk3_unit_view.h"
@@ -79,7 +79,7 @@ Application::Application()
   deferred(sim_.distanceAdjust(), {520, 520},
            [this] { return std::make_unique<DistanceAdjustView>(sim_.distanceAdjust(), hub_); });
   deferred(sim_.configView(), {790, 520},
-           [this] { return std::make_unique<ConfigViewView>(sim_.configView(), hub_); });
+           [this] { return std::make_unique<ConfigWindowView>(sim_.configView(), hub_); });
   deferred(sim_.mk3Unit(), {0, 790},
            [this] { return std::make_unique<Mk3UnitView>(sim_.mk3Unit(), hub_); });
   views_.push_back(std::make_unique<PrescreenView>(sim_.prescreen(), hub_));

@@ -1,4 +1,4 @@
-#include "qt/config_view_view.h"
+#include "qt/config_window_view.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 namespace kestrom {
 
-ConfigViewView::ConfigViewView(Tconfigview& model, ViewHub& hub)
+ConfigWindowView::ConfigWindowView(Tconfigview& model, ViewHub& hub)
     : AuxWindowBase(model, hub), model_(model) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 10, 16, 10);
@@ -43,10 +43,10 @@ ConfigViewView::ConfigViewView(Tconfigview& model, ViewHub& hub)
   close_ = addButton("Close", [this] { model_.BitBtn1Click(); });
   layout->addWidget(close_, 0, Qt::AlignHCenter);
 
-  ConfigViewView::refreshControls();
+  ConfigWindowView::refreshControls();
 }
 
-void ConfigViewView::refreshControls() {
+void ConfigWindowView::refreshControls() {
   for (int row = 1; row <= Tconfigview::kRows; ++row) {
     const CheckBox* state = model_.checkBox(row);
     QCheckBox* box = boxes_[row - 1];

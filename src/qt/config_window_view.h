@@ -11,9 +11,9 @@ namespace kestrom {
 class Tconfigview;
 
 // Config view: the five lock conditions, each with its "OK" box, and "Close".
-class ConfigViewView : public AuxWindowBase {
+class ConfigWindowView : public AuxWindowBase {
  public:
-  ConfigViewView(Tconfigview& model, ViewHub& hub);
+  ConfigWindowView(Tconfigview& model, ViewHub& hub);
 
   // Box of row 1..5.
   QCheckBox* box(int row) const { return boxes_.at(row - 1); }

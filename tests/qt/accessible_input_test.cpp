@@ -24,7 +24,7 @@
 #include "qt/aid_display_view.h"
 #include "qt/alignment_window_view.h"
 #include "qt/bearing_window_view.h"
-#include "qt/config_view_view.h"
+#include "qt/config_window_view.h"
 #include "qt/distance_adjust_view.h"
 #include "qt/fix_panel_view.h"
 #include "qt/help_window.h"
@@ -91,7 +91,7 @@ class AccessibleInputTest : public QObject {
   MobilePanelView* mobilePanel = nullptr;
   FixPanelView* fixPanel = nullptr;
   DistanceAdjustView* distance = nullptr;
-  ConfigViewView* config = nullptr;
+  ConfigWindowView* config = nullptr;
 
   template <class V, class... A>
   V* add(A&&... args) {
@@ -129,7 +129,7 @@ class AccessibleInputTest : public QObject {
     add<BearingWindowView>(rig->sim.bearingWindow(), *hub);
     add<AidDisplayView>(rig->sim.aidDisplay(), *hub);
     distance = add<DistanceAdjustView>(rig->sim.distanceAdjust(), *hub);
-    config = add<ConfigViewView>(rig->sim.configView(), *hub);
+    config = add<ConfigWindowView>(rig->sim.configView(), *hub);
     add<Mk3UnitView>(rig->sim.mk3Unit(), *hub);
     add<AlignmentWindowView>(rig->sim.alignmentWindow(), *hub);
     add<PrescreenView>(rig->sim.prescreen(), *hub);

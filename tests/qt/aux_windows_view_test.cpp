@@ -11,7 +11,7 @@
 #include "qt/aid_display_view.h"
 #include "qt/alignment_window_view.h"
 #include "qt/bearing_window_view.h"
-#include "qt/config_view_view.h"
+#include "qt/config_window_view.h"
 #include "qt/distance_adjust_view.h"
 #include "qt/mk3_unit_view.h"
 #include "qt/prescreen_view.h"
@@ -60,7 +60,7 @@ class AuxWindowsViewTest : public QObject {
                          &rig.sim.aidDisplay());
     windows.emplace_back(std::make_unique<DistanceAdjustView>(rig.sim.distanceAdjust(), hub),
                          &rig.sim.distanceAdjust());
-    windows.emplace_back(std::make_unique<ConfigViewView>(rig.sim.configView(), hub),
+    windows.emplace_back(std::make_unique<ConfigWindowView>(rig.sim.configView(), hub),
                          &rig.sim.configView());
     windows.emplace_back(std::make_unique<AboutBoxView>(rig.sim.aboutBox(), hub),
                          &rig.sim.aboutBox());
@@ -230,7 +230,7 @@ class AuxWindowsViewTest : public QObject {
     testing::Rig rig;
     ViewHub hub(rig.sim);
     Tconfigview& cv = rig.sim.configView();
-    ConfigViewView view(cv, hub);
+    ConfigWindowView view(cv, hub);
     cv.Show();
     hub.refreshAll();
     QVERIFY(view.isVisible());
