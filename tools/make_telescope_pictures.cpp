@@ -70,7 +70,8 @@ std::vector<GifColorType> palette() {
 
 class Picture {
  public:
-  explicit Picture(int centre) : centre_(centre), pixels_(kSize * kSize, Sky) {}
+  explicit Picture(int centre)
+      : centre_(centre), pixels_(static_cast<std::size_t>(kSize) * kSize, Sky) {}
 
   // Screen column of panorama column x, taking the nearer way round.
   int column(int x) const {
@@ -95,7 +96,7 @@ class Picture {
       for (int x = -rx; x <= rx; ++x)
         if (x * x * ry * ry + y * y * rx * rx <= rx * rx * ry * ry) put(cx + x, cy + y, ink);
   }
-  const GifByteType* row(int y) const { return &pixels_[y * kSize]; }
+  const GifByteType* row(int y) const { return &pixels_[static_cast<std::size_t>(y) * kSize]; }
 
  private:
   int centre_;

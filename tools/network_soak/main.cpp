@@ -130,6 +130,7 @@ void checkReader(const ReaderRecord& r, std::uint32_t sent, std::size_t index) {
 void handlesRunOut(QtTelegramNetwork& network, quint16 port, std::vector<std::string>& notices) {
   const int before = network.clientCount();
   std::vector<std::unique_ptr<testing::Client>> waiting;
+  waiting.reserve(30);
   for (int i = 0; i < 30; ++i) waiting.push_back(std::make_unique<testing::Client>(port, 0, false));
   double used = 0;
   {
@@ -280,6 +281,7 @@ int main(int argc, char** argv) {
     checkReader(figures.readers[i], sent, i);
     verified += !figures.readers[i].received.empty();
   }
+  if (!figures.udpError.empty()) fail(figures.udpError);
   for (const std::string& d : figures.badDatagrams)
     fail("a datagram of " + std::to_string(d.size()) + " bytes is no telegram");
   if (idle > 1.0) fail("the telegram thread used " + std::to_string(idle) + " % of a core idle");

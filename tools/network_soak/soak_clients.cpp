@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 
 namespace kestrom::soak {
 
@@ -131,7 +132,12 @@ void ClientStorm::burst() {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     if (fd < 0) break;
     setNonBlocking(fd);
-    ::connect(fd, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    // A non-blocking connect is under way when it answers EINPROGRESS.
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&to), sizeof to) < 0 &&
+        errno != EINPROGRESS) {
+      ::close(fd);
+      continue;
+    }
     fds.push_back({fd, POLLOUT, 0});
   }
   figures_.mostOpen = std::max(figures_.mostOpen, static_cast<int>(fds.size() + clients_.size()));
@@ -215,7 +221,10 @@ void ClientStorm::drainUdp(int udpFd) {
 StormFigures ClientStorm::run() {
   const int udpFd = ::socket(AF_INET, SOCK_DGRAM, 0);
   const sockaddr_in here = loopback(shared_.udpListenPort);
-  ::bind(udpFd, reinterpret_cast<const sockaddr*>(&here), sizeof here);
+  if (udpFd < 0 || ::bind(udpFd, reinterpret_cast<const sockaddr*>(&here), sizeof here) < 0) {
+    figures_.udpError = "the UDP listener cannot bind port " +
+                        std::to_string(shared_.udpListenPort) + ": " + std::strerror(errno);
+  }
   setNonBlocking(udpFd);
 
   std::int64_t nextBurst = nowMs() + 200;

@@ -43,7 +43,8 @@ struct StormFigures {
   std::uint64_t garbageBytes = 0;
   std::uint64_t udpDatagrams = 0;
   std::vector<std::string> badDatagrams;
-  int mostOpen = 0;  // of the clients' own sockets at once
+  std::string udpError;  // why the UDP listener could not listen, if it could not
+  int mostOpen = 0;      // of the clients' own sockets at once
 };
 
 // Clients of every behaviour, in random order and overlap, on one thread of their

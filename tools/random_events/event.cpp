@@ -36,7 +36,10 @@ std::vector<Event> readEventFile(const std::string& path, std::string* error) {
     if (std::optional<Event> e = fromLine(line)) {
       events.push_back(*e);
     } else if (error) {
-      *error = path + ":" + std::to_string(number) + ": not an event: " + line;
+      std::string message = path;
+      message += ":" + std::to_string(number) + ": not an event: ";
+      message += line;
+      *error = message;
       return {};
     }
   }
