@@ -1,6 +1,7 @@
 #include "panels/beacon/beacon_enter.h"
 
 #include "panels/beacon/beacon_panel.h"
+#include "panels/beacon/beacon_screen_ids.h"
 #include "panels/common/enter_steps.h"
 
 namespace kestrom {
@@ -9,6 +10,7 @@ namespace {
 
 using S = SimulationState;
 using enum Cell;
+using namespace beacon_screen;
 constexpr const StationSide& kOwn = kBeaconSide;
 constexpr const StationSide& kRemote = kMobileSide;
 
@@ -30,51 +32,54 @@ std::vector<EnterRow> beaconEnterRows() {
   const AddressForm address = AddressForm::ZeroBeforeOneChar;
   return {
       // F/A SELECT: frequency pair, address codes, Mk 3 frequency.
-      {{6, 73}, {zero, storeFrequencyPair(kOwn), memberStep<Tbeacon, &Tbeacon::startPairRamp>}},
-      {{43}, {zero, storeFrequencyPair(kRemote)}},
-      {{7}, {storeAddress(kOwn, kRemote, address)}},
-      {{44}, {storeAddress(kRemote, kOwn, address)}},
-      {{74}, {zero, storeSelectiveAddress(kOwn, address)}},
-      {{8},
+      {{kFreqPair, kConfigFreqPair},
+       {zero, storeFrequencyPair(kOwn), memberStep<Tbeacon, &Tbeacon::startPairRamp>}},
+      {{kMobileFreqPair}, {zero, storeFrequencyPair(kRemote)}},
+      {{kAddressCodes}, {storeAddress(kOwn, kRemote, address)}},
+      {{kMobileAddressCodes}, {storeAddress(kRemote, kOwn, address)}},
+      {{kSelectiveAddress}, {zero, storeSelectiveAddress(kOwn, address)}},
+      {{kFreqAdjustMk3},
        {checkFrequency(), storeCell(R2, kOwn.mk3FreqOffset),
         memberStep<Tbeacon, &Tbeacon::startAdjustRamp>, toggle}},
-      {{45}, {storeFrequencyAdjust(kRemote), toggle}},
+      {{kMobileFreqAdjustMk3}, {storeFrequencyAdjust(kRemote), toggle}},
 
       // The remote Mobile's location.
-      {{47}, {checkNumber(L3, "antenna bearing"), storeCell(L3, &S::AntennaBearingText)}},
-      {{48},
+      {{kMobileAntennaBearing},
+       {checkNumber(L3, "antenna bearing"), storeCell(L3, &S::AntennaBearingText)}},
+      {{kMobileScanning},
        {storeScanLimits(&S::MobileScanLimitLeft, &S::MobileScanLimitRight), leaveThirdField,
         toggle}},
-      {{49}, {storeSetpoint("bearing set point", keepSetpoint, true), askBeforeLosingLock(), zero}},
+      {{kMobileBearingSetpoint},
+       {storeSetpoint("bearing set point", keepSetpoint, true), askBeforeLosingLock(), zero}},
 
       // CLOCK, OPR MODE, EXTRA MODES.
-      {{16}, {storeClock(kOwn), toggle}},
-      {{50}, {storeClock(kRemote), toggle}},
-      {{17}, {storeOperatingMode(kOwn), zero}},
-      {{52}, {storeOperatingMode(kRemote), zero}},
-      {{19}, {storeGainPower(kOwn), zero}},
-      {{54}, {storeGainPower(kRemote), zero}},
-      {{20}, {storeRemoteModify(kOwn), zero}},
-      {{55}, {storeRemoteModify(kRemote), zero}},
+      {{kTimeDate}, {storeClock(kOwn), toggle}},
+      {{kMobileTimeDate}, {storeClock(kRemote), toggle}},
+      {{kOprMode}, {storeOperatingMode(kOwn), zero}},
+      {{kMobileOprMode}, {storeOperatingMode(kRemote), zero}},
+      {{kGainPower}, {storeGainPower(kOwn), zero}},
+      {{kMobileGainPower}, {storeGainPower(kRemote), zero}},
+      {{kRemoteModify}, {storeRemoteModify(kOwn), zero}},
+      {{kMobileRemoteModify}, {storeRemoteModify(kRemote), zero}},
 
       // COMM SET-UP.
-      {{23}, {storeConnection(kOwn.host()), cycle4}},
-      {{57}, {storeConnection(kRemote.host()), cycle4}},
-      {{24}, {storeConnection(kOwn.per()), cycle4}},
-      {{58}, {storeConnection(kRemote.per()), cycle4}},
-      {{25}, {storeTelegrams(kOwn), toggle}},
-      {{59}, {storeTelegrams(kRemote), toggle}},
-      {{26}, {storeAlarmSimulation(kOwn), toggle}},
-      {{60}, {storeAlarmSimulation(kRemote), toggle}},
-      {{27}, {zero, storeControlByte(kOwn)}},
-      {{61}, {zero, storeControlByte(kRemote)}},
+      {{kHostConnection}, {storeConnection(kOwn.host()), cycle4}},
+      {{kMobileHostConnection}, {storeConnection(kRemote.host()), cycle4}},
+      {{kPerConnection}, {storeConnection(kOwn.per()), cycle4}},
+      {{kMobilePerConnection}, {storeConnection(kRemote.per()), cycle4}},
+      {{kTelegramType}, {storeTelegrams(kOwn), toggle}},
+      {{kMobileTelegramType}, {storeTelegrams(kRemote), toggle}},
+      {{kAlarmSound}, {storeAlarmSimulation(kOwn), toggle}},
+      {{kMobileAlarmSound}, {storeAlarmSimulation(kRemote), toggle}},
+      {{kControlByte}, {zero, storeControlByte(kOwn)}},
+      {{kMobileControlByte}, {zero, storeControlByte(kRemote)}},
 
       // VOLUME, WAKE-UP, the remote Mobile's unit.
-      {{28}, {zero, storeVolume(kOwn)}},
-      {{62}, {zero, storeVolume(kRemote)}},
-      {{35}, {zero, storeWakeUp(kOwn)}},
-      {{69}, {zero, storeWakeUp(kRemote)}},
-      {{71}, {zero, storeUnitRole(kRemote)}},
+      {{kVolume}, {zero, storeVolume(kOwn)}},
+      {{kMobileVolume}, {zero, storeVolume(kRemote)}},
+      {{kWakeUp}, {zero, storeWakeUp(kOwn)}},
+      {{kMobileWakeUp}, {zero, storeWakeUp(kRemote)}},
+      {{kMobileUnitConfigured}, {zero, storeUnitRole(kRemote)}},
   };
 }
 
