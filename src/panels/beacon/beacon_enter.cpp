@@ -3,6 +3,7 @@
 #include "panels/beacon/beacon_panel.h"
 #include "panels/beacon/beacon_screen_ids.h"
 #include "panels/common/enter_steps.h"
+#include "panels/common/remote_mobile_enter.h"
 
 namespace kestrom {
 
@@ -30,20 +31,34 @@ std::vector<EnterRow> beaconEnterRows() {
   const EnterStep toggle = fieldAfter(FieldAfter::Toggle);
   const EnterStep cycle4 = fieldAfter(FieldAfter::Cycle4);
   const AddressForm address = AddressForm::ZeroBeforeOneChar;
-  return {
+  std::vector<EnterRow> rows = {
       // F/A SELECT: frequency pair, address codes, Mk 3 frequency.
       {{kFreqPair, kConfigFreqPair},
        {zero, storeFrequencyPair(kOwn), memberStep<Tbeacon, &Tbeacon::startPairRamp>}},
-      {{kMobileFreqPair}, {zero, storeFrequencyPair(kRemote)}},
       {{kAddressCodes}, {storeAddress(kOwn, kRemote, address)}},
-      {{kMobileAddressCodes}, {storeAddress(kRemote, kOwn, address)}},
       {{kSelectiveAddress}, {zero, storeSelectiveAddress(kOwn, address)}},
       {{kFreqAdjustMk3},
        {checkFrequency(), storeCell(R2, kOwn.mk3FreqOffset),
         memberStep<Tbeacon, &Tbeacon::startAdjustRamp>, toggle}},
-      {{kMobileFreqAdjustMk3}, {storeFrequencyAdjust(kRemote), toggle}},
 
-      // The remote Mobile's location.
+      // CLOCK, OPR MODE, EXTRA MODES.
+      {{kTimeDate}, {storeClock(kOwn), toggle}},
+      {{kOprMode}, {storeOperatingMode(kOwn), zero}},
+      {{kGainPower}, {storeGainPower(kOwn), zero}},
+      {{kRemoteModify}, {storeRemoteModify(kOwn), zero}},
+
+      // COMM SET-UP.
+      {{kHostConnection}, {storeConnection(kOwn.host()), cycle4}},
+      {{kPerConnection}, {storeConnection(kOwn.per()), cycle4}},
+      {{kTelegramType}, {storeTelegrams(kOwn), toggle}},
+      {{kAlarmSound}, {storeAlarmSimulation(kOwn), toggle}},
+      {{kControlByte}, {zero, storeControlByte(kOwn)}},
+
+      // VOLUME, WAKE-UP.
+      {{kVolume}, {zero, storeVolume(kOwn)}},
+      {{kWakeUp}, {zero, storeWakeUp(kOwn)}},
+
+      // The remote Mobile's location, which the Beacon stores in its own way.
       {{kMobileAntennaBearing},
        {checkNumber(L3, "antenna bearing"), storeCell(L3, &S::AntennaBearingText)}},
       {{kMobileScanning},
@@ -51,36 +66,11 @@ std::vector<EnterRow> beaconEnterRows() {
         toggle}},
       {{kMobileBearingSetpoint},
        {storeSetpoint("bearing set point", keepSetpoint, true), askBeforeLosingLock(), zero}},
-
-      // CLOCK, OPR MODE, EXTRA MODES.
-      {{kTimeDate}, {storeClock(kOwn), toggle}},
-      {{kMobileTimeDate}, {storeClock(kRemote), toggle}},
-      {{kOprMode}, {storeOperatingMode(kOwn), zero}},
-      {{kMobileOprMode}, {storeOperatingMode(kRemote), zero}},
-      {{kGainPower}, {storeGainPower(kOwn), zero}},
-      {{kMobileGainPower}, {storeGainPower(kRemote), zero}},
-      {{kRemoteModify}, {storeRemoteModify(kOwn), zero}},
-      {{kMobileRemoteModify}, {storeRemoteModify(kRemote), zero}},
-
-      // COMM SET-UP.
-      {{kHostConnection}, {storeConnection(kOwn.host()), cycle4}},
-      {{kMobileHostConnection}, {storeConnection(kRemote.host()), cycle4}},
-      {{kPerConnection}, {storeConnection(kOwn.per()), cycle4}},
-      {{kMobilePerConnection}, {storeConnection(kRemote.per()), cycle4}},
-      {{kTelegramType}, {storeTelegrams(kOwn), toggle}},
-      {{kMobileTelegramType}, {storeTelegrams(kRemote), toggle}},
-      {{kAlarmSound}, {storeAlarmSimulation(kOwn), toggle}},
-      {{kMobileAlarmSound}, {storeAlarmSimulation(kRemote), toggle}},
-      {{kControlByte}, {zero, storeControlByte(kOwn)}},
-      {{kMobileControlByte}, {zero, storeControlByte(kRemote)}},
-
-      // VOLUME, WAKE-UP, the remote Mobile's unit.
-      {{kVolume}, {zero, storeVolume(kOwn)}},
-      {{kMobileVolume}, {zero, storeVolume(kRemote)}},
-      {{kWakeUp}, {zero, storeWakeUp(kOwn)}},
-      {{kMobileWakeUp}, {zero, storeWakeUp(kRemote)}},
-      {{kMobileUnitConfigured}, {zero, storeUnitRole(kRemote)}},
   };
+  // The other pages of the remote Mobile, stored as the Fix stores them.
+  std::vector<EnterRow> remote = remoteMobileEnterRows(kOwn);
+  rows.insert(rows.end(), remote.begin(), remote.end());
+  return rows;
 }
 
 }  // namespace kestrom

@@ -2,6 +2,7 @@
 
 #include "panels/beacon/beacon_screen_ids.h"
 #include "panels/common/quick_keys.h"
+#include "panels/common/remote_mobile_navigation.h"
 #include "panels/common/station_panel.h"
 
 namespace kestrom {
@@ -83,11 +84,12 @@ std::vector<PageRow> beaconPages() {
 }
 
 // DEL replays the key that leads to the parent screen; the remote screens return
-// through key 5 of the main menu, so that the lock decides again. DEL on the main
-// menu and on the closed remote screen does nothing more.
+// through key 5 of the main menu, so that the lock decides again, by the rows the
+// Fix shares. DEL on the main menu and on the closed remote screen does nothing
+// more.
 std::vector<DelRow> beaconDelRows() {
-  return {
-      {{kOperate, kOperateLine2, kOperateBearing, kModifyMenu, kMonitoring, kWakeUp, kMobileMenu,
+  std::vector<DelRow> rows = {
+      {{kOperate, kOperateLine2, kOperateBearing, kModifyMenu, kMonitoring, kWakeUp,
         kUnitConfigured, kConfigFreqPair, kSelectiveAddress, kConfigTimeDate, kEndOfConfiguration},
        DelRule::asMenu()},
       {{kFaSelect, kTimeDate, kOprMode, kCommSetup, kVolume}, DelRule::replay(kMainMenu, '2')},
@@ -99,26 +101,10 @@ std::vector<DelRow> beaconDelRows() {
       {{kSupplies, kMixer, kPerformance, kTemperatures, kGunnSupplies},
        DelRule::replay(kMainMenu, '3')},
       {{kSwitchOff}, DelRule::replay(kMainMenu, '4')},
-      {{kMobileOperate, kMobileOperateLine2, kMobileOperateBearing, kMobileOperateDeviation,
-        kMobileModifyMenu, kMobileMonitoring, kMobileWakeUp, kMobileUnitConfigured},
-       DelRule::replay(kMainMenu, '5')},
-      {{kMobileFaSelect, kMobileLocationMenu, kMobileTimeDate, kMobileOprMode, kMobileCommSetup,
-        kMobileVolume},
-       DelRule::replay(kMobileMenu, '2')},
-      {{kMobileFreqPair, kMobileAddressCodes, kMobileFreqAdjustMk3},
-       DelRule::replay(kMobileModifyMenu, '1')},
-      {{kMobileAntennaBearing, kMobileScanning, kMobileBearingSetpoint},
-       DelRule::replay(kMobileModifyMenu, '2')},
-      {{kMobileExtraModes}, DelRule::replay(kMobileModifyMenu, '4')},
-      {{kMobileGainPower, kMobileRemoteModify}, DelRule::toScreen(kMobileExtraModes)},
-      {{kMobileHostConnection, kMobilePerConnection, kMobileTelegramType, kMobileAlarmSound,
-        kMobileControlByte},
-       DelRule::replay(kMobileModifyMenu, '5')},
-      {{kMobileSupplies, kMobileMixer, kMobilePerformance, kMobileTemperatures,
-        kMobileGunnSupplies},
-       DelRule::replay(kMobileMenu, '3')},
-      {{kMobileSwitchOff}, DelRule::replay(kMobileMenu, '4')},
   };
+  std::vector<DelRow> remote = remoteMobileDelRows(kMainMenu);
+  rows.insert(rows.end(), remote.begin(), remote.end());
+  return rows;
 }
 
 }  // namespace kestrom

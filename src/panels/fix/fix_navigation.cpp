@@ -1,6 +1,7 @@
 #include "panels/fix/fix_navigation.h"
 
 #include "panels/common/quick_keys.h"
+#include "panels/common/remote_mobile_navigation.h"
 #include "panels/common/station_panel.h"
 #include "panels/fix/fix_screen_ids.h"
 
@@ -91,11 +92,12 @@ std::vector<PageRow> fixPages() {
 }
 
 // DEL replays the key that leads to the parent screen; the remote screens return
-// through key 5 of the main menu, so that the lamp decides again. DEL on the main
-// menu, on the blank remote screen and on screens without a row does nothing more.
+// through key 5 of the main menu, so that the lamp decides again, by the rows the
+// Beacon shares. DEL on the main menu, on the blank remote screen and on screens
+// without a row does nothing more.
 std::vector<DelRow> fixDelRows() {
-  return {
-      {{kOperate, kOperateLine2, kOperateSignalDb, kModifyMenu, kMonitoring, kWakeUp, kMobileMenu,
+  std::vector<DelRow> rows = {
+      {{kOperate, kOperateLine2, kOperateSignalDb, kModifyMenu, kMonitoring, kWakeUp,
         kUnitConfigured, kConfigFreqPair, kSelectiveAddress, kConfigLeftScanLimit,
         kConfigRightScanLimit, kConfigUseTelescope, kConfigReferenceAzimuth, kConfigTimeDate,
         kConfigOprMode, kEndOfConfiguration},
@@ -113,26 +115,10 @@ std::vector<DelRow> fixDelRows() {
       {{kSupplies, kMixer, kPerformance, kTemperatures, kGunnSupplies},
        DelRule::replay(kMainMenu, '3')},
       {{kSwitchOff}, DelRule::replay(kMainMenu, '4')},
-      {{kMobileOperate, kMobileOperateLine2, kMobileOperateBearing, kMobileOperateDeviation,
-        kMobileModifyMenu, kMobileMonitoring, kMobileWakeUp, kMobileUnitConfigured},
-       DelRule::replay(kMainMenu, '5')},
-      {{kMobileFaSelect, kMobileLocationMenu, kMobileTimeDate, kMobileOprMode, kMobileCommSetup,
-        kMobileVolume},
-       DelRule::replay(kMobileMenu, '2')},
-      {{kMobileFreqPair, kMobileAddressCodes, kMobileFreqAdjustMk3},
-       DelRule::replay(kMobileModifyMenu, '1')},
-      {{kMobileAntennaBearing, kMobileScanning, kMobileBearingSetpoint},
-       DelRule::replay(kMobileModifyMenu, '2')},
-      {{kMobileExtraModes}, DelRule::replay(kMobileModifyMenu, '4')},
-      {{kMobileGainPower, kMobileRemoteModify}, DelRule::toScreen(kMobileExtraModes)},
-      {{kMobileHostConnection, kMobilePerConnection, kMobileTelegramType, kMobileAlarmSound,
-        kMobileControlByte},
-       DelRule::replay(kMobileModifyMenu, '5')},
-      {{kMobileSupplies, kMobileMixer, kMobilePerformance, kMobileTemperatures,
-        kMobileGunnSupplies},
-       DelRule::replay(kMobileMenu, '3')},
-      {{kMobileSwitchOff}, DelRule::replay(kMobileMenu, '4')},
   };
+  std::vector<DelRow> remote = remoteMobileDelRows(kMainMenu);
+  rows.insert(rows.end(), remote.begin(), remote.end());
+  return rows;
 }
 
 }  // namespace kestrom
