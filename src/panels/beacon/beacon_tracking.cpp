@@ -94,9 +94,8 @@ void BeaconTracking::Timer3Timer() {
   SimulationState& s = ctx_.state();
   measure();
   if (applyAutomaticGain(s, BeaconDistance)) {
-    if (panel_.MenuState == kOperateLine2) panel_.cell(Cell::L4).Caption = s.BeaconStatusLine2;
-    if (panel_.MenuState == kMobileOperateLine2)
-      panel_.cell(Cell::L4).Caption = s.MobileStatusLine2;
+    showStatusLine2(panel_, kOperateLine2, kBeaconSide);
+    showStatusLine2(panel_, kMobileOperateLine2, kMobileSide);
   }
   if (panel_.MenuState == kMobileBearingSetpoint)
     panel_.cell(Cell::R3).Caption = generalFormat(s.AntennaBearing);

@@ -126,9 +126,8 @@ void FixTracking::Timer3Timer() {
   SimulationState& s = ctx_.state();
   measure();
   if (applyAutomaticGain(s, FixDistance)) {
-    if (panel_.MenuState == kOperateLine2) panel_.cell(Cell::L4).Caption = s.FixStatusLine2;
-    if (panel_.MenuState == kMobileOperateLine2)
-      panel_.cell(Cell::L4).Caption = s.MobileStatusLine2;
+    showStatusLine2(panel_, kOperateLine2, kFixSide);
+    showStatusLine2(panel_, kMobileOperateLine2, kMobileSide);
   }
   // RIGHT SCANLIMIT follows the Fix antenna, the remote BEARING SETPOINT the Mobile's.
   if (panel_.MenuState == kRightScanLimit)

@@ -168,9 +168,8 @@ void MobileTracking::Timer3Timer() {
   writeBearing();
 
   if (applyAutomaticGain(s, MobileDistance)) {
-    if (panel_.MenuState == kOperateLine2) panel_.cell(Cell::L4).Caption = s.MobileStatusLine2;
-    if (panel_.MenuState == kCounterOperateLine2)
-      panel_.cell(Cell::L4).Caption = kCounterSide.line2(s);
+    showStatusLine2(panel_, kOperateLine2, kMobileSide);
+    showStatusLine2(panel_, kCounterOperateLine2, kCounterSide);
   }
 
   std::string general = generalFormat(s.AntennaBearing);
