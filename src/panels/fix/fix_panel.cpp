@@ -2,7 +2,7 @@
 
 #include "panels/common/enter_steps.h"
 #include "panels/fix/fix_enter.h"
-#include "panels/fix/fix_menus.h"
+#include "panels/fix/fix_key_in.h"
 #include "panels/fix/fix_navigation.h"
 #include "panels/fix/fix_screen_ids.h"
 #include "panels/fix/fix_screens.h"
@@ -18,7 +18,7 @@ const PanelTables& fixPanelTables() {
   static const PanelTables tables = [] {
     PanelTables t;
     t.screens = fixScreens();
-    t.keyIn = FixMenus();
+    t.keyIn = fixKeyIn();
     t.menus = fixMenus();
     t.fieldCycles = fixFieldCycles();
     t.pages = fixPages();

@@ -1,4 +1,4 @@
-#include "panels/fix/fix_menus.h"
+#include "panels/fix/fix_key_in.h"
 
 #include "panels/common/key_in_catalogue.h"
 #include "panels/fix/fix_screen_ids.h"
@@ -7,7 +7,7 @@ namespace kestrom {
 
 using namespace fix_screen;
 
-const std::vector<KeyInBinding>& FixMenus() {
+const std::vector<KeyInBinding>& fixKeyIn() {
   using namespace keyin;
   static const std::vector<KeyInBinding> table = {
       {{kFreqPair, kMobileFreqPair, kConfigFreqPair}, SetFreqPair()},
