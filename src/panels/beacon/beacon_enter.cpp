@@ -1,7 +1,9 @@
 #include "panels/beacon/beacon_enter.h"
 
 #include "panels/beacon/beacon_panel.h"
+#include "panels/beacon/beacon_screen_ids.h"
 #include "panels/common/enter_steps.h"
+#include "panels/common/remote_mobile_enter.h"
 
 namespace kestrom {
 
@@ -9,6 +11,7 @@ namespace {
 
 using S = SimulationState;
 using enum Cell;
+using namespace beacon_screen;
 constexpr const StationSide& kOwn = kBeaconSide;
 constexpr const StationSide& kRemote = kMobileSide;
 
@@ -28,54 +31,46 @@ std::vector<EnterRow> beaconEnterRows() {
   const EnterStep toggle = fieldAfter(FieldAfter::Toggle);
   const EnterStep cycle4 = fieldAfter(FieldAfter::Cycle4);
   const AddressForm address = AddressForm::ZeroBeforeOneChar;
-  return {
+  std::vector<EnterRow> rows = {
       // F/A SELECT: frequency pair, address codes, Mk 3 frequency.
-      {{6, 73}, {zero, storeFrequencyPair(kOwn), memberStep<Tbeacon, &Tbeacon::startPairRamp>}},
-      {{43}, {zero, storeFrequencyPair(kRemote)}},
-      {{7}, {storeAddress(kOwn, kRemote, address)}},
-      {{44}, {storeAddress(kRemote, kOwn, address)}},
-      {{74}, {zero, storeSelectiveAddress(kOwn, address)}},
-      {{8},
+      {{kFreqPair, kConfigFreqPair},
+       {zero, storeFrequencyPair(kOwn), memberStep<Tbeacon, &Tbeacon::startPairRamp>}},
+      {{kAddressCodes}, {storeAddress(kOwn, kRemote, address)}},
+      {{kSelectiveAddress}, {zero, storeSelectiveAddress(kOwn, address)}},
+      {{kFreqAdjustMk3},
        {checkFrequency(), storeCell(R2, kOwn.mk3FreqOffset),
         memberStep<Tbeacon, &Tbeacon::startAdjustRamp>, toggle}},
-      {{45}, {storeFrequencyAdjust(kRemote), toggle}},
-
-      // The remote Mobile's location.
-      {{47}, {checkNumber(L3, "antenna bearing"), storeCell(L3, &S::AntennaBearingText)}},
-      {{48},
-       {storeScanLimits(&S::MobileScanLimitLeft, &S::MobileScanLimitRight), leaveThirdField,
-        toggle}},
-      {{49}, {storeSetpoint("bearing set point", keepSetpoint, true), askBeforeLosingLock(), zero}},
 
       // CLOCK, OPR MODE, EXTRA MODES.
-      {{16}, {storeClock(kOwn), toggle}},
-      {{50}, {storeClock(kRemote), toggle}},
-      {{17}, {storeOperatingMode(kOwn), zero}},
-      {{52}, {storeOperatingMode(kRemote), zero}},
-      {{19}, {storeGainPower(kOwn), zero}},
-      {{54}, {storeGainPower(kRemote), zero}},
-      {{20}, {storeRemoteModify(kOwn), zero}},
-      {{55}, {storeRemoteModify(kRemote), zero}},
+      {{kTimeDate}, {storeClock(kOwn), toggle}},
+      {{kOprMode}, {storeOperatingMode(kOwn), zero}},
+      {{kGainPower}, {storeGainPower(kOwn), zero}},
+      {{kRemoteModify}, {storeRemoteModify(kOwn), zero}},
 
       // COMM SET-UP.
-      {{23}, {storeConnection(kOwn.host()), cycle4}},
-      {{57}, {storeConnection(kRemote.host()), cycle4}},
-      {{24}, {storeConnection(kOwn.per()), cycle4}},
-      {{58}, {storeConnection(kRemote.per()), cycle4}},
-      {{25}, {storeTelegrams(kOwn), toggle}},
-      {{59}, {storeTelegrams(kRemote), toggle}},
-      {{26}, {storeAlarmSimulation(kOwn), toggle}},
-      {{60}, {storeAlarmSimulation(kRemote), toggle}},
-      {{27}, {zero, storeControlByte(kOwn)}},
-      {{61}, {zero, storeControlByte(kRemote)}},
+      {{kHostConnection}, {storeConnection(kOwn.host()), cycle4}},
+      {{kPerConnection}, {storeConnection(kOwn.per()), cycle4}},
+      {{kTelegramType}, {storeTelegrams(kOwn), toggle}},
+      {{kAlarmSound}, {storeAlarmSimulation(kOwn), toggle}},
+      {{kControlByte}, {zero, storeControlByte(kOwn)}},
 
-      // VOLUME, WAKE-UP, the remote Mobile's unit.
-      {{28}, {zero, storeVolume(kOwn)}},
-      {{62}, {zero, storeVolume(kRemote)}},
-      {{35}, {zero, storeWakeUp(kOwn)}},
-      {{69}, {zero, storeWakeUp(kRemote)}},
-      {{71}, {zero, storeUnitRole(kRemote)}},
+      // VOLUME, WAKE-UP.
+      {{kVolume}, {zero, storeVolume(kOwn)}},
+      {{kWakeUp}, {zero, storeWakeUp(kOwn)}},
+
+      // The remote Mobile's location, which the Beacon stores in its own way.
+      {{kMobileAntennaBearing},
+       {checkNumber(L3, "antenna bearing"), storeCell(L3, &S::AntennaBearingText)}},
+      {{kMobileScanning},
+       {storeScanLimits(&S::MobileScanLimitLeft, &S::MobileScanLimitRight), leaveThirdField,
+        toggle}},
+      {{kMobileBearingSetpoint},
+       {storeSetpoint("bearing set point", keepSetpoint, true), askBeforeLosingLock(), zero}},
   };
+  // The other pages of the remote Mobile, stored as the Fix stores them.
+  std::vector<EnterRow> remote = remoteMobileEnterRows(kOwn);
+  rows.insert(rows.end(), remote.begin(), remote.end());
+  return rows;
 }
 
 }  // namespace kestrom

@@ -1,8 +1,12 @@
 #include "panels/beacon/beacon_key_in.h"
 
+#include "panels/beacon/beacon_screen_ids.h"
 #include "panels/common/key_in_catalogue.h"
 
 namespace kestrom {
+
+using namespace beacon_screen;
+
 namespace {
 
 // The closed remote tree takes two digits in 2R, which lead nowhere.
@@ -15,26 +19,26 @@ KeyInRoutine KeyInRemoteClosed() {
 const std::vector<KeyInBinding>& beaconKeyIn() {
   using namespace keyin;
   static const std::vector<KeyInBinding> table = {
-      {{6, 43, 73}, SetFreqPair()},
-      {{17, 52}, CycleOprMode()},
-      {{19, 54}, ToggleGainPower()},
-      {{20, 55}, ToggleRemoteModify()},
-      {{23, 57}, CycleHostLink()},
-      {{24, 58}, CyclePerLink()},
-      {{25, 59}, CycleTelegrams(basicPanelOutTelegramOptions())},
-      {{26, 60}, ToggleAlarmSimulation()},
-      {{71}, CycleUnitRole()},
-      {{7, 44}, KeyInAddressCode()},
-      {{8, 45}, KeyInMk3Offset()},
-      {{16, 50}, KeyInTimeDate()},
-      {{27, 61}, KeyInControlByte()},
-      {{28, 62}, KeyInVolume()},
-      {{35, 69}, KeyInWakeUp()},
-      {{47}, KeyInBearing(Cell::L3, 11)},
-      {{48}, KeyInScanLimits()},
-      {{49}, KeyInSetpoint()},
-      {{74}, KeyInSelectiveAddress()},
-      {{85}, KeyInRemoteClosed()},
+      {{kFreqPair, kMobileFreqPair, kConfigFreqPair}, SetFreqPair()},
+      {{kOprMode, kMobileOprMode}, CycleOprMode()},
+      {{kGainPower, kMobileGainPower}, ToggleGainPower()},
+      {{kRemoteModify, kMobileRemoteModify}, ToggleRemoteModify()},
+      {{kHostConnection, kMobileHostConnection}, CycleHostLink()},
+      {{kPerConnection, kMobilePerConnection}, CyclePerLink()},
+      {{kTelegramType, kMobileTelegramType}, CycleTelegrams(basicPanelOutTelegramOptions())},
+      {{kAlarmSound, kMobileAlarmSound}, ToggleAlarmSimulation()},
+      {{kMobileUnitConfigured}, CycleUnitRole()},
+      {{kAddressCodes, kMobileAddressCodes}, KeyInAddressCode()},
+      {{kFreqAdjustMk3, kMobileFreqAdjustMk3}, KeyInMk3Offset()},
+      {{kTimeDate, kMobileTimeDate}, KeyInTimeDate()},
+      {{kControlByte, kMobileControlByte}, KeyInControlByte()},
+      {{kVolume, kMobileVolume}, KeyInVolume()},
+      {{kWakeUp, kMobileWakeUp}, KeyInWakeUp()},
+      {{kMobileAntennaBearing}, KeyInBearing(Cell::L3, 11)},
+      {{kMobileScanning}, KeyInScanLimits()},
+      {{kMobileBearingSetpoint}, KeyInSetpoint()},
+      {{kSelectiveAddress}, KeyInSelectiveAddress()},
+      {{kMobileClosed}, KeyInRemoteClosed()},
   };
   return table;
 }

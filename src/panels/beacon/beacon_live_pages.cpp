@@ -1,12 +1,14 @@
 #include "panels/beacon/beacon_live_pages.h"
 
 #include "core/seams.h"
+#include "panels/beacon/beacon_screen_ids.h"
 
 namespace kestrom {
 
 using enum Cell;
 using enum LinkState;
 using namespace reading;
+using namespace beacon_screen;
 
 namespace {
 
@@ -34,34 +36,44 @@ const std::vector<LivePageRow>& beaconLinkPages() {
   static const std::vector<LivePageRow> rows = {
       // Locked.
       {{OnTarget},
-       {1, 2, 38, 39},
+       {kOperate, kOperateLine2, kMobileOperate, kMobileOperateLine2},
        {{L1, distanceCaption}, {L2, starredAzimuth}, {L3, jitteredBars}, {R3, strongSignal}},
        std::nullopt,
        true},
-      {{OnTarget}, {40}, {{L1, distanceCaption}, {L2, starredAzimuth}}, clLime, true},
-      {{OnTarget}, {3}, {{L1, distance}, {L2, empty}, {L3, lockedSignalDb}}, std::nullopt, true},
-      {{OnTarget}, {41}, {{L1, distance}, {L2, empty}}, std::nullopt, true},
+      {{OnTarget},
+       {kMobileOperateBearing},
+       {{L1, distanceCaption}, {L2, starredAzimuth}},
+       clLime,
+       true},
+      {{OnTarget},
+       {kOperateBearing},
+       {{L1, distance}, {L2, empty}, {L3, lockedSignalDb}},
+       std::nullopt,
+       true},
+      {{OnTarget}, {kMobileOperateDeviation}, {{L1, distance}, {L2, empty}}, std::nullopt, true},
 
       // Linked, off target. The OPERATE pages 1 and 2 of either tree keep what
       // they show outside the beam.
       {{InBeam},
-       {1, 2, 38, 39},
+       {kOperate, kOperateLine2, kMobileOperate, kMobileOperateLine2},
        {{L1, starredDistance}, {L2, starredAzimuth}, {L3, nearBars}, {R3, nearSignal}},
        clRed},
-      {{InBeam, OutOfBeam}, {3}, {{L1, empty}, {L3, noSignalDb}, {L2, empty}}},
+      {{InBeam, OutOfBeam}, {kOperateBearing}, {{L1, empty}, {L3, noSignalDb}, {L2, empty}}},
       {{InBeam, OutOfBeam},
-       {40},
+       {kMobileOperateBearing},
        {{L1, starredDistance}, {L2, starredThenAzimuth}, {R3, bearing}, {R4, empty}}},
-      {{InBeam, OutOfBeam}, {41}, {{L1, empty}, {L2, empty}}},
+      {{InBeam, OutOfBeam}, {kMobileOperateDeviation}, {{L1, empty}, {L2, empty}}},
 
       // Not linked.
-      {{NotLinked}, {1, 2}, {{L1, starredDistance}, {L3, signalCaption}, {R3, noSignal}}},
-      {{NotLinked}, {3}, {{L1, empty}, {L3, noSignalDb}}},
       {{NotLinked},
-       {38, 39},
+       {kOperate, kOperateLine2},
+       {{L1, starredDistance}, {L3, signalCaption}, {R3, noSignal}}},
+      {{NotLinked}, {kOperateBearing}, {{L1, empty}, {L3, noSignalDb}}},
+      {{NotLinked},
+       {kMobileOperate, kMobileOperateLine2},
        {{L1, starredDistance}, {L2, starredAzimuth}, {L3, signalCaption}, {R3, noSignal}}},
-      {{NotLinked}, {40}, {{L1, starredDistance}, {L2, starredAzimuth}}},
-      {{NotLinked}, {41}, {{L1, empty}, {L2, empty}}},
+      {{NotLinked}, {kMobileOperateBearing}, {{L1, starredDistance}, {L2, starredAzimuth}}},
+      {{NotLinked}, {kMobileOperateDeviation}, {{L1, empty}, {L2, empty}}},
   };
   return rows;
 }

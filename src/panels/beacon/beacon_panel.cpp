@@ -3,12 +3,15 @@
 #include "panels/beacon/beacon_enter.h"
 #include "panels/beacon/beacon_key_in.h"
 #include "panels/beacon/beacon_navigation.h"
+#include "panels/beacon/beacon_screen_ids.h"
 #include "panels/beacon/beacon_screens.h"
 #include "panels/common/blink.h"
 #include "setup/context.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
+
+using namespace beacon_screen;
 
 const PanelTables& beaconPanelTables() {
   static const PanelTables tables = [] {
@@ -35,9 +38,9 @@ Tbeacon::Tbeacon(Context& ctx)
     : StationPanel(ctx, WindowIndex::Beacon, "Kestrom Beacon Basic Operating Panel (BOP)", 338, 442,
                    750, true, beaconPanelTables()),
       Tracking(ctx, *this, timerOrder(3)),
-      Ramp(ctx.scheduler(), *this, timerOrder(5), {{6, 73}, 8, true, true}, kBeaconSide,
-           kMobileSide) {
-  enterScreen(0);
+      Ramp(ctx.scheduler(), *this, timerOrder(5),
+           {{kFreqPair, kConfigFreqPair}, kFreqAdjustMk3, true, true}, kBeaconSide, kMobileSide) {
+  enterScreen(kMainMenu);
   ctx.links().setupWindow().registerTrackingTimer(Tracking.Timer3);
   // The window as designed names the counter station's remote tree "FIX"; the
   // main menu drawn by MENU says "MOB".

@@ -4,12 +4,15 @@
 #include "core/seams.h"
 #include "panels/beacon/beacon_live_pages.h"
 #include "panels/beacon/beacon_panel.h"
+#include "panels/beacon/beacon_screen_ids.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
 #include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
+
+using namespace beacon_screen;
 
 namespace {
 
@@ -33,7 +36,8 @@ bool BeaconTracking::inScenario() const {
 // The pages whose readings the cycle writes while the link holds.
 bool BeaconTracking::onLivePage() const {
   const int s = panel_.MenuState;
-  return s == 1 || s == 2 || s == 3 || (s >= 38 && s <= 41);
+  return s == kOperate || s == kOperateLine2 || s == kOperateBearing ||
+         (s >= kMobileOperate && s <= kMobileOperateDeviation);
 }
 
 // The bearing of the Mobile's antenna and this cycle's distance.
@@ -76,7 +80,7 @@ void BeaconTracking::linked(LinkState state) {
   r.beacon = true;
   r.distance = fixed2(BeaconDistance);
   r.bearing = fixed2(s.AntennaBearing);
-  if (!onTarget && panel_.MenuState == 40)
+  if (!onTarget && panel_.MenuState == kMobileOperateBearing)
     r.azimuth =
         fixed2(reciprocalAzimuth(s.FixAzimuth) + static_cast<Extended>(random.random(20)) / 100);
   const LivePageEffects effects = writeLivePage(panel_, beaconLinkPages(), state, r);
@@ -90,10 +94,11 @@ void BeaconTracking::Timer3Timer() {
   SimulationState& s = ctx_.state();
   measure();
   if (applyAutomaticGain(s, BeaconDistance)) {
-    if (panel_.MenuState == 2) panel_.cell(Cell::L4).Caption = s.BeaconStatusLine2;
-    if (panel_.MenuState == 39) panel_.cell(Cell::L4).Caption = s.MobileStatusLine2;
+    showStatusLine2(panel_, kOperateLine2, kBeaconSide);
+    showStatusLine2(panel_, kMobileOperateLine2, kMobileSide);
   }
-  if (panel_.MenuState == 49) panel_.cell(Cell::R3).Caption = generalFormat(s.AntennaBearing);
+  if (panel_.MenuState == kMobileBearingSetpoint)
+    panel_.cell(Cell::R3).Caption = generalFormat(s.AntennaBearing);
   panel_.Label16.Caption = generalFormat(s.FixAzimuth - s.AntennaBearing);
   ctx_.links().showAntennaBearing(s.AntennaBearing);
 

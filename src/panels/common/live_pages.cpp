@@ -4,6 +4,7 @@
 
 #include "core/seams.h"
 #include "panels/common/station_panel.h"
+#include "panels/common/station_side.h"
 
 namespace kestrom {
 
@@ -24,6 +25,10 @@ LivePageEffects writeLivePage(StationPanel& panel, const std::vector<LivePageRow
     return {row.lamps, row.setsInLock};
   }
   return {};
+}
+
+void showStatusLine2(StationPanel& panel, int page, const StationSide& side) {
+  if (panel.MenuState == page) panel.cell(Cell::L4).Caption = side.line2(panel.state());
 }
 
 namespace reading {

@@ -12,6 +12,7 @@ namespace kestrom {
 
 class RandomSource;
 class StationPanel;
+struct StationSide;
 
 // What a link cycle found.
 enum class LinkState {
@@ -59,6 +60,10 @@ struct LivePageEffects {
 // row keeps what it shows.
 LivePageEffects writeLivePage(StationPanel& panel, const std::vector<LivePageRow>& rows,
                               LinkState state, LiveReadings& readings);
+
+// While `page`, an OPERATE page 2, is on show, its 4L shows the status line 2 of
+// `side` as it stands now: a cycle calls it when the automatic gain has changed it.
+void showStatusLine2(StationPanel& panel, int page, const StationSide& side);
 
 // The readings every panel's pages show.
 namespace reading {

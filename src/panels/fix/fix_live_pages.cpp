@@ -1,12 +1,14 @@
 #include "panels/fix/fix_live_pages.h"
 
 #include "core/seams.h"
+#include "panels/fix/fix_screen_ids.h"
 
 namespace kestrom {
 
 using enum Cell;
 using enum LinkState;
 using namespace reading;
+using namespace fix_screen;
 
 namespace {
 
@@ -20,36 +22,47 @@ std::string refreshLevel(LiveReadings&) {
   return "-84";
 }
 
-constexpr auto kOperate = {1, 2, 38, 39};
+// The OPERATE pages 1 and 2 of both trees.
+std::vector<int> operatePages() {
+  return {kOperate, kOperateLine2, kMobileOperate, kMobileOperateLine2};
+}
 
 // Rows both cycles write.
 std::vector<LivePageRow> commonRows() {
-  const std::vector<int> operate = kOperate;
+  const std::vector<int> operate = operatePages();
   return {
       // On target.
-      {{OnTarget}, {8}, {{L4, fullSignal}}},
-      {{OnTarget}, {32}, {{R4, servoPrompt}}},
+      {{OnTarget}, {kFreqAdjustMk3}, {{L4, fullSignal}}},
+      {{OnTarget}, {kPerformance}, {{R4, servoPrompt}}},
       {{OnTarget},
        operate,
        {{L1, distanceCaption}, {L2, azimuthCaption}, {L3, jitteredBars}, {R3, strongLevel}},
        std::nullopt,
        true},
       {{OnTarget},
-       {40},
+       {kMobileOperateBearing},
        {{L1, distanceCaption}, {L2, azimuthCaption}, {R3, bearing}, {R4, heading}},
        std::nullopt,
        true},
-      {{OnTarget}, {3}, {{L1, distance}, {L2, azimuth}, {L3, strongSignalDb}}, std::nullopt, true},
-      {{OnTarget}, {41}, {{L1, distance}, {L2, pageFourAzimuth}}, std::nullopt, true},
+      {{OnTarget},
+       {kOperateSignalDb},
+       {{L1, distance}, {L2, azimuth}, {L3, strongSignalDb}},
+       std::nullopt,
+       true},
+      {{OnTarget},
+       {kMobileOperateDeviation},
+       {{L1, distance}, {L2, pageFourAzimuth}},
+       std::nullopt,
+       true},
 
       // Linked, off target.
-      {{InBeam, OutOfBeam}, {8}, {{L4, twoBarSignal}}},
-      {{InBeam, OutOfBeam}, {32}, {{R4, servoPrompt}}},
-      {{InBeam, OutOfBeam}, {3}, {{L1, empty}, {L3, noSignalDb}, {L2, azimuth}}},
+      {{InBeam, OutOfBeam}, {kFreqAdjustMk3}, {{L4, twoBarSignal}}},
+      {{InBeam, OutOfBeam}, {kPerformance}, {{R4, servoPrompt}}},
+      {{InBeam, OutOfBeam}, {kOperateSignalDb}, {{L1, empty}, {L3, noSignalDb}, {L2, azimuth}}},
       {{InBeam, OutOfBeam},
-       {40},
+       {kMobileOperateBearing},
        {{L1, starredDistance}, {L2, azimuthCaption}, {R3, empty}, {R4, empty}}},
-      {{InBeam, OutOfBeam}, {41}, {{L1, empty}, {L2, azimuth}}},
+      {{InBeam, OutOfBeam}, {kMobileOperateDeviation}, {{L1, empty}, {L2, azimuth}}},
       {{InBeam},
        operate,
        {{L1, starredDistance}, {L2, azimuthCaption}, {L3, weakBars}, {R3, weakSignal}},
@@ -62,18 +75,20 @@ std::vector<LivePageRow> commonRows() {
 const std::vector<LivePageRow>& fixSupervisionPages() {
   static const std::vector<LivePageRow> rows = [] {
     std::vector<LivePageRow> r = commonRows();
-    const std::vector<int> operate = kOperate;
+    const std::vector<int> operate = operatePages();
     r.push_back({{OutOfBeam}, operate, {{L1, starredDistance}, {L2, azimuthCaption}}});
     // Not linked.
-    r.push_back(
-        {{NotLinked}, {1, 2}, {{L1, starredDistance}, {L3, signalCaption}, {R3, noSignal}}});
-    r.push_back({{NotLinked}, {3}, {{L1, empty}, {L3, noSignalDb}}});
+    r.push_back({{NotLinked},
+                 {kOperate, kOperateLine2},
+                 {{L1, starredDistance}, {L3, signalCaption}, {R3, noSignal}}});
+    r.push_back({{NotLinked}, {kOperateSignalDb}, {{L1, empty}, {L3, noSignalDb}}});
     r.push_back(
         {{NotLinked},
-         {38, 39},
+         {kMobileOperate, kMobileOperateLine2},
          {{L1, starredDistance}, {L2, starredAzimuth}, {L3, signalCaption}, {R3, noSignal}}});
-    r.push_back({{NotLinked}, {40}, {{L1, starredDistance}, {L2, starredAzimuth}}});
-    r.push_back({{NotLinked}, {41}, {{L1, empty}, {L2, empty}}});
+    r.push_back(
+        {{NotLinked}, {kMobileOperateBearing}, {{L1, starredDistance}, {L2, starredAzimuth}}});
+    r.push_back({{NotLinked}, {kMobileOperateDeviation}, {{L1, empty}, {L2, empty}}});
     return r;
   }();
   return rows;
@@ -82,7 +97,7 @@ const std::vector<LivePageRow>& fixSupervisionPages() {
 const std::vector<LivePageRow>& fixRefreshPages() {
   static const std::vector<LivePageRow> rows = [] {
     std::vector<LivePageRow> r = commonRows();
-    const std::vector<int> operate = kOperate;
+    const std::vector<int> operate = operatePages();
     r.push_back(
         {{OutOfBeam},
          operate,

@@ -2,8 +2,9 @@
 
 #include "panels/common/enter_steps.h"
 #include "panels/fix/fix_enter.h"
-#include "panels/fix/fix_menus.h"
+#include "panels/fix/fix_key_in.h"
 #include "panels/fix/fix_navigation.h"
+#include "panels/fix/fix_screen_ids.h"
 #include "panels/fix/fix_screens.h"
 #include "setup/context.h"
 #include "setup/link_evaluation.h"
@@ -11,11 +12,13 @@
 
 namespace kestrom {
 
+using namespace fix_screen;
+
 const PanelTables& fixPanelTables() {
   static const PanelTables tables = [] {
     PanelTables t;
     t.screens = fixScreens();
-    t.keyIn = FixMenus();
+    t.keyIn = fixKeyIn();
     t.menus = fixMenus();
     t.fieldCycles = fixFieldCycles();
     t.pages = fixPages();
@@ -31,8 +34,9 @@ Tfix::Tfix(Context& ctx)
     : StationPanel(ctx, WindowIndex::Fix, "Kestrom Fix Basic Operating Panel (BOP)", 338, 442, 750,
                    false, fixPanelTables()),
       Tracking(ctx, *this, timerOrder(1), timerOrder(3)),
-      Ramp(ctx.scheduler(), *this, timerOrder(5), {{6, 73}, 8}, kFixSide, kMobileSide) {
-  enterScreen(0);
+      Ramp(ctx.scheduler(), *this, timerOrder(5), {{kFreqPair, kConfigFreqPair}, kFreqAdjustMk3},
+           kFixSide, kMobileSide) {
+  enterScreen(kMainMenu);
   ctx.links().setupWindow().registerTrackingTimer(Tracking.Timer3);
 }
 
@@ -81,7 +85,7 @@ std::string Tfix::servoText(const char* step) const {
 void Tfix::aimedWithTelescope() {
   SimulationState& s = state();
   s.AntennaBearing = bearingOf(s.AntennaDirection);
-  enterScreen(14);
+  enterScreen(kReferenceAzimuth);
 }
 
 void Tfix::turnToSetpoint(Extended setpoint) {
@@ -104,7 +108,7 @@ void Tfix::operatingModeEntered() {
     links.runAidSweep(false);
     return;
   }
-  if (MenuState != 17) return;
+  if (MenuState != kOprMode) return;
   std::optional<int> left = scanLimitDegrees(s.FixScanLimitLeft);
   std::optional<int> right = scanLimitDegrees(s.FixScanLimitRight);
   if (left && right && *left == *right) s.FixAidScanMode = Scan::Continuous;

@@ -3,11 +3,14 @@
 #include "core/number_format.h"
 #include "panels/fix/fix_live_pages.h"
 #include "panels/fix/fix_panel.h"
+#include "panels/fix/fix_screen_ids.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {
+
+using namespace fix_screen;
 
 FixTracking::FixTracking(Context& ctx, Tfix& panel, int timer1Order, int timer3Order)
     : Timer1(ctx.scheduler(), timer1Order, 1000, true),
@@ -24,7 +27,7 @@ bool FixTracking::inScenario() const {
 
 bool FixTracking::onOperatePage() const {
   const int s = panel_.MenuState;
-  return s == 1 || s == 2 || s == 38 || s == 39;
+  return s == kOperate || s == kOperateLine2 || s == kMobileOperate || s == kMobileOperateLine2;
 }
 
 // The bearing of the Mobile's antenna and this second's distance.
@@ -123,12 +126,14 @@ void FixTracking::Timer3Timer() {
   SimulationState& s = ctx_.state();
   measure();
   if (applyAutomaticGain(s, FixDistance)) {
-    if (panel_.MenuState == 2) panel_.cell(Cell::L4).Caption = s.FixStatusLine2;
-    if (panel_.MenuState == 39) panel_.cell(Cell::L4).Caption = s.MobileStatusLine2;
+    showStatusLine2(panel_, kOperateLine2, kFixSide);
+    showStatusLine2(panel_, kMobileOperateLine2, kMobileSide);
   }
   // RIGHT SCANLIMIT follows the Fix antenna, the remote BEARING SETPOINT the Mobile's.
-  if (panel_.MenuState == 15) panel_.cell(Cell::R3).Caption = generalFormat(fixAntennaDirection(s));
-  if (panel_.MenuState == 49) panel_.cell(Cell::R3).Caption = generalFormat(s.AntennaBearing);
+  if (panel_.MenuState == kRightScanLimit)
+    panel_.cell(Cell::R3).Caption = generalFormat(fixAntennaDirection(s));
+  if (panel_.MenuState == kMobileBearingSetpoint)
+    panel_.cell(Cell::R3).Caption = generalFormat(s.AntennaBearing);
   ctx_.links().showAntennaBearing(s.AntennaBearing);
 
   const LinkConditions c = evaluateLink(s, ctx_.links().setupWindow().Level(), FixDistance);

@@ -3,10 +3,12 @@
 #include <string>
 
 #include "panels/common/key_in_catalogue.h"
+#include "panels/mobile/mobile_screen_ids.h"
 
 namespace kestrom {
 
 using enum Cell;
+using namespace mobile_screen;
 
 const OptionList& mobileOutTelegramOptions() {
   static const OptionList list = {{0, "BCD(.001)        ", 1}, {1, "BCD(.01)         ", 2},
@@ -19,32 +21,32 @@ const std::vector<KeyInBinding>& mobileKeyIn() {
   using namespace keyin;
   static const std::vector<KeyInBinding> table = {
       // Option lists.
-      {{7, 42, 73}, SetFreqPair()},
-      {{17, 51, 77}, CycleOprMode()},
-      {{19, 53}, ToggleGainPower()},
-      {{20, 54}, ToggleRemoteModify()},
-      {{22, 57}, CycleHostLink()},
-      {{23, 58}, CyclePerLink()},
-      {{24, 59}, CycleTelegrams(mobileOutTelegramOptions())},
-      {{25, 60}, ToggleAlarmSimulation()},
-      {{71}, CycleCounterUnitRole()},
-      {{72}, CycleUnitRole()},
+      {{kFreqPair, kCounterFreqPair, kConfigFreqPair}, SetFreqPair()},
+      {{kOprMode, kCounterOprMode, kConfigOprMode}, CycleOprMode()},
+      {{kGainPower, kCounterGainPower}, ToggleGainPower()},
+      {{kRemoteModify, kCounterRemoteModify}, ToggleRemoteModify()},
+      {{kHostConnection, kCounterHostConnection}, CycleHostLink()},
+      {{kPerConnection, kCounterPerConnection}, CyclePerLink()},
+      {{kTelegramType, kCounterTelegramType}, CycleTelegrams(mobileOutTelegramOptions())},
+      {{kAlarmSound, kCounterAlarmSound}, ToggleAlarmSimulation()},
+      {{kCounterUnitConfigured}, CycleCounterUnitRole()},
+      {{kUnitConfigured}, CycleUnitRole()},
       // Typed fields.
-      {{8, 43}, KeyInAddressCode()},
-      {{9, 44}, KeyInMk3Offset()},
-      {{11, 15, 49}, KeyInSetpoint()},
-      {{14, 48}, KeyInScanLimits()},
-      {{16, 50, 76}, KeyInTimeDate()},
-      {{26, 61}, KeyInControlByte()},
+      {{kAddressCodes, kCounterAddressCodes}, KeyInAddressCode()},
+      {{kFreqAdjustMk3, kCounterFreqAdjustMk3}, KeyInMk3Offset()},
+      {{kAntennaBearing, kBearingSetpoint, kCounterAzimuthSetpoint}, KeyInSetpoint()},
+      {{kScanning, kCounterKeyInLimits}, KeyInScanLimits()},
+      {{kTimeDate, kCounterTimeDate, kConfigTimeDate}, KeyInTimeDate()},
+      {{kControlByte, kCounterControlByte}, KeyInControlByte()},
       // The Mobile stores a volume digit at once.
-      {{27}, KeyInVolume(&SimulationState::MobileAudioVolume)},
-      {{62}, KeyInVolume(&SimulationState::CounterAudioVolume)},
-      {{34, 69}, KeyInWakeUp()},
-      {{46}, KeyInRefAzimuth(7, '.')},
-      {{55}, KeyInFilter()},
-      {{74}, KeyInSelectiveAddress()},
-      {{75}, KeyInBearing(L4, 10)},
-      {{85}, KeyInStationCode()},
+      {{kVolume}, KeyInVolume(&SimulationState::MobileAudioVolume)},
+      {{kCounterVolume}, KeyInVolume(&SimulationState::CounterAudioVolume)},
+      {{kWakeUp, kCounterWakeUp}, KeyInWakeUp()},
+      {{kCounterReferenceAzimuth}, KeyInRefAzimuth(7, '.')},
+      {{kCounterAzimuthFilter}, KeyInFilter()},
+      {{kSelectiveAddress}, KeyInSelectiveAddress()},
+      {{kConfigAntennaBearing}, KeyInBearing(L4, 10)},
+      {{kEnterStation}, KeyInStationCode()},
   };
   return table;
 }
@@ -53,29 +55,38 @@ const std::vector<KeyInBinding>& mobileKeyIn() {
 // the wake-up, selective address and antenna bearing pages the field is white at
 // every tick; the station code turns white once and stays so.
 std::vector<BlinkRow> mobileBlinkRows() {
+  // The pages of two fields in 2R and 3R, and in 3R and 4R.
+  const std::vector<int> fieldsR2R3 = {kFreqAdjustMk3, kCounterFreqAdjustMk3,
+                                       kCounterAzimuthFilter};
+  const std::vector<int> fieldsR3R4 = {kScanning, kTelegramType, kCounterKeyInLimits};
+  const std::vector<int> timeDate = {kTimeDate, kCounterTimeDate, kConfigTimeDate};
+  const std::vector<int> gainPower = {kGainPower, kCounterGainPower};
+  const std::vector<int> connections = {kHostConnection, kPerConnection, kCounterHostConnection,
+                                        kCounterPerConnection};
+  const std::vector<int> alarm = {kAlarmSound, kCounterAlarmSound};
   return {
-      {{8, 43}, kAnyField, {}, R3},
-      {{9, 44, 55}, 0, {R3}, R2},
-      {{9, 44, 55}, 1, {R2}, R3},
-      {{11}, kAnyField, {}, L3},
-      {{14, 24, 48}, 0, {R4}, R3},
-      {{14, 24, 48}, 1, {R3}, R4},
-      {{16, 50, 76}, 0, {R4}, R2},
-      {{16, 50, 76}, 1, {R2}, R4},
-      {{19, 53}, 0, {R3, R4}, L2},
-      {{19, 53}, 1, {L2, R4}, R3},
-      {{19, 53}, 2, {L2, R3}, R4},
-      {{20, 54}, kAnyField, {}, R2},
-      {{22, 23, 57, 58}, 0, {R3, L4, R4}, R2},
-      {{22, 23, 57, 58}, 1, {R2, L4, R4}, R3},
-      {{22, 23, 57, 58}, 2, {R2, R3, R4}, L4},
-      {{22, 23, 57, 58}, 3, {R2, R3, L4}, R4},
-      {{25, 60}, 0, {R4}, R1},
-      {{25, 60}, 1, {R1}, R4},
-      {{34, 69}, kAnyField, {}, L3, BlinkMode::AlwaysWhite},
-      {{74}, kAnyField, {}, R3, BlinkMode::AlwaysWhite},
-      {{75}, kAnyField, {}, L4, BlinkMode::AlwaysWhite},
-      {{85}, kAnyField, {}, R2, BlinkMode::WhiteOnce},
+      {{kAddressCodes, kCounterAddressCodes}, kAnyField, {}, R3},
+      {fieldsR2R3, 0, {R3}, R2},
+      {fieldsR2R3, 1, {R2}, R3},
+      {{kAntennaBearing}, kAnyField, {}, L3},
+      {fieldsR3R4, 0, {R4}, R3},
+      {fieldsR3R4, 1, {R3}, R4},
+      {timeDate, 0, {R4}, R2},
+      {timeDate, 1, {R2}, R4},
+      {gainPower, 0, {R3, R4}, L2},
+      {gainPower, 1, {L2, R4}, R3},
+      {gainPower, 2, {L2, R3}, R4},
+      {{kRemoteModify, kCounterRemoteModify}, kAnyField, {}, R2},
+      {connections, 0, {R3, L4, R4}, R2},
+      {connections, 1, {R2, L4, R4}, R3},
+      {connections, 2, {R2, R3, R4}, L4},
+      {connections, 3, {R2, R3, L4}, R4},
+      {alarm, 0, {R4}, R1},
+      {alarm, 1, {R1}, R4},
+      {{kWakeUp, kCounterWakeUp}, kAnyField, {}, L3, BlinkMode::AlwaysWhite},
+      {{kSelectiveAddress}, kAnyField, {}, R3, BlinkMode::AlwaysWhite},
+      {{kConfigAntennaBearing}, kAnyField, {}, L4, BlinkMode::AlwaysWhite},
+      {{kEnterStation}, kAnyField, {}, R2, BlinkMode::WhiteOnce},
   };
 }
 

@@ -4,10 +4,13 @@
 
 #include "panels/common/quick_keys.h"
 #include "panels/common/station_panel.h"
+#include "panels/mobile/mobile_screen_ids.h"
 #include "panels/mobile/mobile_screens.h"
 #include "setup/status_lines.h"
 
 namespace kestrom {
+
+using namespace mobile_screen;
 
 void remoteAccess(StationPanel& panel) {
   const SimulationState& s = panelState(panel);
@@ -15,15 +18,15 @@ void remoteAccess(StationPanel& panel) {
   CounterKind kind = s.CounterStationKind;
   bool mk4Fix = kind == CounterKind::Mk4Fix && s.MobileUnitRole != text::AsMk3M;
   bool mk4Beacon = kind == CounterKind::Mk4Beacon;
-  if (lamp == clLime && (mk4Fix || mk4Beacon)) panel.enterScreen(36);
-  if (lamp == clRed || isMk3(kind)) panel.enterScreen(80);
+  if (lamp == clLime && (mk4Fix || mk4Beacon)) panel.enterScreen(kCounterMenu);
+  if (lamp == clRed || isMk3(kind)) panel.enterScreen(kCounterClosed);
 }
 
 namespace {
 
 // Key 1 of MODIFY MOBILE: the station page with the shuttle tanker software.
 void modifyFirstPage(StationPanel& panel) {
-  panel.enterScreen(panelState(panel).ShuttleTankerSoftware ? 85 : 6);
+  panel.enterScreen(panelState(panel).ShuttleTankerSoftware ? kEnterStation : kFaSelect);
 }
 
 // OPERATE page keys 8 (transmit power) and 9 (transmit range) of the Mobile's
@@ -44,47 +47,72 @@ void mobileRangeKey(StationPanel& panel) {
 std::vector<MenuRow> mobileMenus() {
   const Move none;
   return {
-      {0, {none, 1, 5, 28, 34, remoteAccess, 72}},
-      {5, {none, modifyFirstPage, 10, 16, 17, 21, 27}},
-      {6, {none, 7, 8, 9}},
-      {10, {none, 11, 12, 14, 15}},
-      {18, {none, 19, 20}},
-      {21, {none, 22, 23, 24, 25, 26}},
-      {28, {none, 29, 30, 31, 32, 33}},
-      {2, {none, none, none, none, none, none, none, none, powerKey<kMobileSide>, mobileRangeKey}},
-      {36, {none, 37, 40, 63, 69, none, 71}},
-      {38,
+      {kMainMenu,
+       {none, kOperate, kModifyMenu, kMonitoring, kWakeUp, remoteAccess, kUnitConfigured}},
+      {kModifyMenu,
+       {none, modifyFirstPage, kLocationMenu, kTimeDate, kOprMode, kCommSetup, kVolume}},
+      {kFaSelect, {none, kFreqPair, kAddressCodes, kFreqAdjustMk3}},
+      {kLocationMenu, {none, kAntennaBearing, kLeftScanLimit, kScanning, kBearingSetpoint}},
+      {kExtraModes, {none, kGainPower, kRemoteModify}},
+      {kCommSetup,
+       {none, kHostConnection, kPerConnection, kTelegramType, kAlarmSound, kControlByte}},
+      {kMonitoring, {none, kSupplies, kMixer, kPerformance, kTemperatures, kGunnSupplies}},
+      {kOperateLine2,
+       {none, none, none, none, none, none, none, none, powerKey<kMobileSide>, mobileRangeKey}},
+      {kCounterMenu,
+       {none, kCounterOperate, kCounterModifyMenu, kCounterMonitoring, kCounterWakeUp, none,
+        kCounterUnitConfigured}},
+      {kCounterOperateLine2,
        {none, none, none, none, none, none, none, none, powerKey<kCounterSide>,
         rangeKey<kCounterSide>}},
-      {40, {none, 41, 45, 50, 51, 56, 62}},
-      {41, {none, 42, 43, 44}},
-      {45, {none, 46, 47, 48, 49}},
-      {52, {none, 53, 54, 55}},
-      {56, {none, 57, 58, 59, 60, 61}},
-      {63, {none, 64, 65, 66, 67, 68}},
+      {kCounterModifyMenu,
+       {none, kCounterFaSelect, kCounterLocationMenu, kCounterTimeDate, kCounterOprMode,
+        kCounterCommSetup, kCounterVolume}},
+      {kCounterFaSelect, {none, kCounterFreqPair, kCounterAddressCodes, kCounterFreqAdjustMk3}},
+      {kCounterLocationMenu,
+       {none, kCounterReferenceAzimuth, kCounterAcceptMobile, kCounterKeyInLimits,
+        kCounterAzimuthSetpoint}},
+      {kCounterExtraModes, {none, kCounterGainPower, kCounterRemoteModify, kCounterAzimuthFilter}},
+      {kCounterCommSetup,
+       {none, kCounterHostConnection, kCounterPerConnection, kCounterTelegramType,
+        kCounterAlarmSound, kCounterControlByte}},
+      {kCounterMonitoring,
+       {none, kCounterSupplies, kCounterMixer, kCounterPerformance, kCounterTemperatures,
+        kCounterGunnSupplies}},
   };
 }
 
 // NEXT moves the field on the Mobile's own multi-field pages; on the counter
 // station's twins only ENTER moves it.
 std::vector<FieldCycleRow> mobileFieldCycles() {
-  return {{{8, 19}, 3}, {{9, 14, 16, 24, 25}, 2}, {{22, 23}, 4}};
+  return {
+      {{kAddressCodes, kGainPower}, 3},
+      {{kFreqAdjustMk3, kScanning, kTimeDate, kTelegramType, kAlarmSound}, 2},
+      {{kHostConnection, kPerConnection}, 4},
+  };
 }
 
 // NEXT pages through these chains of screens.
 std::vector<PageRow> mobilePages() {
   // clang-format off
   return {
-      {1, 2}, {2, 3}, {3, 4}, {4, {1, kDrawnAgain}},
-      {17, 18},
-      {29, 30}, {30, 31}, {31, 32}, {32, 33}, {33, 28},
-      {34, 35},
-      {37, 38}, {38, 39}, {39, {37, kDrawnAgain}},
-      {51, 52},
-      {64, 65}, {65, 66}, {66, 67}, {67, 68}, {68, 63},
-      {69, 70},
-      {72, 73}, {73, 74}, {74, 75}, {75, 76}, {76, 77}, {77, 78},
-      {85, 6},
+      {kOperate, kOperateLine2}, {kOperateLine2, kOperateBearing},
+      {kOperateBearing, kOperateDeviation}, {kOperateDeviation, {kOperate, kDrawnAgain}},
+      {kOprMode, kExtraModes},
+      {kSupplies, kMixer}, {kMixer, kPerformance}, {kPerformance, kTemperatures},
+      {kTemperatures, kGunnSupplies}, {kGunnSupplies, kMonitoring},
+      {kWakeUp, kSwitchOff},
+      {kCounterOperate, kCounterOperateLine2}, {kCounterOperateLine2, kCounterOperateSignalDb},
+      {kCounterOperateSignalDb, {kCounterOperate, kDrawnAgain}},
+      {kCounterOprMode, kCounterExtraModes},
+      {kCounterSupplies, kCounterMixer}, {kCounterMixer, kCounterPerformance},
+      {kCounterPerformance, kCounterTemperatures}, {kCounterTemperatures, kCounterGunnSupplies},
+      {kCounterGunnSupplies, kCounterMonitoring},
+      {kCounterWakeUp, kCounterSwitchOff},
+      {kUnitConfigured, kConfigFreqPair}, {kConfigFreqPair, kSelectiveAddress},
+      {kSelectiveAddress, kConfigAntennaBearing}, {kConfigAntennaBearing, kConfigTimeDate},
+      {kConfigTimeDate, kConfigOprMode}, {kConfigOprMode, kEndOfConfiguration},
+      {kEnterStation, kFaSelect},
   };
   // clang-format on
 }
@@ -94,24 +122,43 @@ std::vector<PageRow> mobilePages() {
 // more.
 std::vector<DelRow> mobileDelRows() {
   return {
-      {{1, 2, 3, 4, 5, 28, 34, 36, 72, 73, 74, 75, 76, 77, 78}, DelRule::asMenu()},
-      {{6, 10, 16, 17, 21, 27, 85}, DelRule::replay(0, '2')},
-      {{7, 8, 9}, DelRule::replay(5, '1')},
-      {{11, 12, 13, 14, 15}, DelRule::replay(5, '2')},
-      {{18}, DelRule::replay(5, '4')},
-      {{19, 20}, DelRule::toScreen(18)},
-      {{22, 23, 24, 25, 26}, DelRule::replay(5, '5')},
-      {{29, 30, 31, 32, 33}, DelRule::replay(0, '3')},
-      {{35}, DelRule::replay(0, '4')},
-      {{37, 38, 39, 40, 63, 69, 71}, DelRule::replay(0, '5')},
-      {{41, 45, 50, 51, 56, 62}, DelRule::replay(36, '2')},
-      {{42, 43, 44}, DelRule::replay(40, '1')},
-      {{46, 47, 48, 49}, DelRule::replay(40, '2')},
-      {{52}, DelRule::replay(40, '4')},
-      {{53, 54, 55}, DelRule::toScreen(52)},
-      {{57, 58, 59, 60, 61}, DelRule::replay(40, '5')},
-      {{64, 65, 66, 67, 68}, DelRule::replay(36, '3')},
-      {{70}, DelRule::replay(36, '4')},
+      {{kOperate, kOperateLine2, kOperateBearing, kOperateDeviation, kModifyMenu, kMonitoring,
+        kWakeUp, kCounterMenu, kUnitConfigured, kConfigFreqPair, kSelectiveAddress,
+        kConfigAntennaBearing, kConfigTimeDate, kConfigOprMode, kEndOfConfiguration},
+       DelRule::asMenu()},
+      {{kFaSelect, kLocationMenu, kTimeDate, kOprMode, kCommSetup, kVolume, kEnterStation},
+       DelRule::replay(kMainMenu, '2')},
+      {{kFreqPair, kAddressCodes, kFreqAdjustMk3}, DelRule::replay(kModifyMenu, '1')},
+      {{kAntennaBearing, kLeftScanLimit, kRightScanLimit, kScanning, kBearingSetpoint},
+       DelRule::replay(kModifyMenu, '2')},
+      {{kExtraModes}, DelRule::replay(kModifyMenu, '4')},
+      {{kGainPower, kRemoteModify}, DelRule::toScreen(kExtraModes)},
+      {{kHostConnection, kPerConnection, kTelegramType, kAlarmSound, kControlByte},
+       DelRule::replay(kModifyMenu, '5')},
+      {{kSupplies, kMixer, kPerformance, kTemperatures, kGunnSupplies},
+       DelRule::replay(kMainMenu, '3')},
+      {{kSwitchOff}, DelRule::replay(kMainMenu, '4')},
+      {{kCounterOperate, kCounterOperateLine2, kCounterOperateSignalDb, kCounterModifyMenu,
+        kCounterMonitoring, kCounterWakeUp, kCounterUnitConfigured},
+       DelRule::replay(kMainMenu, '5')},
+      {{kCounterFaSelect, kCounterLocationMenu, kCounterTimeDate, kCounterOprMode,
+        kCounterCommSetup, kCounterVolume},
+       DelRule::replay(kCounterMenu, '2')},
+      {{kCounterFreqPair, kCounterAddressCodes, kCounterFreqAdjustMk3},
+       DelRule::replay(kCounterModifyMenu, '1')},
+      {{kCounterReferenceAzimuth, kCounterAcceptMobile, kCounterKeyInLimits,
+        kCounterAzimuthSetpoint},
+       DelRule::replay(kCounterModifyMenu, '2')},
+      {{kCounterExtraModes}, DelRule::replay(kCounterModifyMenu, '4')},
+      {{kCounterGainPower, kCounterRemoteModify, kCounterAzimuthFilter},
+       DelRule::toScreen(kCounterExtraModes)},
+      {{kCounterHostConnection, kCounterPerConnection, kCounterTelegramType, kCounterAlarmSound,
+        kCounterControlByte},
+       DelRule::replay(kCounterModifyMenu, '5')},
+      {{kCounterSupplies, kCounterMixer, kCounterPerformance, kCounterTemperatures,
+        kCounterGunnSupplies},
+       DelRule::replay(kCounterMenu, '3')},
+      {{kCounterSwitchOff}, DelRule::replay(kCounterMenu, '4')},
   };
 }
 

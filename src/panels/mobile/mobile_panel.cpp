@@ -4,6 +4,7 @@
 #include "panels/mobile/mobile_enter.h"
 #include "panels/mobile/mobile_key_in.h"
 #include "panels/mobile/mobile_navigation.h"
+#include "panels/mobile/mobile_screen_ids.h"
 #include "panels/mobile/mobile_screens.h"
 #include "panels/mobile/station_profiles.h"
 #include "setup/context.h"
@@ -11,6 +12,8 @@
 #include "setup/setup_window.h"
 
 namespace kestrom {
+
+using namespace mobile_screen;
 
 const PanelTables& mobilePanelTables() {
   static const PanelTables tables = [] {
@@ -36,8 +39,9 @@ Tmobile::Tmobile(Context& ctx)
     : StationPanel(ctx, WindowIndex::Mobile, "Kestrom Mobile Extended Operating Panel (EOP)", 630,
                    438, 500, true, mobilePanelTables()),
       Tracking(ctx, *this, timerOrder(1), timerOrder(3)),
-      Ramp(ctx.scheduler(), *this, timerOrder(5), {{7, 73}, 9}, kMobileSide, kCounterSide) {
-  enterScreen(0);
+      Ramp(ctx.scheduler(), *this, timerOrder(5), {{kFreqPair, kConfigFreqPair}, kFreqAdjustMk3},
+           kMobileSide, kCounterSide) {
+  enterScreen(kMainMenu);
   ctx.links().setupWindow().registerTrackingTimer(Tracking.Timer3);
 }
 
@@ -60,7 +64,8 @@ void Tmobile::startAdjustRamp() {
 }
 
 void Tmobile::operatingModeEntered() {
-  Tracking.operatingModeEntered(state().MobileOperatingMode == text::AutoSearch, MenuState == 17);
+  Tracking.operatingModeEntered(state().MobileOperatingMode == text::AutoSearch,
+                                MenuState == kOprMode);
 }
 
 void Tmobile::mk3FixFollowsTransmitter() {
@@ -106,7 +111,7 @@ bool Tmobile::stationCodeEntered() {
   if (!entry::wholeNumber(*this, typed, "station code", code, 0, 999)) return false;
   EditField = 0;
   state().MobileStationCode = typed;
-  MenuState = 0;
+  MenuState = kMainMenu;
   DigitKey('2');
   if (const char* gain = stationGainMode(static_cast<int>(code))) state().MobileGainMode = gain;
   applyStationProfile(state(), static_cast<int>(code));

@@ -5,12 +5,15 @@
 #include "core/number_format.h"
 #include "panels/common/station_panel.h"
 #include "panels/mobile/mobile_live_pages.h"
+#include "panels/mobile/mobile_screen_ids.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
 #include "setup/setup_window.h"
 #include "setup/status_lines.h"
 
 namespace kestrom {
+
+using namespace mobile_screen;
 
 MobileTracking::MobileTracking(Context& ctx, StationPanel& panel, int timer1Order, int timer3Order)
     : Timer1(ctx.scheduler(), timer1Order, 100, false),
@@ -127,8 +130,9 @@ void MobileTracking::slewStep() {
 void MobileTracking::writeBearing() {
   SimulationState& s = ctx_.state();
   std::string fixed = fixed2(s.AntennaBearing);
-  if (panel_.MenuState == 11) panel_.cell(Cell::L3).Caption = std::string(16, ' ') + fixed;
-  if (panel_.MenuState == 14) panel_.cell(Cell::L2).Caption = "BEARING " + fixed;
+  if (panel_.MenuState == kAntennaBearing)
+    panel_.cell(Cell::L3).Caption = std::string(16, ' ') + fixed;
+  if (panel_.MenuState == kScanning) panel_.cell(Cell::L2).Caption = "BEARING " + fixed;
 }
 
 std::string MobileTracking::servoText(const char* step) const {
@@ -164,13 +168,14 @@ void MobileTracking::Timer3Timer() {
   writeBearing();
 
   if (applyAutomaticGain(s, MobileDistance)) {
-    if (panel_.MenuState == 2) panel_.cell(Cell::L4).Caption = s.MobileStatusLine2;
-    if (panel_.MenuState == 38) panel_.cell(Cell::L4).Caption = kCounterSide.line2(s);
+    showStatusLine2(panel_, kOperateLine2, kMobileSide);
+    showStatusLine2(panel_, kCounterOperateLine2, kCounterSide);
   }
 
   std::string general = generalFormat(s.AntennaBearing);
   int screen = panel_.MenuState;
-  if (screen == 15 || screen == 49 || screen == 3) panel_.cell(Cell::R3).Caption = general;
+  if (screen == kBearingSetpoint || screen == kCounterAzimuthSetpoint || screen == kOperateBearing)
+    panel_.cell(Cell::R3).Caption = general;
   ctx_.links().showAntennaBearing(s.AntennaBearing);
 
   LinkConditions c = evaluateLink(s, ctx_.links().setupWindow().Level(), MobileDistance);

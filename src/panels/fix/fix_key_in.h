@@ -7,6 +7,6 @@
 namespace kestrom {
 
 // The Fix panel's key-in routines, each with the screens (MenuState) it serves.
-const std::vector<KeyInBinding>& FixMenus();
+const std::vector<KeyInBinding>& fixKeyIn();
 
 }  // namespace kestrom
