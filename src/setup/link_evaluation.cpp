@@ -3,19 +3,18 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/trim.h"
 #include "setup/status_lines.h"
 
 namespace kestrom {
 
 bool readWholeNumber(const std::string& text, long& out) {
-  std::size_t begin = text.find_first_not_of(' ');
-  std::size_t end = text.find_last_not_of(' ');
-  if (begin == std::string::npos) return false;
-  const char* first = text.data() + begin;
-  const char* last = text.data() + end + 1;
-  if (*first == '+') ++first;
+  std::string_view digits = trimSpaces(text);
+  if (digits.empty()) return false;
+  if (digits.front() == '+') digits.remove_prefix(1);
+  const char* last = digits.data() + digits.size();
   long value = 0;
-  auto [ptr, ec] = std::from_chars(first, last, value);
+  auto [ptr, ec] = std::from_chars(digits.data(), last, value);
   if (ec != std::errc() || ptr != last) return false;  // `out` is left as it was
   out = value;
   return true;
@@ -126,17 +125,15 @@ Extended bearingOf(Extended direction) {
 }
 
 std::optional<int> scanLimitDegrees(const std::string& text) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return std::nullopt;
-  std::size_t last = text.find_last_not_of(' ');
-  const char* begin = text.data() + first;
-  const char* end = text.data() + last + 1;
-  if (*begin == '+') {
-    ++begin;
-    if (begin == end || *begin == '-') return std::nullopt;
+  std::string_view number = trimSpaces(text);
+  if (number.empty()) return std::nullopt;
+  if (number.front() == '+') {
+    number.remove_prefix(1);
+    if (number.empty() || number.front() == '-') return std::nullopt;
   }
+  const char* end = number.data() + number.size();
   double value = 0;
-  auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
+  auto [ptr, ec] = std::from_chars(number.data(), end, value, std::chars_format::fixed);
   if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
   if (std::fabs(value) > 1e6) return std::nullopt;
   return static_cast<int>(std::lround(value));
