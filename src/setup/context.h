@@ -2,9 +2,10 @@
 
 // src/setup: the shared record every window reads and writes
 // (simulation_state.h), the setup window with its serial output half, the
-// telegrams, and the link verdict all panels share (link_evaluation.h). This
-// header gives the context each window model works in and the links through which
-// it writes into other windows.
+// telegrams, the link verdict all panels share (link_evaluation.h) and the
+// angles and setting numbers they read (angles.h, whole_numbers.h). This header
+// gives the context each window model works in and the links through which it
+// writes into other windows.
 
 #include <string>
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "setup/angles.h"
 #include "setup/context.h"
-#include "setup/link_evaluation.h"
 #include "setup/telegrams.h"
 
 namespace kestrom {

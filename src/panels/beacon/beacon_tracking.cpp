@@ -4,6 +4,7 @@
 #include "core/seams.h"
 #include "panels/beacon/beacon_live_pages.h"
 #include "panels/beacon/beacon_panel.h"
+#include "setup/angles.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
 #include "setup/link_evaluation.h"

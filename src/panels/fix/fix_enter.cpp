@@ -1,7 +1,7 @@
 #include "panels/fix/fix_enter.h"
 
 #include "panels/fix/fix_panel.h"
-#include "setup/link_evaluation.h"
+#include "setup/angles.h"
 
 namespace kestrom {
 

@@ -3,6 +3,7 @@
 #include "core/number_format.h"
 #include "panels/fix/fix_live_pages.h"
 #include "panels/fix/fix_panel.h"
+#include "setup/angles.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
 #include "setup/setup_window.h"

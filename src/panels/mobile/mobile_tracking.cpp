@@ -5,10 +5,12 @@
 #include "core/number_format.h"
 #include "panels/common/station_panel.h"
 #include "panels/mobile/mobile_live_pages.h"
+#include "setup/angles.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
 #include "setup/setup_window.h"
 #include "setup/status_lines.h"
+#include "setup/whole_numbers.h"
 
 namespace kestrom {
 
