@@ -52,7 +52,7 @@ Extended fixAzimuthFor(Milli reported) {
 
 telegram::Input telegramInput(const Reading& r) {
   telegram::Input in;
-  in.type = telegramType(r.format);
+  in.type = r.format;
   in.inLock = r.inLock;
   in.distance = exactly(r.distance);
   in.fixAzimuth = fixAzimuthFor(r.azimuth);
