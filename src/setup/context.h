@@ -35,8 +35,6 @@ class Links {
 
   // The alarm's text over the Mobile panel's display.
   virtual void showAlarm(const std::string& text) = 0;
-  // The Mobile's lock as the telegrams report it: its lamp lit and lime.
-  virtual bool mobileLockedForTelegrams() = 0;
 
   // The in-lock lamp of a panel or of the Fix AID display, and a panel's lamp panel.
   virtual StatusLight& lamp(WindowIndex index) = 0;

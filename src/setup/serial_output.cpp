@@ -250,7 +250,7 @@ void SerialOutput::Timer4Timer() {
 
   telegram::Input in;
   in.type = st.OutputTelegramType;
-  in.inLock = ctx_.links().mobileLockedForTelegrams();
+  in.inLock = st.MobileLampLime;
   in.distance = st.Distance;
   in.fixAzimuth = st.FixAzimuth;
   in.antennaBearing = st.AntennaBearing;

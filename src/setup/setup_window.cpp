@@ -107,7 +107,7 @@ void Tmenumain::drawSectorAzimuthAtReset() {
 }
 
 // A reset after start: the record's defaults, and no lamp of the old scenario
-// stays lit (the telegrams read their lock from the Mobile's lamp).
+// stays lit (the telegrams report the Mobile's lamp as MobileLampLime).
 void Tmenumain::resetAfterStart() {
   FormCreate();
   Links& links = ctx_.links();
@@ -115,6 +115,7 @@ void Tmenumain::resetAfterStart() {
     links.lamp(panel).Lit = false;
     links.showLampPanel(panel, false);
   }
+  ctx_.state().MobileLampLime = false;
   links.lamp(WindowIndex::AidDisplay).Lit = false;
 }
 

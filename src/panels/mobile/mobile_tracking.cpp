@@ -142,12 +142,14 @@ std::string MobileTracking::servoText(const char* step) const {
 // The Mobile's cycle drives its own lamp, the Fix panel's and the AID display's.
 void MobileTracking::setThreeLamps(bool lit) {
   panel_.ApdStatusLight1.Lit = lit;
+  ctx_.state().MobileLampLime = lit && panel_.ApdStatusLight1.LitColor == clLime;
   ctx_.links().lamp(WindowIndex::Fix).Lit = lit;
   ctx_.links().lamp(WindowIndex::AidDisplay).Lit = lit;
 }
 
 void MobileTracking::setThreeLampColours(std::uint32_t colour) {
   panel_.ApdStatusLight1.LitColor = colour;
+  ctx_.state().MobileLampLime = panel_.ApdStatusLight1.Lit && colour == clLime;
   ctx_.links().lamp(WindowIndex::Fix).LitColor = colour;
   ctx_.links().lamp(WindowIndex::AidDisplay).LitColor = colour;
 }
