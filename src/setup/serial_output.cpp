@@ -5,7 +5,6 @@
 #include "core/trim.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
-#include "setup/setup_window.h"
 #include "setup/telegrams.h"
 
 namespace kestrom {
@@ -47,10 +46,11 @@ constexpr OutTelegramChoice kOutTelegramChoices[] = {
 
 }  // namespace
 
-SerialOutput::SerialOutput(Context& ctx, int timerOrder)
+SerialOutput::SerialOutput(Context& ctx, int timerOrder, const Edit& rangeToStation)
     : Timer4(ctx.scheduler(), timerOrder, 250, false, [this] { Timer4Timer(); }),
       Network(ctx, [this] { updateTimer(); }),
-      ctx_(ctx) {
+      ctx_(ctx),
+      rangeToStation_(rangeToStation) {
   for (int n = 1; n <= 12; ++n) coms.Items.push_back("COM PORT " + std::to_string(n));
   coms.ItemIndex = 0;
   baudrate.Items = {"1200 Baud", "2400 Baud", "4800 Baud", "9600 Baud"};
@@ -244,7 +244,7 @@ void SerialOutput::portFailed() {
 void SerialOutput::Timer4Timer() {
   SimulationState& st = ctx_.state();
   const std::optional<Extended> distance =
-      drawDistance(st, ctx_.links().setupWindow().RangeDigits(), ctx_.services().random);
+      drawDistance(st, rangeToStation_.Text, ctx_.services().random);
   if (!distance) return;  // no distance to send: skip this slot quietly
   st.Distance = *distance;
 

@@ -40,7 +40,7 @@ Tmenumain::Tmenumain(Context& ctx)
       Timer2(ctx.scheduler(), timerOrder(2), 2000, false),
       Timer3(ctx.scheduler(), timerOrder(3), 5000, false),
       Timer5(ctx.scheduler(), timerOrder(5), 5000, true),
-      Serial(ctx, timerOrder(4)) {
+      Serial(ctx, timerOrder(4), MaskEdit1) {
   Timer2.setHandler([this] { Timer2Timer(); });
   Timer3.setHandler([this] { Timer3Timer(); });
   Timer5.setHandler([this] { Timer5Timer(); });
