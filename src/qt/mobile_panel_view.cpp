@@ -7,7 +7,7 @@
 
 #include "core/number_format.h"
 #include "qt/control_sync.h"
-#include "setup/link_evaluation.h"
+#include "setup/angles.h"
 #include "setup/simulation_state.h"
 
 namespace kestrom {

@@ -2,9 +2,10 @@
 
 // src/setup: the shared record every window reads and writes
 // (simulation_state.h), the setup window with its serial output half, the
-// telegrams, and the link verdict all panels share (link_evaluation.h). This
-// header gives the context each window model works in and the links through which
-// it writes into other windows.
+// telegrams, the link verdict all panels share (link_evaluation.h) and the
+// angles and setting numbers they read (angles.h, whole_numbers.h). This header
+// gives the context each window model works in and the links through which it
+// writes into other windows.
 
 #include <string>
 
@@ -34,8 +35,6 @@ class Links {
 
   // The alarm's text over the Mobile panel's display.
   virtual void showAlarm(const std::string& text) = 0;
-  // The Mobile's lock as the telegrams report it: its lamp lit and lime.
-  virtual bool mobileLockedForTelegrams() = 0;
 
   // The in-lock lamp of a panel or of the Fix AID display, and a panel's lamp panel.
   virtual StatusLight& lamp(WindowIndex index) = 0;

@@ -1,25 +1,9 @@
 #include "setup/link_evaluation.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "setup/status_lines.h"
+#include "setup/whole_numbers.h"
 
 namespace kestrom {
-
-bool readWholeNumber(const std::string& text, long& out) {
-  std::size_t begin = text.find_first_not_of(' ');
-  std::size_t end = text.find_last_not_of(' ');
-  if (begin == std::string::npos) return false;
-  const char* first = text.data() + begin;
-  const char* last = text.data() + end + 1;
-  if (*first == '+') ++first;
-  long value = 0;
-  auto [ptr, ec] = std::from_chars(first, last, value);
-  if (ec != std::errc() || ptr != last) return false;  // `out` is left as it was
-  out = value;
-  return true;
-}
 
 namespace {
 
@@ -108,47 +92,6 @@ bool applyAutomaticGain(SimulationState& s, Extended distance) {
     setStatusChars(*line, statuspos::PowerLetter, isNormal ? "N" : "R");
   }
   return true;
-}
-
-Extended directionDifference(Extended a, Extended b) {
-  Extended d = std::fmod(a - b, 360.0L);
-  if (d >= 180) d -= 360;
-  if (d < -180) d += 360;
-  return d;
-}
-
-Extended bearingOf(Extended direction) {
-  if (!std::isfinite(direction)) return 0;
-  Extended b = std::fmod(direction, 360.0L);
-  if (b < 0) b += 360;
-  if (b >= 360) b -= 360;
-  return b;
-}
-
-std::optional<int> scanLimitDegrees(const std::string& text) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return std::nullopt;
-  std::size_t last = text.find_last_not_of(' ');
-  const char* begin = text.data() + first;
-  const char* end = text.data() + last + 1;
-  if (*begin == '+') {
-    ++begin;
-    if (begin == end || *begin == '-') return std::nullopt;
-  }
-  double value = 0;
-  auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
-  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
-  if (std::fabs(value) > 1e6) return std::nullopt;
-  return static_cast<int>(std::lround(value));
-}
-
-Slew shorterTurn(Extended from, Extended to) {
-  if (to <= from) return from - to > 180 ? Slew::Right : Slew::Left;
-  return to - from > 180 ? Slew::Left : Slew::Right;
-}
-
-Extended reciprocalAzimuth(Extended fixAzimuth) {
-  return fixAzimuth > 180 ? fixAzimuth - 180 : fixAzimuth + 180;
 }
 
 }  // namespace kestrom

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
+#include "core/extended.h"
 #include "setup/simulation_state.h"
 
 namespace kestrom {
@@ -40,41 +38,5 @@ bool storedLinkHolds(const SimulationState& state);
 // counter station's in the Mk 4 beacon's line while it is the counter station). Returns whether it
 // changed anything.
 bool applyAutomaticGain(SimulationState& state, Extended distance);
-
-// Direction a - b brought into -180 <= d < 180 (the alignment error of the
-// antenna is directionDifference(FixAzimuth, AntennaBearing)).
-Extended directionDifference(Extended a, Extended b);
-
-// A scan limit text read as whole degrees, rounded to the nearest degree
-// ("245.50" -> 246). Surrounding spaces are allowed; anything else that is not a
-// plain decimal number (empty, letters, a comma) gives no value.
-std::optional<int> scanLimitDegrees(const std::string& text);
-
-// A direction brought into 0 <= bearing < 360 (not a number gives 0).
-Extended bearingOf(Extended direction);
-
-// Every writer of FixAzimuth stores it in 0 <= azimuth < 360, so the panels, the
-// dial and the telegrams never see an azimuth outside the circle.
-inline void setFixAzimuth(SimulationState& state, Extended azimuth) {
-  state.FixAzimuth = bearingOf(azimuth);
-}
-
-// The Fix antenna's direction: it points at the Mobile, the reverse of the
-// azimuth that links the stations, FixAzimuth + 180 on the circle. Its scan
-// limits, set point and turns are all taken in this one frame.
-inline Extended fixAntennaDirection(const SimulationState& state) {
-  return bearingOf(state.FixAzimuth + 180);
-}
-
-// Which way an antenna at `from` turns to reach `to` the shorter way (left at
-// equal values).
-Slew shorterTurn(Extended from, Extended to);
-
-// The reciprocal azimuth the telegrams and the OPERATE pages report.
-Extended reciprocalAzimuth(Extended fixAzimuth);
-
-// Whole number read from a setting text such as "9270" or " 24"; false when the
-// text is not a whole number.
-bool readWholeNumber(const std::string& text, long& out);
 
 }  // namespace kestrom

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/trim.h"
 #include "setup/context.h"
 
 namespace kestrom {
@@ -12,12 +13,6 @@ namespace {
 bool portText(const std::string& text) {
   return text.size() <= 5 &&
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::string trimmed(const std::string& s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -83,7 +78,7 @@ void NetworkOutput::udpClick(bool checked) {
     return;
   }
   const std::optional<int> port = parsePortNumber(udpPort.Text);
-  const std::string host = trimmed(udpHost.Text);
+  const std::string host(trimSpaces(udpHost.Text));
   if (host.empty()) return say(kNoUdpHost);
   if (!port) return say(kBadUdpPort);
   if (!network()) return say(kNotAvailable);

@@ -1,12 +1,10 @@
 #include "setup/serial_output.h"
 
-#include "setup/distance_draw.h"
-
-#include <algorithm>
 #include <string_view>
 
+#include "core/trim.h"
 #include "setup/context.h"
-#include "setup/setup_window.h"
+#include "setup/distance_draw.h"
 #include "setup/telegrams.h"
 
 namespace kestrom {
@@ -23,14 +21,6 @@ bool validIndex(const ComboBox& box, int index) {
   return index >= 0 && index < static_cast<int>(box.Items.size());
 }
 
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
-// The range digits followed by the jitter digits, read as a whole number (the
-// value the setup window's text conversion gives for a text of digits alone).
 // Where a Mobile PER. CONNECTION bits text puts the data bits and parity lists.
 struct BitsChoice {
   const char* text;
@@ -56,10 +46,11 @@ constexpr OutTelegramChoice kOutTelegramChoices[] = {
 
 }  // namespace
 
-SerialOutput::SerialOutput(Context& ctx, int timerOrder)
+SerialOutput::SerialOutput(Context& ctx, int timerOrder, const Edit& rangeToStation)
     : Timer4(ctx.scheduler(), timerOrder, 250, false, [this] { Timer4Timer(); }),
       Network(ctx, [this] { updateTimer(); }),
-      ctx_(ctx) {
+      ctx_(ctx),
+      rangeToStation_(rangeToStation) {
   for (int n = 1; n <= 12; ++n) coms.Items.push_back("COM PORT " + std::to_string(n));
   coms.ItemIndex = 0;
   baudrate.Items = {"1200 Baud", "2400 Baud", "4800 Baud", "9600 Baud"};
@@ -253,13 +244,13 @@ void SerialOutput::portFailed() {
 void SerialOutput::Timer4Timer() {
   SimulationState& st = ctx_.state();
   const std::optional<Extended> distance =
-      drawDistance(st, ctx_.links().setupWindow().RangeDigits(), ctx_.services().random);
+      drawDistance(st, rangeToStation_.Text, ctx_.services().random);
   if (!distance) return;  // no distance to send: skip this slot quietly
   st.Distance = *distance;
 
   telegram::Input in;
   in.type = st.OutputTelegramType;
-  in.inLock = ctx_.links().mobileLockedForTelegrams();
+  in.inLock = st.MobileLampLime;
   in.distance = st.Distance;
   in.fixAzimuth = st.FixAzimuth;
   in.antennaBearing = st.AntennaBearing;
@@ -280,7 +271,7 @@ void SerialOutput::followMobilePerConnection(const std::string& sendBaud, const 
                                              const std::string& stop) {
   if (!CheckBox1.Checked) return;
   for (int i = 0; i < 4; ++i) {
-    if (trimmed(sendBaud) == kBaudTexts[i]) baudrate.ItemIndex = i;
+    if (trimSpaces(sendBaud) == kBaudTexts[i]) baudrate.ItemIndex = i;
   }
   for (const BitsChoice& c : kBitsChoices) {
     if (bits == c.text) {
@@ -288,13 +279,13 @@ void SerialOutput::followMobilePerConnection(const std::string& sendBaud, const 
       parity.ItemIndex = c.parity;
     }
   }
-  if (trimmed(stop) == "STOP : 1") stopbits.ItemIndex = 0;
-  if (trimmed(stop) == "STOP : 2") stopbits.ItemIndex = 1;
+  if (trimSpaces(stop) == "STOP : 1") stopbits.ItemIndex = 0;
+  if (trimSpaces(stop) == "STOP : 2") stopbits.ItemIndex = 1;
 }
 
 void SerialOutput::followMobileOutTelegram(const std::string& outTelegram) {
   for (const OutTelegramChoice& c : kOutTelegramChoices) {
-    if (trimmed(outTelegram) == c.text) telegrams.ItemIndex = c.item;
+    if (trimSpaces(outTelegram) == c.text) telegrams.ItemIndex = c.item;
   }
 }
 

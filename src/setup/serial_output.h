@@ -23,7 +23,9 @@ class Context;
 // themselves, kept apart from ItemIndex.
 class SerialOutput {
  public:
-  SerialOutput(Context& ctx, int timerOrder);
+  // `rangeToStation` is the setup window's "Range to station" edit, whose digits
+  // give every telegram its distance.
+  SerialOutput(Context& ctx, int timerOrder, const Edit& rangeToStation);
   ~SerialOutput();
   SerialOutput(const SerialOutput&) = delete;
   SerialOutput& operator=(const SerialOutput&) = delete;
@@ -111,6 +113,7 @@ class SerialOutput {
   void writeMobilePerBits();
 
   Context& ctx_;
+  const Edit& rangeToStation_;
   int portNumber_ = 1;
   SerialSettings settings_;
   std::optional<std::string> pending_;

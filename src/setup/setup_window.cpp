@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "setup/angles.h"
 #include "setup/context.h"
-#include "setup/link_evaluation.h"
 #include "setup/telegrams.h"
 
 namespace kestrom {
@@ -40,7 +40,7 @@ Tmenumain::Tmenumain(Context& ctx)
       Timer2(ctx.scheduler(), timerOrder(2), 2000, false),
       Timer3(ctx.scheduler(), timerOrder(3), 5000, false),
       Timer5(ctx.scheduler(), timerOrder(5), 5000, true),
-      Serial(ctx, timerOrder(4)) {
+      Serial(ctx, timerOrder(4), MaskEdit1) {
   Timer2.setHandler([this] { Timer2Timer(); });
   Timer3.setHandler([this] { Timer3Timer(); });
   Timer5.setHandler([this] { Timer5Timer(); });
@@ -107,7 +107,7 @@ void Tmenumain::drawSectorAzimuthAtReset() {
 }
 
 // A reset after start: the record's defaults, and no lamp of the old scenario
-// stays lit (the telegrams read their lock from the Mobile's lamp).
+// stays lit (the telegrams report the Mobile's lamp as MobileLampLime).
 void Tmenumain::resetAfterStart() {
   FormCreate();
   Links& links = ctx_.links();
@@ -115,6 +115,7 @@ void Tmenumain::resetAfterStart() {
     links.lamp(panel).Lit = false;
     links.showLampPanel(panel, false);
   }
+  ctx_.state().MobileLampLime = false;
   links.lamp(WindowIndex::AidDisplay).Lit = false;
 }
 

@@ -50,7 +50,7 @@ class Tmenumain : public SimulatedWindow {
 
   // Simulation level 1..3 as the level list shows it.
   int Level() const;
-  // The five range digits, as the telegram sender and the panels read them.
+  // The five range digits, as the panels read them (Serial reads MaskEdit1 itself).
   const std::string& RangeDigits() const { return MaskEdit1.Text; }
 
   // The panels' tracking timers, stopped while the scenario is edited and started

@@ -48,6 +48,10 @@ struct SimulationState {
   std::int32_t StandbyMatch = 1;
   std::int32_t RangeModeMatch = 0;  // not reset
   std::int32_t InLock = 0;
+  // True while the Mobile's in-lock lamp is lit lime, on target: the lock the
+  // telegrams report. The Mobile's cycle keeps it with the lamp, and a reset puts
+  // both out.
+  bool MobileLampLime = false;
 
   // Fix AID display links
   std::int32_t FixAutosearchDisplay = 0;

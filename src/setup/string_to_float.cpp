@@ -5,19 +5,11 @@
 #include <cmath>
 #include <string>
 
+#include "core/trim.h"
+
 namespace kestrom {
 
 namespace {
-
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 // The plain conversion: optional sign, digits with at most one point, optional
 // exponent, nothing else. std::from_chars is locale-independent.
@@ -46,7 +38,7 @@ double powerOfTen(std::size_t n) {
 }  // namespace
 
 std::optional<double> StringToFloat(std::string_view text) {
-  std::string s(trimmed(text));
+  std::string s(trimBlanks(text));
   double divisor = 1;
   std::size_t comma = s.find(',');
   if (comma != std::string::npos) {

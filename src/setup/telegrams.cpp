@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "setup/angles.h"
 #include "setup/simulation_state.h"
 
 namespace kestrom::telegram {
@@ -73,10 +74,6 @@ std::string binary(const Input& in, Extended a) {
 
 }  // namespace
 
-Extended reportedAzimuth(Extended fixAzimuth) {
-  return fixAzimuth > 180 ? fixAzimuth - 180 : fixAzimuth + 180;
-}
-
 std::string field(Extended value, int scale, int width) {
   // The product is taken in extended precision, as the system computes it.
   const Extended product = std::trunc(value * scale);
@@ -93,7 +90,7 @@ std::string field(Extended value, int scale, int width) {
 
 std::string build(const Input& in) {
   if (!info(in.type)) return {};
-  const Extended a = reportedAzimuth(in.fixAzimuth);
+  const Extended a = reciprocalAzimuth(in.fixAzimuth);
   return in.type <= Ascii22 ? ascii(in, a) : binary(in, a);
 }
 

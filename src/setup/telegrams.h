@@ -35,10 +35,6 @@ struct Input {
 // nothing is to be sent: a BCD type out of lock, or a type outside 1..6.
 std::string build(const Input& in);
 
-// The azimuth a telegram reports: the reciprocal of the fix azimuth (180 gives 360,
-// 0 gives 180).
-Extended reportedAzimuth(Extended fixAzimuth);
-
 // A numeric field: the integer part of value * scale, truncated toward zero (never
 // rounded), in decimal digits padded with "0" on the left to `width` characters.
 // A value the field cannot hold is clamped: negative (or not a number) gives all

@@ -71,10 +71,6 @@ void Simulator::showAlarm(const std::string& text) {
   mobile_->overlay(Cell::R4, "");
 }
 
-bool Simulator::mobileLockedForTelegrams() {
-  return mobile_->Tracking.lockedForTelegrams();
-}
-
 StatusLight& Simulator::lamp(WindowIndex index) {
   if (index == WindowIndex::AidDisplay) return aid_->ApdStatusLight1;
   if (index == WindowIndex::Fix) return fix_->ApdStatusLight1;

@@ -63,7 +63,6 @@ class Simulator : private Links {
  private:
   // Links
   void showAlarm(const std::string& text) override;
-  bool mobileLockedForTelegrams() override;
   StatusLight& lamp(WindowIndex index) override;
   void showLampPanel(WindowIndex index, bool shown) override;
   void redrawPanelScreens() override;

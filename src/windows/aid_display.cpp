@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "panels/fix/fix_panel.h"
+#include "setup/angles.h"
 #include "setup/context.h"
-#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {

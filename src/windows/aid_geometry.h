@@ -3,7 +3,6 @@
 #include <optional>
 
 #include <string>
-#include "setup/link_evaluation.h"
 
 namespace kestrom {
 

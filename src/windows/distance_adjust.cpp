@@ -7,8 +7,8 @@
 #include "core/number_format.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
-#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
+#include "setup/whole_numbers.h"
 
 namespace kestrom {
 

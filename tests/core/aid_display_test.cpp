@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "panels/fix/fix_panel.h"
+#include "setup/angles.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
 

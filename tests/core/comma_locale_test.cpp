@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/number_format.h"
-#include "setup/link_evaluation.h"
+#include "setup/angles.h"
 #include "setup/string_to_float.h"
 #include "support/comma_locale.h"
 #include "support/mobile_panel_test.h"

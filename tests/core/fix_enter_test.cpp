@@ -5,6 +5,7 @@
 #include <string>
 
 #include "panels/fix/fix_panel.h"
+#include "setup/angles.h"
 #include "support/fakes.h"
 #include "support/press_keys.h"
 #include "windows/aid_display.h"

@@ -6,6 +6,7 @@
 
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
+#include "setup/angles.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
 #include "support/lock_wait.h"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "setup/angles.h"
+
 namespace kestrom {
 namespace {
 

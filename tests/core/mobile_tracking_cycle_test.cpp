@@ -74,6 +74,7 @@ TEST_F(MobileCycle, BeamAndTargetWindowsDecideLampsLockAndSlewSpeed) {
     cycle();
     EXPECT_EQ(s.InLock, c.onTarget ? 1 : 0);
     EXPECT_EQ(t.lockedForTelegrams(), c.onTarget);
+    EXPECT_EQ(s.MobileLampLime, c.onTarget);
     EXPECT_EQ(s.ServoText, c.inBeam ? "25" : "50");
     for (StatusLight* lamp : lamps()) {
       EXPECT_EQ(lamp->Lit, c.inBeam);

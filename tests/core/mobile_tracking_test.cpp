@@ -6,6 +6,7 @@
 
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
+#include "setup/angles.h"
 #include "setup/setup_window.h"
 #include "support/fakes.h"
 #include "windows/config_view.h"
@@ -108,12 +109,14 @@ TEST_F(TrackingTest, AFailingConditionDarkensTheLampAndStopsLiveTelegrams) {
   aim(50, 50);
   cycle();
   ASSERT_TRUE(tracking().lockedForTelegrams());
+  ASSERT_TRUE(s().MobileLampLime);
   s().MobileOperatingMode = text::StandBy;
   cycle();
   EXPECT_FALSE(panel.ApdStatusLight1.Lit);
   EXPECT_FALSE(panel.Panel1Visible);
   EXPECT_EQ(s().InLock, 0);
   EXPECT_FALSE(tracking().lockedForTelegrams());
+  EXPECT_FALSE(s().MobileLampLime);
   EXPECT_EQ(cell(Cell::L1), "DIST:                *");
   std::string signal = cell(Cell::R3);
   EXPECT_TRUE(signal == "-85" || signal == "-84" || signal == "-83") << signal;

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
 #include "setup/telegrams.h"
 #include "support/fakes.h"
@@ -23,10 +22,8 @@ struct SerialOutputTest : ::testing::Test {
     rig.sim.setupWindow().MaskEdit1.Text = "00126";
     out.telegramsChange(0);  // ASCII 16: a telegram in every slot, in lock or not
   }
-  void lockMobile(bool lit, Color colour) {
-    rig.sim.mobilePanel().ApdStatusLight1.Lit = lit;
-    rig.sim.mobilePanel().ApdStatusLight1.LitColor = colour;
-  }
+  // The lock the telegrams report, as the Mobile's cycle leaves it with its lamp.
+  void lockMobile(bool locked) { rig.state().MobileLampLime = locked; }
   bool lists(bool enabled) const {
     for (const ComboBox* b :
          {&out.baudrate, &out.databits, &out.parity, &out.stopbits, &out.telegrams}) {
@@ -156,7 +153,7 @@ TEST_F(SerialOutputTest, RateChangeWhileRunningTakesEffectAtOnce) {
 
 TEST_F(SerialOutputTest, TickComputesDistanceAndSendsTheTypeChosenNow) {
   out.comportClick(true);
-  lockMobile(true, clLime);
+  lockMobile(true);
   rig.state().FixAzimuth = 65.125;
   rig.state().AntennaBearing = 12.5;
   rig.random.script({4});
@@ -174,12 +171,10 @@ TEST_F(SerialOutputTest, TickComputesDistanceAndSendsTheTypeChosenNow) {
   out.Timer4Timer();
   EXPECT_EQ(rig.serial.writes.back(), "001263 0125 245125 1\r\n");
 
-  // A red lamp, or a lime lamp switched off, is no lock.
-  lockMobile(true, clRed);
+  // Out of lock the values are noughts.
+  lockMobile(false);
   out.Timer4Timer();
   EXPECT_EQ(rig.serial.writes.back(), "000000 0000 000000 0\r\n");
-  lockMobile(false, clLime);
-  EXPECT_FALSE(rig.sim.mobilePanel().Tracking.lockedForTelegrams());
   out.telegramsChange(3);  // BCD out of lock: silent, but the distance still moves
   rig.state().Distance = 0;
   const auto sent = rig.serial.writes.size();

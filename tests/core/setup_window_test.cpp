@@ -676,7 +676,10 @@ TEST(SetupCounterStation, AResetPutsEveryLampOut) {
   EXPECT_FALSE(mobile.Panel1Visible);
   EXPECT_FALSE(rig.sim.fixPanel().ApdStatusLight1.Lit);
   EXPECT_FALSE(rig.sim.aidDisplay().ApdStatusLight1.Lit);
+  // A lime lamp switched off is no lock.
+  EXPECT_EQ(mobile.ApdStatusLight1.LitColor, clLime);
   EXPECT_FALSE(mobile.Tracking.lockedForTelegrams());
+  EXPECT_FALSE(rig.state().MobileLampLime);
   // The reset chose BCD(0.01) again, which sends nothing out of lock.
   const std::size_t before = rig.serial.writes.size();
   rig.advance(60000);

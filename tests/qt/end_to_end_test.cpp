@@ -10,7 +10,7 @@
 
 #include "panels/mobile/mobile_panel.h"
 #include "qt/qt_serial_port.h"
-#include "setup/link_evaluation.h"
+#include "setup/angles.h"
 #include "setup/setup_window.h"
 #include "simulator/simulator.h"
 #include "support/fakes.h"

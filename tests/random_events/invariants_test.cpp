@@ -181,6 +181,7 @@ TEST(RandomEventTelegramValues, AreCheckedAsThePortIsHandedThem) {
   st.AddressMatch = st.RangeModeMatch = 1;
   s.sim().mobilePanel().ApdStatusLight1.Lit = true;
   s.sim().mobilePanel().ApdStatusLight1.LitColor = clLime;
+  st.MobileLampLime = true;  // as the Mobile's cycle keeps it with the lamp
   st.FixAzimuth = 200.5;
   st.AntennaBearing = 359.95L;
   SerialOutput& out = s.sim().setupWindow().Serial;

@@ -177,7 +177,7 @@ int runSend(const SendOptions& options) {
   Sink& sink = std::get<Sink>(opened);
   catchStopSignals();
   precise::tightenTimerSlack();
-  if (!options.inLock && telegramType(options.format) >= telegram::Bcd001) {
+  if (!options.inLock && options.format >= telegram::Bcd001) {
     say("out of lock the BCD formats send nothing, as the simulator does");
   }
 

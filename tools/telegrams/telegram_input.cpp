@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "setup/angles.h"
 #include "setup/simulation_state.h"
 
 namespace kestrom::tool {
@@ -43,7 +44,7 @@ Extended fixAzimuthFor(Milli reported) {
   Extended fix =
       static_cast<Extended>(reported >= kHalf ? reported - kHalf : reported + kHalf) / 1000;
   // 0 reported needs a fix azimuth just above 180 (180 itself reports 360).
-  for (int i = 0; i < kMostNudges && !fieldsHold(telegram::reportedAzimuth(fix), reported); ++i) {
+  for (int i = 0; i < kMostNudges && !fieldsHold(reciprocalAzimuth(fix), reported); ++i) {
     fix = up(fix);
   }
   return fix;
@@ -51,7 +52,7 @@ Extended fixAzimuthFor(Milli reported) {
 
 telegram::Input telegramInput(const Reading& r) {
   telegram::Input in;
-  in.type = telegramType(r.format);
+  in.type = r.format;
   in.inLock = r.inLock;
   in.distance = exactly(r.distance);
   in.fixAzimuth = fixAzimuthFor(r.azimuth);

@@ -29,7 +29,7 @@ telegram::Input telegramInput(const Reading& r);
 // of `value`.
 Extended exactly(Milli value);
 
-// The fix azimuth whose reported azimuth (telegram::reportedAzimuth) is exactly
+// The fix azimuth whose reported azimuth (reciprocalAzimuth) is exactly
 // `reported` in the same sense; 0 and 360 are both reported as themselves.
 Extended fixAzimuthFor(Milli reported);
 

@@ -5,6 +5,7 @@
 #include "panels/beacon/beacon_live_pages.h"
 #include "panels/beacon/beacon_panel.h"
 #include "panels/beacon/beacon_screen_ids.h"
+#include "setup/angles.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
 #include "setup/link_evaluation.h"

@@ -6,9 +6,10 @@
 
 #include "core/seams.h"
 #include "panels/common/station_panel.h"
-#include "setup/link_evaluation.h"
+#include "setup/angles.h"
 #include "setup/status_lines.h"
 #include "setup/string_to_float.h"
+#include "setup/whole_numbers.h"
 
 namespace kestrom {
 

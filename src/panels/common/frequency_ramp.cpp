@@ -5,7 +5,8 @@
 
 #include "panels/common/enter_steps.h"
 #include "panels/common/station_panel.h"
-#include "setup/link_evaluation.h"
+#include "setup/angles.h"
+#include "setup/whole_numbers.h"
 
 namespace kestrom {
 

@@ -3,7 +3,7 @@
 #include "panels/common/remote_mobile_enter.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/fix/fix_screen_ids.h"
-#include "setup/link_evaluation.h"
+#include "setup/angles.h"
 
 namespace kestrom {
 

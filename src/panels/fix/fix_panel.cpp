@@ -6,8 +6,8 @@
 #include "panels/fix/fix_navigation.h"
 #include "panels/fix/fix_screen_ids.h"
 #include "panels/fix/fix_screens.h"
+#include "setup/angles.h"
 #include "setup/context.h"
-#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {

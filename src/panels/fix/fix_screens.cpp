@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "panels/common/screen_shapes.h"
-#include "setup/link_evaluation.h"
+#include "setup/angles.h"
 
 namespace kestrom {
 namespace {

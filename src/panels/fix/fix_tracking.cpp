@@ -4,8 +4,10 @@
 #include "panels/fix/fix_live_pages.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/fix/fix_screen_ids.h"
+#include "setup/angles.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
+#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "core/extended.h"
 #include "core/scheduler.h"
 #include "panels/common/live_pages.h"
-#include "setup/link_evaluation.h"
 
 namespace kestrom {
 

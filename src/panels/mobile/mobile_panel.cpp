@@ -8,7 +8,6 @@
 #include "panels/mobile/mobile_screens.h"
 #include "panels/mobile/station_profiles.h"
 #include "setup/context.h"
-#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 
 namespace kestrom {

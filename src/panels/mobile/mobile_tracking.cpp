@@ -6,10 +6,13 @@
 #include "panels/common/station_panel.h"
 #include "panels/mobile/mobile_live_pages.h"
 #include "panels/mobile/mobile_screen_ids.h"
+#include "setup/angles.h"
 #include "setup/context.h"
 #include "setup/distance_draw.h"
+#include "setup/link_evaluation.h"
 #include "setup/setup_window.h"
 #include "setup/status_lines.h"
+#include "setup/whole_numbers.h"
 
 namespace kestrom {
 
@@ -144,12 +147,14 @@ std::string MobileTracking::servoText(const char* step) const {
 // The Mobile's cycle drives its own lamp, the Fix panel's and the AID display's.
 void MobileTracking::setThreeLamps(bool lit) {
   panel_.ApdStatusLight1.Lit = lit;
+  ctx_.state().MobileLampLime = lit && panel_.ApdStatusLight1.LitColor == clLime;
   ctx_.links().lamp(WindowIndex::Fix).Lit = lit;
   ctx_.links().lamp(WindowIndex::AidDisplay).Lit = lit;
 }
 
 void MobileTracking::setThreeLampColours(std::uint32_t colour) {
   panel_.ApdStatusLight1.LitColor = colour;
+  ctx_.state().MobileLampLime = panel_.ApdStatusLight1.Lit && colour == clLime;
   ctx_.links().lamp(WindowIndex::Fix).LitColor = colour;
   ctx_.links().lamp(WindowIndex::AidDisplay).LitColor = colour;
 }

@@ -4,10 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "core/extended.h"
 #include "core/scheduler.h"
 #include "panels/common/live_pages.h"
 #include "panels/mobile/mobile_dial.h"
-#include "setup/link_evaluation.h"
+#include "setup/simulation_state.h"
 
 namespace kestrom {
 
