@@ -8,7 +8,7 @@
 #include "panels/fix/fix_panel.h"
 #include "setup/angles.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 namespace {

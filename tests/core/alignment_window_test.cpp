@@ -8,7 +8,7 @@
 #include <string>
 
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/alignment_window.h"
 #include "windows/picture_search.h"
 

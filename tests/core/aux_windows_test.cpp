@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/bearing_window.h"
 #include "windows/config_view.h"
 #include "windows/distance_adjust.h"

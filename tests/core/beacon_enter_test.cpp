@@ -11,7 +11,7 @@
 #include "panels/common/enter_steps.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 namespace {

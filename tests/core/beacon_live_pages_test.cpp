@@ -11,7 +11,7 @@
 #include "panels/beacon/beacon_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/aid_display.h"
 
 namespace kestrom {

@@ -10,9 +10,9 @@
 #include "panels/beacon/beacon_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
 #include "support/lock_wait.h"
-#include "support/press_keys.h"
+#include "testing/fakes.h"
+#include "testing/press_keys.h"
 
 namespace kestrom {
 namespace {

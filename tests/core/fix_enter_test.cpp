@@ -6,8 +6,8 @@
 
 #include "panels/fix/fix_panel.h"
 #include "setup/angles.h"
-#include "support/fakes.h"
-#include "support/press_keys.h"
+#include "testing/fakes.h"
+#include "testing/press_keys.h"
 #include "windows/aid_display.h"
 
 namespace kestrom {

@@ -8,9 +8,9 @@
 #include "panels/mobile/mobile_panel.h"
 #include "setup/angles.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
 #include "support/lock_wait.h"
-#include "support/press_keys.h"
+#include "testing/fakes.h"
+#include "testing/press_keys.h"
 #include "windows/aid_display.h"
 
 namespace kestrom {

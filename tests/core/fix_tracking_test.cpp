@@ -8,7 +8,7 @@
 #include "panels/mobile/mobile_panel.h"
 #include "setup/angles.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/aid_display.h"
 
 namespace kestrom {

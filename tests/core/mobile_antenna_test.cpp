@@ -9,7 +9,7 @@
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/aid_display.h"
 #include "windows/bearing_window.h"
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "panels/mobile/mobile_panel.h"
-#include "support/fakes.h"
-#include "support/press_keys.h"
 #include "support/tree_walk.h"
+#include "testing/fakes.h"
+#include "testing/press_keys.h"
 
 namespace kestrom {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
 #include "support/mobile_panel_test.h"
-#include "support/press_keys.h"
+#include "testing/fakes.h"
+#include "testing/press_keys.h"
 
 namespace kestrom {
 namespace {

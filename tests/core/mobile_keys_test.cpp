@@ -5,9 +5,9 @@
 
 #include "panels/common/blink.h"
 #include "panels/mobile/mobile_panel.h"
-#include "support/fakes.h"
 #include "support/mobile_panel_test.h"
-#include "support/press_keys.h"
+#include "testing/fakes.h"
+#include "testing/press_keys.h"
 
 namespace kestrom {
 namespace {

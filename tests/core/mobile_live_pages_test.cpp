@@ -8,8 +8,8 @@
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
 #include "support/tree_walk.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 namespace {

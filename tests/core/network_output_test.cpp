@@ -6,7 +6,7 @@
 
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 namespace {

@@ -5,7 +5,7 @@
 #include "panels/common/blink.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 namespace {

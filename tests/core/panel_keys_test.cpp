@@ -5,8 +5,8 @@
 
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
-#include "support/fakes.h"
-#include "support/press_keys.h"
+#include "testing/fakes.h"
+#include "testing/press_keys.h"
 #include "windows/aid_display.h"
 
 namespace kestrom {

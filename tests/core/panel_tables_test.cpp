@@ -10,7 +10,7 @@
 #include "panels/beacon/beacon_panel.h"
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "panels/fix/fix_panel.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "setup/setup_window.h"
 #include "setup/telegrams.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 namespace {

@@ -11,7 +11,7 @@
 #include "panels/fix/fix_panel.h"
 #include "panels/mobile/mobile_panel.h"
 #include "setup/link_evaluation.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/about_box.h"
 #include "windows/aid_display.h"
 #include "windows/bearing_window.h"

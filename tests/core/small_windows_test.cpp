@@ -4,7 +4,7 @@
 #include <string>
 
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/about_box.h"
 #include "windows/mk3_unit.h"
 #include "windows/prescreen.h"

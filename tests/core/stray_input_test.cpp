@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "panels/mobile/mobile_panel.h"
-#include "support/fakes.h"
-#include "support/press_keys.h"
+#include "testing/fakes.h"
+#include "testing/press_keys.h"
 
 namespace kestrom {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "setup/setup_window.h"
 #include "setup/simulation_state.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 namespace {

@@ -34,7 +34,7 @@
 #include "qt/serial_output_view.h"
 #include "qt/setup_window_view.h"
 #include "setup/serial_output.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/about_box.h"
 #include "windows/aid_display.h"
 #include "windows/alignment_window.h"

@@ -15,7 +15,7 @@
 
 #include "qt/alignment_window_view.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/alignment_window.h"
 
 namespace kestrom {

@@ -16,7 +16,7 @@
 #include "qt/mk3_unit_view.h"
 #include "qt/prescreen_view.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/about_box.h"
 #include "windows/aid_display.h"
 #include "windows/alignment_window.h"

@@ -13,8 +13,8 @@
 #include "setup/angles.h"
 #include "setup/setup_window.h"
 #include "simulator/simulator.h"
-#include "support/fakes.h"
 #include "support/pty.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 namespace {

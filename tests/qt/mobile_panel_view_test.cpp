@@ -8,7 +8,7 @@
 #include "panels/mobile/mobile_panel.h"
 #include "qt/mobile_panel_view.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 using namespace kestrom;
 

@@ -23,9 +23,9 @@
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
 #include "simulator/simulator.h"
-#include "support/fakes.h"
 #include "support/handles.h"
 #include "support/loopback.h"
+#include "testing/fakes.h"
 
 using namespace kestrom;
 

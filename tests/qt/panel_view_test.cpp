@@ -13,7 +13,7 @@
 #include "panels/mobile/mobile_panel.h"
 #include "qt/fix_panel_view.h"
 #include "qt/panel_view.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 using namespace kestrom;
 

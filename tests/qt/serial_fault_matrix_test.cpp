@@ -14,8 +14,8 @@
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
 #include "simulator/simulator.h"
-#include "support/fakes.h"
 #include "support/pty.h"
+#include "testing/fakes.h"
 
 using namespace kestrom;
 

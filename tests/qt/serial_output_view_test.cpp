@@ -9,7 +9,7 @@
 
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 using namespace kestrom;
 

@@ -13,7 +13,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/aid_display.h"
 #include "windows/distance_adjust.h"
 

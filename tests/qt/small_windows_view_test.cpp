@@ -21,7 +21,7 @@
 #include "qt/prescreen_view.h"
 #include "qt/view_hub.h"
 #include "setup/setup_window.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 #include "windows/about_box.h"
 #include "windows/mk3_unit.h"
 #include "windows/prescreen.h"

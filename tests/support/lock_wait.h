@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "panels/common/station_panel.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 namespace kestrom::testing {
 

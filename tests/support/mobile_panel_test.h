@@ -5,8 +5,8 @@
 #include <string>
 
 #include "panels/mobile/mobile_panel.h"
-#include "support/fakes.h"
-#include "support/press_keys.h"
+#include "testing/fakes.h"
+#include "testing/press_keys.h"
 
 namespace kestrom::testing {
 

@@ -8,9 +8,9 @@
 
 #include "setup/simulation_state.h"
 #include "simulator/simulator.h"
-#include "support/fakes.h"
-#include "support/press_keys.h"
 #include "support/tree_walk.h"
+#include "testing/fakes.h"
+#include "testing/press_keys.h"
 
 namespace kestrom::testing {
 

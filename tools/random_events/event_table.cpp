@@ -6,7 +6,7 @@
 #include "random_events/session.h"
 #include "setup/serial_output.h"
 #include "setup/setup_window.h"
-#include "support/press_keys.h"
+#include "testing/press_keys.h"
 #include "windows/about_box.h"
 #include "windows/alignment_window.h"
 #include "windows/config_view.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "random_events/invariants.h"
-#include "support/fakes.h"
+#include "testing/fakes.h"
 
 namespace kestrom {
 class StationPanel;
