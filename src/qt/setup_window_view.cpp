@@ -419,6 +419,16 @@ void SetupWindowView::refreshFromModel() {
     if (grows && isVisible()) raise();
   }
 
+  // A part the size leaves out is hidden, not only cut off: its controls then take
+  // no focus, no key reaches them and assistive tools see them as not on show.
+  if (body_) {
+    body_->setVisible(bodyHeight > 0);
+    rightHalf_->setVisible(model_.Width > Tmenumain::kMenuWidth);
+    // Hiding passes the focus on to a control still on show; with none left it
+    // would stay, and take keys, on the hidden one.
+    if (QWidget* focus = focusWidget(); focus && !focus->isVisible()) focus->clearFocus();
+  }
+
   if (model_.Visible() && !isVisible()) {
     move(0, 0);
     show();

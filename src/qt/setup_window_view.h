@@ -37,7 +37,8 @@ class SetupWindowView : public QMainWindow, public ModelView {
 
   void refreshFromModel() override;
 
-  // The empty right-hand half, for the serial output settings.
+  // The empty right-hand half, for the serial output settings; shown only while
+  // the window is wide enough for it.
   QWidget* rightHalf() const { return rightHalf_; }
   // The action of a menu or menu item by its component name ("Exit1", "Setup1"...).
   QAction* menuAction(const char* name) const;

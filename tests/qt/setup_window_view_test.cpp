@@ -1,5 +1,6 @@
 #include "qt/setup_window_view.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,7 +13,11 @@
 #include <QToolTip>
 #include <QtTest>
 #include <memory>
+#include <set>
+#include <vector>
 
+#include "qt/serial_output_view.h"
+#include "setup/serial_output.h"
 #include "testing/fakes.h"
 #include "windows/aid_display.h"
 #include "windows/distance_adjust.h"
@@ -45,6 +50,55 @@ class SetupWindowViewTest : public QObject {
     return w;
   }
   int menuBarHeight() { return view->menuBar()->sizeHint().height(); }
+
+  // The program's setup window, the serial and network output in its right half,
+  // in setup mode.
+  void fillAndEnterSetup() {
+    view.reset();
+    view = std::make_unique<SetupWindowView>(
+        rig->sim, *hub, [this](QWidget* right) { fillTelegramHalf(rig->sim, *hub, right); });
+    hub->refreshAll();
+    action("SimulationParameters1")->trigger();
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+  }
+  // The controls a trainee sets below the menu bar: lists, edits, boxes, buttons.
+  QList<QWidget*> controls() {
+    QList<QWidget*> found;
+    for (QWidget* w : control<QWidget>("body")->findChildren<QWidget*>()) {
+      if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+          qobject_cast<QAbstractButton*>(w))
+        found << w;
+    }
+    return found;
+  }
+  // What the operator can set in the output half.
+  std::vector<std::string> outputSettings() {
+    SerialOutput& s = model().Serial;
+    std::vector<std::string> v;
+    for (const ComboBox* b :
+         {&s.coms, &s.baudrate, &s.databits, &s.parity, &s.stopbits, &s.updaterate, &s.telegrams})
+      v.push_back(b->Text());
+    for (const CheckBox* b : {&s.comport, &s.CheckBox1, &s.Network.tcpServer, &s.Network.udp})
+      v.push_back(b->Checked ? "on" : "off");
+    for (const Edit* e : {&s.Network.tcpPort, &s.Network.udpPort, &s.Network.udpHost})
+      v.push_back(e->Text);
+    return v;
+  }
+  // Walks the focus chain with Tab from the first control, pressing Up in each list
+  // on the way as a trainee trying the lists would; the widgets it reached.
+  std::set<QWidget*> walkWithTab() {
+    std::set<QWidget*> reached;
+    control<QRadioButton>("RadioButton4")->setFocus();
+    for (int i = 0; i < 60; ++i) {
+      QWidget* at = QApplication::focusWidget();
+      if (!at) break;
+      reached.insert(at);
+      if (qobject_cast<QComboBox*>(at)) QTest::keyClick(at, Qt::Key_Up);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return reached;
+  }
 
  private slots:
   void init() {
@@ -191,6 +245,41 @@ class SetupWindowViewTest : public QObject {
     QCOMPARE(range->text(), QStringLiteral("00042"));
     QVERIFY(mk3Fix->isChecked());
     QCOMPARE(rig->state().CounterStationKind, CounterKind::Mk3Fix);
+  }
+
+  // What the window's size leaves out takes no focus and no key, and assistive
+  // tools see it as not on show; it comes back with the width.
+  void onlyWhatIsOnShowTakesTheFocus() {
+    fillAndEnterSetup();
+    QWidget* right = view->rightHalf();
+    const std::vector<std::string> before = outputSettings();
+    for (QWidget* w : walkWithTab()) QVERIFY2(!right->isAncestorOf(w), qPrintable(w->objectName()));
+    QCOMPARE(outputSettings(), before);
+    int outputControls = 0;
+    for (QWidget* w : controls()) {
+      if (!right->isAncestorOf(w)) continue;
+      const QAccessible::State state = QAccessible::queryAccessibleInterface(w)->state();
+      QVERIFY2(state.invisible || !state.focusable, qPrintable(w->objectName()));
+      ++outputControls;
+    }
+    QCOMPARE(outputControls, 7 + 4 + 3);
+
+    QTest::mouseClick(control<QPushButton>("BitBtn2"), Qt::LeftButton);
+    const std::set<QWidget*> reached = walkWithTab();
+    for (QWidget* w : controls()) {
+      if (right->isAncestorOf(w)) QVERIFY2(reached.count(w), qPrintable(w->objectName()));
+    }
+    QVERIFY(
+        !QAccessible::queryAccessibleInterface(control<QComboBox>("databits"))->state().invisible);
+
+    // Folded to its menu bar, nothing below the menu bar is on show.
+    QTest::mouseClick(control<QPushButton>("BitBtn1"), Qt::LeftButton);
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(!focus || !control<QWidget>("body")->isAncestorOf(focus));
+    for (QWidget* w : controls())
+      QVERIFY2(QAccessible::queryAccessibleInterface(w)->state().invisible,
+               qPrintable(w->objectName()));
   }
 
   void theProgramsWindowBuildsItsControlsWhenFirstWidened() {
