@@ -59,7 +59,6 @@ void showList(QComboBox* box, const ComboBox& model) {
   }
   if (box->currentIndex() != model.ItemIndex) box->setCurrentIndex(model.ItemIndex);
   box->setEnabled(model.Enabled);
-  box->setAccessibleName(box->currentText());
 }
 
 void forwardChoices(QComboBox* box, std::function<void(int)> choose, std::function<void()> redraw) {

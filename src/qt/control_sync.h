@@ -41,8 +41,9 @@ bool showMessages(MessageBoxes& dialogs, const std::function<std::optional<std::
 bool describe(QWidget* widget, const QString& description);
 
 // Shows a list model in a QComboBox: its items (filled when they differ in number),
-// its selection and whether it is enabled, without sending change signals. The
-// accessible name follows the text on show.
+// its selection and whether it is enabled, without sending change signals. Only
+// what changed is redrawn, so a redraw of an unchanged model tells assistive tools
+// nothing; the accessible name stays the list's own.
 void showList(QComboBox* box, const ComboBox& model);
 
 // Hands each choice the operator makes in a list to `choose`, once: a pick from the

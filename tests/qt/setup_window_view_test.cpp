@@ -1,6 +1,7 @@
 #include "qt/setup_window_view.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QToolTip>
 #include <QtTest>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -23,6 +25,37 @@
 #include "windows/distance_adjust.h"
 
 using namespace kestrom;
+
+namespace {
+
+// How often assistive tools were told about each control. Every accessibility
+// event checks once that its control's interface is valid, also on the offscreen
+// platform, which has no accessibility of its own for an update handler to hear.
+std::map<const QObject*, int> told;
+
+class CountingAccessible : public QAccessibleWidget {
+ public:
+  using QAccessibleWidget::QAccessibleWidget;
+  bool isValid() const override {
+    ++told[object()];
+    return QAccessibleWidget::isValid();
+  }
+};
+
+QAccessibleInterface* countingFactory(const QString& className, QObject* object) {
+  static const QHash<QString, QAccessible::Role> roles = {
+      {QStringLiteral("QComboBox"), QAccessible::ComboBox},
+      {QStringLiteral("QLineEdit"), QAccessible::EditableText},
+      {QStringLiteral("QCheckBox"), QAccessible::CheckBox},
+      {QStringLiteral("QRadioButton"), QAccessible::RadioButton},
+      {QStringLiteral("QPushButton"), QAccessible::Button}};
+  const auto role = roles.find(className);
+  if (role == roles.end()) return nullptr;
+  told[object] = 0;
+  return new CountingAccessible(static_cast<QWidget*>(object), *role);
+}
+
+}  // namespace
 
 class SetupWindowViewTest : public QObject {
   Q_OBJECT
@@ -109,6 +142,7 @@ class SetupWindowViewTest : public QObject {
     hub->refreshAll();
   }
   void cleanup() {
+    QAccessible::removeFactory(countingFactory);
     view.reset();
     hub.reset();
     rig.reset();
@@ -280,6 +314,34 @@ class SetupWindowViewTest : public QObject {
     for (QWidget* w : controls())
       QVERIFY2(QAccessible::queryAccessibleInterface(w)->state().invisible,
                qPrintable(w->objectName()));
+  }
+
+  // Redrawing a model that did not change tells assistive tools nothing; a change
+  // the model makes tells them once, from the control that shows it.
+  void redrawsSpeakOnlyOfChanges() {
+    // A control's interface is made when it is first shown: a window made now.
+    told.clear();
+    QAccessible::installFactory(countingFactory);
+    fillAndEnterSetup();
+    model().BitBtn2Click();
+    hub->refreshAll();
+    QAccessible::removeFactory(countingFactory);
+    const QList<QWidget*> shown = controls();
+    for (QWidget* w : shown) QVERIFY2(told.count(w), qPrintable(w->objectName()));
+
+    for (auto& [control, times] : told) times = 0;
+    for (int i = 0; i < 10; ++i) hub->refreshAll();
+    QTest::qWait(700);  // the timers' own redraws too
+    for (QWidget* w : shown) QVERIFY2(told[w] == 0, qPrintable(w->objectName()));
+
+    model().Serial.followMobileOutTelegram("ASCII 17");
+    hub->refreshAll();
+    hub->refreshAll();
+    auto* telegrams = control<QComboBox>("telegrams");
+    QCOMPARE(telegrams->currentText(), QStringLiteral("ASCII 17"));
+    QCOMPARE(told[telegrams], 1);
+    for (QWidget* w : shown)
+      if (w != telegrams) QVERIFY2(told[w] == 0, qPrintable(w->objectName()));
   }
 
   void theProgramsWindowBuildsItsControlsWhenFirstWidened() {
