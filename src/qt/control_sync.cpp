@@ -1,5 +1,6 @@
 #include "qt/control_sync.h"
 
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <memory>
@@ -49,6 +50,15 @@ bool describe(QWidget* widget, const QString& description) {
   if (widget->accessibleDescription() == description) return false;
   widget->setAccessibleDescription(description);
   return true;
+}
+
+void nameAfterLabel(QLabel* label, QWidget* control) {
+  label->setBuddy(control);
+  QString name = label->text();
+  name.remove(QRegularExpression(QStringLiteral("&(?!&)")));  // "&&" is a shown "&"
+  if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+  name = name.trimmed();
+  if (control->accessibleName() != name) control->setAccessibleName(name);
 }
 
 void showList(QComboBox* box, const ComboBox& model) {

@@ -96,7 +96,6 @@ void SerialOutputView::addList(QGroupBox* group, const ListRow& row, int y) {
   auto* list = new QComboBox(group);
   list->setObjectName(QString::fromLatin1(row.name));
   list->setAccessibleName(QString::fromLatin1(row.spoken));
-  list->setAccessibleDescription(QString::fromLatin1(row.name));
   list->setGeometry(kControlX, y, kControlWidth, kRowHeight);
   // The operator's choices only, not the model's own selections.
   forwardChoices(

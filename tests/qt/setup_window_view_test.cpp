@@ -316,6 +316,53 @@ class SetupWindowViewTest : public QObject {
                qPrintable(w->objectName()));
   }
 
+  // A screen reader names each control by what it is: by the label beside it, or
+  // what the manual calls it where none is, never by its value or an internal name.
+  void everyControlIsNamedByWhatItIs() {
+    fillAndEnterSetup();
+    model().BitBtn2Click();
+    hub->refreshAll();
+    QSet<QString> internal;
+    for (QObject* o : view->findChildren<QObject*>()) internal << o->objectName();
+    int lists = 0;
+    for (QWidget* w : controls()) {
+      // A list's interface takes its current item for its name on Linux, by Qt's
+      // design; its own name is what the other platforms and the label carry.
+      const QString name = qobject_cast<QComboBox*>(w)
+                               ? w->accessibleName()
+                               : QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+      const QString what = w->objectName() + " \"" + name + "\"";
+      QVERIFY2(!name.isEmpty() && !internal.contains(name), qPrintable(what));
+      QVERIFY2(
+          !internal.contains(w->accessibleDescription()) || w->accessibleDescription().isEmpty(),
+          qPrintable(what));
+      if (auto* edit = qobject_cast<QLineEdit*>(w))
+        QVERIFY2(name != edit->text(), qPrintable(what));
+      if (auto* list = qobject_cast<QComboBox*>(w)) {
+        QVERIFY2(list->findText(name) < 0, qPrintable(what));
+        ++lists;
+      }
+      if (qobject_cast<QRadioButton*>(w)) {
+        QAccessibleInterface* group = QAccessible::queryAccessibleInterface(w)->parent();
+        QVERIFY2(!group->text(QAccessible::Name).isEmpty(), qPrintable(what));
+      }
+    }
+    QCOMPARE(lists, 4 + 7);
+    // A list or edit with a label beside it is labelled by it, which is what a
+    // screen reader on Linux speaks for a list.
+    for (const char* name :
+         {"ComboBox3", "MaskEdit2", "ComboBox5", "MaskEdit1", "ComboBox1", "ComboBox2"}) {
+      auto* w = control<QWidget>(name);
+      QStringList labels;
+      for (const auto& [label, relation] :
+           QAccessible::queryAccessibleInterface(w)->relations(QAccessible::Label))
+        labels << label->text(QAccessible::Name);
+      QVERIFY2(labels.contains(w->accessibleName()), name);
+    }
+    QCOMPARE(control<QComboBox>("ComboBox1")->accessibleName(), QStringLiteral("Sector"));
+    QCOMPARE(control<QComboBox>("ComboBox3")->accessibleName(), QStringLiteral("Addr."));
+  }
+
   // Redrawing a model that did not change tells assistive tools nothing; a change
   // the model makes tells them once, from the control that shows it.
   void redrawsSpeakOnlyOfChanges() {
