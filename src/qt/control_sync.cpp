@@ -1,5 +1,6 @@
 #include "qt/control_sync.h"
 
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <memory>
@@ -51,6 +52,15 @@ bool describe(QWidget* widget, const QString& description) {
   return true;
 }
 
+void nameAfterLabel(QLabel* label, QWidget* control) {
+  label->setBuddy(control);
+  QString name = label->text();
+  name.remove(QRegularExpression(QStringLiteral("&(?!&)")));  // "&&" is a shown "&"
+  if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+  name = name.trimmed();
+  if (control->accessibleName() != name) control->setAccessibleName(name);
+}
+
 void showList(QComboBox* box, const ComboBox& model) {
   const QSignalBlocker block(box);
   if (box->count() != static_cast<int>(model.Items.size())) {
@@ -59,7 +69,6 @@ void showList(QComboBox* box, const ComboBox& model) {
   }
   if (box->currentIndex() != model.ItemIndex) box->setCurrentIndex(model.ItemIndex);
   box->setEnabled(model.Enabled);
-  box->setAccessibleName(box->currentText());
 }
 
 void forwardChoices(QComboBox* box, std::function<void(int)> choose, std::function<void()> redraw) {

@@ -40,9 +40,16 @@ bool showMessages(MessageBoxes& dialogs, const std::function<std::optional<std::
 // Gives a widget a new accessible description; false when it already had it.
 bool describe(QWidget* widget, const QString& description);
 
+// Names `control` after the label beside it: the label points assistive tools to
+// the control (the label a screen reader speaks on Linux, where a list's own name
+// is its current item) and the control's accessible name is the label's text
+// without a mnemonic's ampersand or a closing colon.
+void nameAfterLabel(QLabel* label, QWidget* control);
+
 // Shows a list model in a QComboBox: its items (filled when they differ in number),
-// its selection and whether it is enabled, without sending change signals. The
-// accessible name follows the text on show.
+// its selection and whether it is enabled, without sending change signals. Only
+// what changed is redrawn, so a redraw of an unchanged model tells assistive tools
+// nothing; the accessible name stays the list's own.
 void showList(QComboBox* box, const ComboBox& model);
 
 // Hands each choice the operator makes in a list to `choose`, once: a pick from the

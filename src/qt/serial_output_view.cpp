@@ -44,17 +44,20 @@ SerialOutputView::SerialOutputView(Simulator& sim, ViewHub& hub, QWidget* parent
   setFixedSize(kWidth, kHeight);
 
   addLists(addGroup(this, " Communications Setup ", 4, 166),
-           {{"coms", model_.coms, [](SerialOutput& m, int i) { m.comsChange(i); }},
-            {"baudrate", model_.baudrate, [](SerialOutput& m, int i) { m.baudrateChange(i); }},
-            {"databits", model_.databits, [](SerialOutput& m, int i) { m.databitsChange(i); }},
-            {"parity", model_.parity, [](SerialOutput& m, int i) { m.parityChange(i); }},
-            {"stopbits", model_.stopbits, [](SerialOutput& m, int i) { m.stopbitsChange(i); }}});
+           {{"coms", "Port", model_.coms, [](SerialOutput& m, int i) { m.comsChange(i); }},
+            {"baudrate", "Baud rate", model_.baudrate,
+             [](SerialOutput& m, int i) { m.baudrateChange(i); }},
+            {"databits", "Data bits", model_.databits,
+             [](SerialOutput& m, int i) { m.databitsChange(i); }},
+            {"parity", "Parity", model_.parity, [](SerialOutput& m, int i) { m.parityChange(i); }},
+            {"stopbits", "Stop bits", model_.stopbits,
+             [](SerialOutput& m, int i) { m.stopbitsChange(i); }}});
 
   QGroupBox* per = addGroup(this, " Per. Output Telegrams ", 178, 134);
-  addLists(
-      per,
-      {{"updaterate", model_.updaterate, [](SerialOutput& m, int i) { m.updaterateChange(i); }},
-       {"telegrams", model_.telegrams, [](SerialOutput& m, int i) { m.telegramsChange(i); }}});
+  addLists(per, {{"updaterate", "Telegrams per second", model_.updaterate,
+                  [](SerialOutput& m, int i) { m.updaterateChange(i); }},
+                 {"telegrams", "Telegram type", model_.telegrams,
+                  [](SerialOutput& m, int i) { m.telegramsChange(i); }}});
   addLabel(per, QStringLiteral("Transmitting :"), 84);
   transmitting_ = addLabel(per, QString(), 106);
   transmitting_->setObjectName(QStringLiteral("TransmittingText"));
@@ -92,7 +95,7 @@ void SerialOutputView::addLists(QGroupBox* group, std::initializer_list<ListRow>
 void SerialOutputView::addList(QGroupBox* group, const ListRow& row, int y) {
   auto* list = new QComboBox(group);
   list->setObjectName(QString::fromLatin1(row.name));
-  list->setAccessibleDescription(QString::fromLatin1(row.name));
+  list->setAccessibleName(QString::fromLatin1(row.spoken));
   list->setGeometry(kControlX, y, kControlWidth, kRowHeight);
   // The operator's choices only, not the model's own selections.
   forwardChoices(

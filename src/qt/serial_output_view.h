@@ -42,9 +42,12 @@ class SerialOutputView : public QWidget, public ModelView {
   // pointers: GCC 12's sanitizers misreport member pointers called from a slot.)
   using ListEvent = void (*)(SerialOutput&, int);
   using BoxEvent = void (*)(SerialOutput&, bool);
-  // A list of the settings: its name, the model's list and the model's event.
+  // A list of the settings: its name, what it is called to assistive tools (its
+  // items speak for themselves on screen, with no label beside it), the model's
+  // list and the model's event.
   struct ListRow {
     const char* name;
+    const char* spoken;
     const ComboBox& shown;
     ListEvent change;
   };

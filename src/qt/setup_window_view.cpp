@@ -210,6 +210,9 @@ void SetupWindowView::buildBody() {
 // The counter station, one radio button each.
 void SetupWindowView::buildStationChoice(QWidget* left) {
   auto* stations = new QGroupBox(left);
+  stations->setObjectName(QStringLiteral("CounterStation"));
+  // The group shows no title; a screen reader announces this one on entering it.
+  stations->setAccessibleName(QStringLiteral("Counter station"));
   stations->setGeometry(4, 2, 192, 92);
   struct Radio {
     const CheckBox& shown;
@@ -242,17 +245,21 @@ void SetupWindowView::buildStationChoice(QWidget* left) {
 
 // The Mk 3 station's address, frequency and the Mobile's frequency offset.
 void SetupWindowView::buildMk3Settings(QWidget* left) {
-  label("Addr.", left, 6, 98);
-  label("Freq.", left, 74, 98);
-  label("Mob.", left, 114, 98);
-  addList(left, "ComboBox3", "Addr.", QRect(4, 114, 66, 22), model_.ComboBox3,
-          [this](int i) { model_.ComboBox3Change(i); });
-  addEdit(
-      left, "MaskEdit2", "Freq.", QRect(72, 114, 38, 22), 4, model_.MaskEdit2,
+  QLabel* addr = label("Addr.", left, 6, 98);
+  QLabel* freq = label("Freq.", left, 74, 98);
+  QLabel* mob = label("Mob.", left, 114, 98);
+  QComboBox* address = addList(left, "ComboBox3", addr, QRect(4, 114, 66, 22), model_.ComboBox3,
+                               [this](int i) { model_.ComboBox3Change(i); });
+  QLineEdit* frequency = addEdit(
+      left, "MaskEdit2", freq, QRect(72, 114, 38, 22), 4, model_.MaskEdit2,
       [this](const std::string& t) { model_.MaskEdit2Change(t); },
       [this] { model_.MaskEdit2Exit(); });
-  addList(left, "ComboBox5", "Mob.", QRect(112, 114, 84, 22), model_.ComboBox5,
-          [this](int i) { model_.ComboBox5Change(i); });
+  QComboBox* offset = addList(left, "ComboBox5", mob, QRect(112, 114, 84, 22), model_.ComboBox5,
+                              [this](int i) { model_.ComboBox5Change(i); });
+  // The short captions spelt out for a screen reader.
+  address->setAccessibleDescription(QStringLiteral("Address code pair of the Mk 3 station"));
+  frequency->setAccessibleDescription(QStringLiteral("Frequency of the Mk 3 station in MHz"));
+  offset->setAccessibleDescription(QStringLiteral("Frequency offset of the Mobile"));
 }
 
 // The software in the Mobile.
@@ -274,20 +281,17 @@ void SetupWindowView::buildSoftwareChoice(QWidget* left) {
 
 // Range to the station, the sector with the quadrants it names, and the level.
 void SetupWindowView::buildScenario(QWidget* left) {
-  label("Range to station", left, 6, 190);
   addEdit(
-      left, "MaskEdit1", "Range to station", QRect(4, 206, 56, 22), 5, model_.MaskEdit1,
-      [this](const std::string& t) { model_.MaskEdit1Change(t); },
+      left, "MaskEdit1", label("Range to station", left, 6, 190), QRect(4, 206, 56, 22), 5,
+      model_.MaskEdit1, [this](const std::string& t) { model_.MaskEdit1Change(t); },
       [this] { model_.MaskEdit1Exit(); });
   label("Mtr.", left, 64, 210);
 
-  label("Sector", left, 6, 236);
-  addList(left, "ComboBox1", "Sector", QRect(4, 252, 56, 22), model_.ComboBox1,
+  addList(left, "ComboBox1", label("Sector", left, 6, 236), QRect(4, 252, 56, 22), model_.ComboBox1,
           [this](int i) { model_.ComboBox1Change(i); });
   addSectorQuadrants(left);
 
-  label("Level", left, 6, 286);
-  addList(left, "ComboBox2", "Level", QRect(4, 302, 112, 22), model_.ComboBox2,
+  addList(left, "ComboBox2", label("Level", left, 6, 286), QRect(4, 302, 112, 22), model_.ComboBox2,
           [this](int i) { model_.ComboBox2Change(i); });
 }
 
@@ -309,30 +313,32 @@ void SetupWindowView::addSectorQuadrants(QWidget* left) {
   }
 }
 
-void SetupWindowView::addList(QWidget* parent, const char* name, const char* spoken, QRect where,
-                              const ComboBox& shown, std::function<void(int)> change) {
+QComboBox* SetupWindowView::addList(QWidget* parent, const char* name, QLabel* caption, QRect where,
+                                    const ComboBox& shown, std::function<void(int)> change) {
   auto* list = new QComboBox(parent);
   list->setObjectName(QString::fromUtf8(name));
-  list->setAccessibleName(QString::fromUtf8(spoken));
+  nameAfterLabel(caption, list);
   list->setGeometry(where);
   showList(list, shown);
   forwardList(list, std::move(change));
   redraws_.push_back([list, &shown] { showList(list, shown); });
+  return list;
 }
 
-void SetupWindowView::addEdit(QWidget* parent, const char* name, const char* spoken, QRect where,
-                              int digits, const Edit& shown,
-                              const std::function<void(const std::string&)>& type,
-                              const std::function<void()>& finish) {
+QLineEdit* SetupWindowView::addEdit(QWidget* parent, const char* name, QLabel* caption, QRect where,
+                                    int digits, const Edit& shown,
+                                    const std::function<void(const std::string&)>& type,
+                                    const std::function<void()>& finish) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(QString::fromUtf8(name));
-  edit->setAccessibleName(QString::fromUtf8(spoken));
+  nameAfterLabel(caption, edit);
   edit->setGeometry(where);
   edit->setMaxLength(digits);
   const QRegularExpression digitsOnly(QStringLiteral("\\d{0,%1}").arg(digits));
   edit->setValidator(new QRegularExpressionValidator(digitsOnly, edit));
   forwardEdit(edit, shown, type, finish);
   redraws_.push_back([edit, &shown] { showEdit(edit, shown); });
+  return edit;
 }
 
 void SetupWindowView::addButton(QWidget* parent, const char* name, const char* text, QRect where,
@@ -417,6 +423,15 @@ void SetupWindowView::refreshFromModel() {
     setFixedSize(size);
     // Grown for editing: bring the controls in front of the panels they overlap.
     if (grows && isVisible()) raise();
+  }
+  // A part the size leaves out is hidden, not only cut off: its controls then take
+  // no focus, no key reaches them and assistive tools see them as not on show.
+  if (body_) {
+    body_->setVisible(bodyHeight > 0);
+    rightHalf_->setVisible(model_.Width > Tmenumain::kMenuWidth);
+    // Hiding passes the focus on to a control still on show; with none left it
+    // would stay, and take keys, on the hidden one.
+    if (QWidget* focus = focusWidget(); focus && !focus->isVisible()) focus->clearFocus();
   }
 
   if (model_.Visible() && !isVisible()) {

@@ -11,6 +11,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
@@ -37,7 +38,8 @@ class SetupWindowView : public QMainWindow, public ModelView {
 
   void refreshFromModel() override;
 
-  // The empty right-hand half, for the serial output settings.
+  // The empty right-hand half, for the serial output settings; shown only while
+  // the window is wide enough for it.
   QWidget* rightHalf() const { return rightHalf_; }
   // The action of a menu or menu item by its component name ("Exit1", "Setup1"...).
   QAction* menuAction(const char* name) const;
@@ -72,14 +74,14 @@ class SetupWindowView : public QMainWindow, public ModelView {
   void buildSoftwareChoice(QWidget* left);
   void buildScenario(QWidget* left);
   static void addSectorQuadrants(QWidget* left);
-  // A list named `name` (`spoken` to assistive tools) showing `shown`, whose
-  // choices go to `change`.
-  void addList(QWidget* parent, const char* name, const char* spoken, QRect where,
-               const ComboBox& shown, std::function<void(int)> change);
-  // An edit of up to `digits` digits named `name` (`spoken` to assistive tools).
-  void addEdit(QWidget* parent, const char* name, const char* spoken, QRect where, int digits,
-               const Edit& shown, const std::function<void(const std::string&)>& type,
-               const std::function<void()>& finish);
+  // A list named `name` and captioned by `caption` (its name to assistive tools),
+  // showing `shown`, whose choices go to `change`.
+  QComboBox* addList(QWidget* parent, const char* name, QLabel* caption, QRect where,
+                     const ComboBox& shown, std::function<void(int)> change);
+  // An edit of up to `digits` digits named `name` and captioned by `caption`.
+  QLineEdit* addEdit(QWidget* parent, const char* name, QLabel* caption, QRect where, int digits,
+                     const Edit& shown, const std::function<void(const std::string&)>& type,
+                     const std::function<void()>& finish);
   void addButton(QWidget* parent, const char* name, const char* text, QRect where,
                  void (Tmenumain::*click)());
   // Hands each choice in a list to `change`, then has every view re-read its model.

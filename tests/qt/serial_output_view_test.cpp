@@ -48,7 +48,7 @@ class SerialOutputViewTest : public QObject {
     QVERIFY(coms);
     QCOMPARE(coms->count(), 12);
     QCOMPARE(coms->currentText(), QStringLiteral("COM PORT 1"));
-    QCOMPARE(coms->accessibleName(), QStringLiteral("COM PORT 1"));
+    QCOMPARE(coms->accessibleName(), QStringLiteral("Port"));
     QCOMPARE(find<QComboBox>("telegrams")->currentText(), QStringLiteral("BCD(0.01)"));
     QCOMPARE(find<QLabel>("TransmittingText")->text(), QStringLiteral("Distance - Azimuth"));
     QCOMPARE(find<QCheckBox>("CheckBox1")->text(), QStringLiteral("Output Controled by Sim."));

@@ -1,5 +1,7 @@
 #include "qt/setup_window_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -11,13 +13,49 @@
 #include <QRadioButton>
 #include <QToolTip>
 #include <QtTest>
+#include <map>
 #include <memory>
+#include <set>
+#include <vector>
 
+#include "qt/serial_output_view.h"
+#include "setup/serial_output.h"
 #include "testing/fakes.h"
 #include "windows/aid_display.h"
 #include "windows/distance_adjust.h"
 
 using namespace kestrom;
+
+namespace {
+
+// How often assistive tools were told about each control. Every accessibility
+// event checks once that its control's interface is valid, also on the offscreen
+// platform, which has no accessibility of its own for an update handler to hear.
+std::map<const QObject*, int> told;
+
+class CountingAccessible : public QAccessibleWidget {
+ public:
+  using QAccessibleWidget::QAccessibleWidget;
+  bool isValid() const override {
+    ++told[object()];
+    return QAccessibleWidget::isValid();
+  }
+};
+
+QAccessibleInterface* countingFactory(const QString& className, QObject* object) {
+  static const QHash<QString, QAccessible::Role> roles = {
+      {QStringLiteral("QComboBox"), QAccessible::ComboBox},
+      {QStringLiteral("QLineEdit"), QAccessible::EditableText},
+      {QStringLiteral("QCheckBox"), QAccessible::CheckBox},
+      {QStringLiteral("QRadioButton"), QAccessible::RadioButton},
+      {QStringLiteral("QPushButton"), QAccessible::Button}};
+  const auto role = roles.find(className);
+  if (role == roles.end()) return nullptr;
+  told[object] = 0;
+  return new CountingAccessible(static_cast<QWidget*>(object), *role);
+}
+
+}  // namespace
 
 class SetupWindowViewTest : public QObject {
   Q_OBJECT
@@ -46,6 +84,55 @@ class SetupWindowViewTest : public QObject {
   }
   int menuBarHeight() { return view->menuBar()->sizeHint().height(); }
 
+  // The program's setup window, the serial and network output in its right half,
+  // in setup mode.
+  void fillAndEnterSetup() {
+    view.reset();
+    view = std::make_unique<SetupWindowView>(
+        rig->sim, *hub, [this](QWidget* right) { fillTelegramHalf(rig->sim, *hub, right); });
+    hub->refreshAll();
+    action("SimulationParameters1")->trigger();
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+  }
+  // The controls a trainee sets below the menu bar: lists, edits, boxes, buttons.
+  QList<QWidget*> controls() {
+    QList<QWidget*> found;
+    for (QWidget* w : control<QWidget>("body")->findChildren<QWidget*>()) {
+      if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+          qobject_cast<QAbstractButton*>(w))
+        found << w;
+    }
+    return found;
+  }
+  // What the operator can set in the output half.
+  std::vector<std::string> outputSettings() {
+    SerialOutput& s = model().Serial;
+    std::vector<std::string> v;
+    for (const ComboBox* b :
+         {&s.coms, &s.baudrate, &s.databits, &s.parity, &s.stopbits, &s.updaterate, &s.telegrams})
+      v.push_back(b->Text());
+    for (const CheckBox* b : {&s.comport, &s.CheckBox1, &s.Network.tcpServer, &s.Network.udp})
+      v.push_back(b->Checked ? "on" : "off");
+    for (const Edit* e : {&s.Network.tcpPort, &s.Network.udpPort, &s.Network.udpHost})
+      v.push_back(e->Text);
+    return v;
+  }
+  // Walks the focus chain with Tab from the first control, pressing Up in each list
+  // on the way as a trainee trying the lists would; the widgets it reached.
+  std::set<QWidget*> walkWithTab() {
+    std::set<QWidget*> reached;
+    control<QRadioButton>("RadioButton4")->setFocus();
+    for (int i = 0; i < 60; ++i) {
+      QWidget* at = QApplication::focusWidget();
+      if (!at) break;
+      reached.insert(at);
+      if (qobject_cast<QComboBox*>(at)) QTest::keyClick(at, Qt::Key_Up);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return reached;
+  }
+
  private slots:
   void init() {
     rig = std::make_unique<testing::Rig>();
@@ -55,6 +142,7 @@ class SetupWindowViewTest : public QObject {
     hub->refreshAll();
   }
   void cleanup() {
+    QAccessible::removeFactory(countingFactory);
     view.reset();
     hub.reset();
     rig.reset();
@@ -191,6 +279,116 @@ class SetupWindowViewTest : public QObject {
     QCOMPARE(range->text(), QStringLiteral("00042"));
     QVERIFY(mk3Fix->isChecked());
     QCOMPARE(rig->state().CounterStationKind, CounterKind::Mk3Fix);
+  }
+
+  // What the window's size leaves out takes no focus and no key, and assistive
+  // tools see it as not on show; it comes back with the width.
+  void onlyWhatIsOnShowTakesTheFocus() {
+    fillAndEnterSetup();
+    QWidget* right = view->rightHalf();
+    const std::vector<std::string> before = outputSettings();
+    for (QWidget* w : walkWithTab()) QVERIFY2(!right->isAncestorOf(w), qPrintable(w->objectName()));
+    QCOMPARE(outputSettings(), before);
+    int outputControls = 0;
+    for (QWidget* w : controls()) {
+      if (!right->isAncestorOf(w)) continue;
+      const QAccessible::State state = QAccessible::queryAccessibleInterface(w)->state();
+      QVERIFY2(state.invisible || !state.focusable, qPrintable(w->objectName()));
+      ++outputControls;
+    }
+    QCOMPARE(outputControls, 7 + 4 + 3);
+
+    QTest::mouseClick(control<QPushButton>("BitBtn2"), Qt::LeftButton);
+    const std::set<QWidget*> reached = walkWithTab();
+    for (QWidget* w : controls()) {
+      if (right->isAncestorOf(w)) QVERIFY2(reached.count(w), qPrintable(w->objectName()));
+    }
+    QVERIFY(
+        !QAccessible::queryAccessibleInterface(control<QComboBox>("databits"))->state().invisible);
+
+    // Folded to its menu bar, nothing below the menu bar is on show.
+    QTest::mouseClick(control<QPushButton>("BitBtn1"), Qt::LeftButton);
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(!focus || !control<QWidget>("body")->isAncestorOf(focus));
+    for (QWidget* w : controls())
+      QVERIFY2(QAccessible::queryAccessibleInterface(w)->state().invisible,
+               qPrintable(w->objectName()));
+  }
+
+  // A screen reader names each control by what it is: by the label beside it, or
+  // what the manual calls it where none is, never by its value or an internal name.
+  void everyControlIsNamedByWhatItIs() {
+    fillAndEnterSetup();
+    model().BitBtn2Click();
+    hub->refreshAll();
+    QSet<QString> internal;
+    for (QObject* o : view->findChildren<QObject*>()) internal << o->objectName();
+    int lists = 0;
+    for (QWidget* w : controls()) {
+      // A list's interface takes its current item for its name on Linux, by Qt's
+      // design; its own name is what the other platforms and the label carry.
+      const QString name = qobject_cast<QComboBox*>(w)
+                               ? w->accessibleName()
+                               : QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+      const QString what = w->objectName() + " \"" + name + "\"";
+      QVERIFY2(!name.isEmpty() && !internal.contains(name), qPrintable(what));
+      QVERIFY2(
+          !internal.contains(w->accessibleDescription()) || w->accessibleDescription().isEmpty(),
+          qPrintable(what));
+      if (auto* edit = qobject_cast<QLineEdit*>(w))
+        QVERIFY2(name != edit->text(), qPrintable(what));
+      if (auto* list = qobject_cast<QComboBox*>(w)) {
+        QVERIFY2(list->findText(name) < 0, qPrintable(what));
+        ++lists;
+      }
+      if (qobject_cast<QRadioButton*>(w)) {
+        QAccessibleInterface* group = QAccessible::queryAccessibleInterface(w)->parent();
+        QVERIFY2(!group->text(QAccessible::Name).isEmpty(), qPrintable(what));
+      }
+    }
+    QCOMPARE(lists, 4 + 7);
+    // A list or edit with a label beside it is labelled by it, which is what a
+    // screen reader on Linux speaks for a list.
+    for (const char* name :
+         {"ComboBox3", "MaskEdit2", "ComboBox5", "MaskEdit1", "ComboBox1", "ComboBox2"}) {
+      auto* w = control<QWidget>(name);
+      QStringList labels;
+      for (const auto& [label, relation] :
+           QAccessible::queryAccessibleInterface(w)->relations(QAccessible::Label))
+        labels << label->text(QAccessible::Name);
+      QVERIFY2(labels.contains(w->accessibleName()), name);
+    }
+    QCOMPARE(control<QComboBox>("ComboBox1")->accessibleName(), QStringLiteral("Sector"));
+    QCOMPARE(control<QComboBox>("ComboBox3")->accessibleName(), QStringLiteral("Addr."));
+  }
+
+  // Redrawing a model that did not change tells assistive tools nothing; a change
+  // the model makes tells them once, from the control that shows it.
+  void redrawsSpeakOnlyOfChanges() {
+    // A control's interface is made when it is first shown: a window made now.
+    told.clear();
+    QAccessible::installFactory(countingFactory);
+    fillAndEnterSetup();
+    model().BitBtn2Click();
+    hub->refreshAll();
+    QAccessible::removeFactory(countingFactory);
+    const QList<QWidget*> shown = controls();
+    for (QWidget* w : shown) QVERIFY2(told.count(w), qPrintable(w->objectName()));
+
+    for (auto& [control, times] : told) times = 0;
+    for (int i = 0; i < 10; ++i) hub->refreshAll();
+    QTest::qWait(700);  // the timers' own redraws too
+    for (QWidget* w : shown) QVERIFY2(told[w] == 0, qPrintable(w->objectName()));
+
+    model().Serial.followMobileOutTelegram("ASCII 17");
+    hub->refreshAll();
+    hub->refreshAll();
+    auto* telegrams = control<QComboBox>("telegrams");
+    QCOMPARE(telegrams->currentText(), QStringLiteral("ASCII 17"));
+    QCOMPARE(told[telegrams], 1);
+    for (QWidget* w : shown)
+      if (w != telegrams) QVERIFY2(told[w] == 0, qPrintable(w->objectName()));
   }
 
   void theProgramsWindowBuildsItsControlsWhenFirstWidened() {
