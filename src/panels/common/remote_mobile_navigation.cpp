@@ -6,6 +6,21 @@ namespace kestrom {
 
 using namespace remote_mobile_screen;
 
+std::vector<PageRow> remoteMobilePageRows() {
+  // clang-format off
+  return {
+      {kMobileOperate, kMobileOperateLine2}, {kMobileOperateLine2, kMobileOperateBearing},
+      {kMobileOperateBearing, kMobileOperateDeviation},
+      {kMobileOperateDeviation, {kMobileOperate, kDrawnAgain}},
+      {kMobileOprMode, kMobileExtraModes},
+      {kMobileSupplies, kMobileMixer}, {kMobileMixer, kMobilePerformance},
+      {kMobilePerformance, kMobileTemperatures}, {kMobileTemperatures, kMobileGunnSupplies},
+      {kMobileGunnSupplies, kMobileMonitoring},
+      {kMobileWakeUp, kMobileSwitchOff},
+  };
+  // clang-format on
+}
+
 std::vector<DelRow> remoteMobileDelRows(int mainMenu) {
   return {
       {{kMobileMenu}, DelRule::asMenu()},

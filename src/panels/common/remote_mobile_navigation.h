@@ -12,4 +12,8 @@ namespace kestrom {
 // decides again whether the tree opens. DEL on REMOTE MOB acts as MENU.
 std::vector<DelRow> remoteMobileDelRows(int mainMenu);
 
+// The chains NEXT pages through on the remote Mobile tree: OPERATE, OPR MODE,
+// MONITORING and WAKE-UP, as on the Mobile's own panel.
+std::vector<PageRow> remoteMobilePageRows();
+
 }  // namespace kestrom

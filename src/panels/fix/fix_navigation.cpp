@@ -67,21 +67,13 @@ std::vector<FieldCycleRow> fixFieldCycles() {
 // NEXT pages through these chains of screens.
 std::vector<PageRow> fixPages() {
   // clang-format off
-  return {
+  std::vector<PageRow> rows = {
       {kOperate, kOperateLine2}, {kOperateLine2, kOperateSignalDb},
       {kOperateSignalDb, {kOperate, kDrawnAgain}},
       {kOprMode, kExtraModes},
       {kSupplies, kMixer}, {kMixer, kPerformance}, {kPerformance, kTemperatures},
       {kTemperatures, kGunnSupplies}, {kGunnSupplies, kMonitoring},
       {kWakeUp, kSwitchOff},
-      {kMobileOperate, kMobileOperateLine2}, {kMobileOperateLine2, kMobileOperateBearing},
-      {kMobileOperateBearing, kMobileOperateDeviation},
-      {kMobileOperateDeviation, {kMobileOperate, kDrawnAgain}},
-      {kMobileOprMode, kMobileExtraModes},
-      {kMobileSupplies, kMobileMixer}, {kMobileMixer, kMobilePerformance},
-      {kMobilePerformance, kMobileTemperatures}, {kMobileTemperatures, kMobileGunnSupplies},
-      {kMobileGunnSupplies, kMobileMonitoring},
-      {kMobileWakeUp, kMobileSwitchOff},
       {kUnitConfigured, kConfigFreqPair}, {kConfigFreqPair, kSelectiveAddress},
       {kSelectiveAddress, kConfigLeftScanLimit}, {kConfigLeftScanLimit, kConfigRightScanLimit},
       {kConfigRightScanLimit, kConfigUseTelescope}, {kConfigUseTelescope, kConfigReferenceAzimuth},
@@ -89,6 +81,9 @@ std::vector<PageRow> fixPages() {
       {kConfigOprMode, kEndOfConfiguration},
   };
   // clang-format on
+  std::vector<PageRow> remote = remoteMobilePageRows();
+  rows.insert(rows.end(), remote.begin(), remote.end());
+  return rows;
 }
 
 // DEL replays the key that leads to the parent screen; the remote screens return
