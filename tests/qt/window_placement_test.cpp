@@ -1,9 +1,12 @@
 #include "qt/window_placement.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QtTest>
 #include <memory>
 
@@ -11,6 +14,8 @@
 #include "qt/distance_adjust_view.h"
 #include "qt/help_window.h"
 #include "qt/mobile_panel_view.h"
+#include "qt/serial_output_view.h"
+#include "qt/setup_window_view.h"
 #include "testing/fakes.h"
 #include "windows/config_view.h"
 #include "windows/distance_adjust.h"
@@ -122,6 +127,49 @@ class WindowPlacementTest : public QObject {
     help.move(-60, -54);
     help.show();
     QVERIFY(inside(help, kSmallScreen));
+  }
+
+  // On the small screen the setup window with its telegram half is taller than
+  // the screen: its body scrolls under the menu bar, and a control reached by Tab
+  // scrolls into view. Folded again, it needs no scrolling.
+  void aSetupWindowTooTallForTheScreenScrolls() {
+    testing::Rig rig;
+    ViewHub hub(rig.sim);
+    SetupWindowView view(rig.sim, hub,
+                         [&](QWidget* right) { fillTelegramHalf(rig.sim, hub, right); });
+    rig.sim.start();
+    hub.refreshAll();
+    QVERIFY(view.isVisible());
+    view.menuAction("SimulationParameters1")->trigger();
+    QWidget* body = view.findChild<QWidget*>("body");
+    QCOMPARE(view.centralWidget(), body);  // 487 high: fits
+    view.findChild<QPushButton*>("BitBtn2")->click();
+    auto* scroller = qobject_cast<QScrollArea*>(view.centralWidget());
+    QVERIFY(scroller);
+    QVERIFY(inside(view, kSmallScreen));
+    QCOMPARE(scroller->widget(), body);
+    QCOMPARE(body->size(),
+             QSize(400, SetupWindowView::kBodyHeight + SetupWindowView::kNetworkHeight));
+    QVERIFY(scroller->viewport()->height() < body->height());
+
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QWidget* last = nullptr;
+    for (QWidget* w = body; (w = w->nextInFocusChain()) != body;)
+      if (body->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+          (w->focusPolicy() & Qt::TabFocus))
+        last = w;
+    QVERIFY(last);
+    last->setFocus();
+    QTest::keyClick(last, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), last);
+    const QRect seen(last->mapTo(scroller->viewport(), QPoint(0, 0)), last->size());
+    QVERIFY(scroller->viewport()->rect().contains(seen));
+
+    view.findChild<QPushButton*>("BitBtn2")->click();  // the half goes: fits again
+    QCOMPARE(view.centralWidget(), body);
+    QCOMPARE(view.width(), 200);
   }
 
  private:
