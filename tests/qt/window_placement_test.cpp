@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTemporaryFile>
 #include <QtTest>
 #include <memory>
 
@@ -178,19 +178,16 @@ class WindowPlacementTest : public QObject {
 
 int main(int argc, char** argv) {
   // The offscreen platform with the two screens above, whatever platform was asked for.
-  const QString config = QDir::temp().filePath("kestrom-placement-screens.json");
-  QFile file(config);
-  if (!file.open(QIODevice::WriteOnly)) return 1;
-  file.write(R"({"screens": [
+  QTemporaryFile config(QDir::temp().filePath("kestrom-screens-XXXXXX.json"));
+  if (!config.open()) return 1;
+  config.write(R"({"screens": [
       {"name": "front", "x": 0, "y": 0, "width": 640, "height": 512},
       {"name": "side", "x": 640, "y": 0, "width": 800, "height": 600}]})");
-  file.close();
-  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
+  config.flush();
+  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.fileName()).toUtf8());
   QApplication app(argc, argv);
   WindowPlacementTest test;
-  const int failed = QTest::qExec(&test, argc, argv);
-  QFile::remove(config);
-  return failed;
+  return QTest::qExec(&test, argc, argv);
 }
 
 #include "window_placement_test.moc"
