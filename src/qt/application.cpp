@@ -53,6 +53,10 @@ class DeferredView : public ModelView {
 Application::Application()
     : sim_(Services{random_, clock_, dialogs_, tone_, help_, serial_, &network_}), hub_(sim_) {
   startup::mark("models created");
+  // Every window opens at its place (set below, or where it was last); where that
+  // place reaches off its screen, at a large scale or on a small screen, the
+  // placer moves the window in.
+  qApp->installEventFilter(&placer_);
   serial_.setSlotClock([this] { return hub_.telegramInstantNs(); });
   network_.setSlotClock([this] { return hub_.telegramInstantNs(); });
   // The serial and network output settings fill the setup window's right-hand half.

@@ -18,6 +18,7 @@
 #include "qt/qt_telegram_network.h"
 #include "qt/tone_player.h"
 #include "qt/view_hub.h"
+#include "qt/window_placement.h"
 #include "simulator/simulator.h"
 
 namespace kestrom {
@@ -41,6 +42,7 @@ class Application {
   // The same, moved to `topLeft` before it first shows.
   void deferred(const WindowModel& model, QPoint topLeft, MakeView make);
 
+  WindowPlacer placer_;  // keeps each window on its screen as it shows
   StdRandom random_;
   SystemClock clock_;
   QtMessageBoxes dialogs_;

@@ -3,6 +3,7 @@
 
 #include "qt/compact_menu_bar_style.h"
 #include "qt/control_sync.h"
+#include "qt/window_placement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,9 +17,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QToolTip>
 #include <QWindow>
@@ -417,11 +420,13 @@ void SetupWindowView::refreshFromModel() {
   if (model_.Width == Tmenumain::kTelegramWidth && model_.Height == Tmenumain::kSetupHeight) {
     bodyHeight += kNetworkHeight;
   }
-  const QSize size(model_.Width, menuBar()->sizeHint().height() + bodyHeight);
-  if (size != this->size() || minimumSize() != size) {
-    const bool grows = size.height() > this->size().height() || size.width() > this->size().width();
-    setFixedSize(size);
+  const QSize wanted(model_.Width, menuBar()->sizeHint().height() + bodyHeight);
+  const bool opening = model_.Visible() && !isVisible();
+  if (opening || wanted != wanted_) {
+    const QSize before = size();
+    fitToScreen(opening ? QPoint(0, 0) : pos(), wanted, QSize(model_.Width, bodyHeight));
     // Grown for editing: bring the controls in front of the panels they overlap.
+    const bool grows = size().height() > before.height() || size().width() > before.width();
     if (grows && isVisible()) raise();
   }
   // A part the size leaves out is hidden, not only cut off: its controls then take
@@ -435,12 +440,44 @@ void SetupWindowView::refreshFromModel() {
   }
 
   if (model_.Visible() && !isVisible()) {
-    move(0, 0);
     show();
   } else if (!model_.Visible() && isVisible()) {
     hide();
   }
   refreshing_ = false;
+}
+
+// The window at `corner` (its frame's) showing the menu bar over a body of
+// `body`, in the free area of its screen: moved in where it would reach off it, and
+// where the screen is too small for it, the body scrolls under the menu bar.
+void SetupWindowView::fitToScreen(QPoint corner, QSize wanted, QSize body) {
+  wanted_ = wanted;
+  const WindowPlacement place =
+      placementFor(*this, corner, wanted, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  scrollBody(place.scrolls);
+  if (scroller_) body_->resize(body);
+  if (place.rect.size() != size() || minimumSize() != place.rect.size())
+    setFixedSize(place.rect.size());
+  if (place.rect.topLeft() != pos()) move(place.rect.topLeft());
+}
+
+// Puts the body into a scrolling area under the menu bar, or takes it out again.
+// The control with the keyboard keeps it.
+void SetupWindowView::scrollBody(bool scrolls) {
+  if (!body_ || scrolls == (scroller_ != nullptr)) return;
+  QPointer<QWidget> focus = QApplication::focusWidget();
+  if (focus && !body_->isAncestorOf(focus)) focus = nullptr;
+  if (scrolls) {
+    scroller_ = new QScrollArea;
+    scroller_->setObjectName(QStringLiteral("bodyScroller"));
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setWidget(takeCentralWidget());
+    setCentralWidget(scroller_);
+  } else {
+    setCentralWidget(scroller_->takeWidget());  // and the area goes
+    scroller_ = nullptr;
+  }
+  if (focus) focus->setFocus();
 }
 
 void SetupWindowView::onFocusWindowChanged(QWindow* now) {

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
+class QScrollArea;
 class QWindow;
 
 namespace kestrom {
@@ -93,6 +94,8 @@ class SetupWindowView : public QMainWindow, public ModelView {
                    const std::function<void(const std::string&)>& type,
                    const std::function<void()>& finish);
   void forward(void (Tmenumain::*event)());
+  void fitToScreen(QPoint corner, QSize wanted, QSize body);
+  void scrollBody(bool scrolls);
   void onFocusWindowChanged(QWindow* now);
   void endProgram();
 
@@ -107,6 +110,8 @@ class SetupWindowView : public QMainWindow, public ModelView {
   std::vector<std::function<void()>> redraws_;
   QWidget* body_ = nullptr;
   QWidget* rightHalf_ = nullptr;
+  QScrollArea* scroller_ = nullptr;  // round the body while the screen is too small for it
+  QSize wanted_;                     // the size the model last asked for
   std::function<void(QWidget*)> fillRightHalf_;
 };
 

@@ -1,11 +1,14 @@
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
@@ -54,6 +57,15 @@ std::vector<Link> linksOf(const QTextDocument& doc) {
   }
   return links;
 }
+
+// Takes the web addresses that the desktop is asked to open.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> opened;
+ public slots:
+  void open(const QUrl& url) { opened << url; }
+};
 
 }  // namespace
 
@@ -250,6 +262,105 @@ class SmallWindowsViewTest : public QObject {
                                "mk3-unit", "about-box", "telescope"}) {
       QVERIFY2(shown.contains(QStringLiteral("pictures/%1.png").arg(window)), window);
     }
+  }
+
+  // A screen reader reads the page line by line as the caret moves, and hears of
+  // each link that Tab reaches as a link with the focus.
+  void theManualIsReadByCaretAndTabWalksItsLinksInOrder() {
+    HelpWindow window;
+    window.showContents();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ManualBrowser* page = window.browser();
+    page->setFocus();
+    QVERIFY(page->hasFocus());
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(page);
+    QCOMPARE(iface->role(), QAccessible::EditableText);  // a text to read, not a label
+    QVERIFY(iface->state().readOnly && iface->state().focusable);
+    QAccessibleTextInterface* text = iface->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), page->toPlainText());
+    QVERIFY(page->toPlainText().contains("Kestrom Simulator Manual"));
+
+    // Down moves the caret one line on the screen, and a line is what is read: in a
+    // paragraph that wraps, less than the paragraph.
+    const QString plain = page->toPlainText();
+    const int paragraph = plain.indexOf("The Kestrom simulator trains");
+    QVERIFY(paragraph > 0);
+    text->setCursorPosition(paragraph);
+    int start = 0, end = 0;
+    const QString line = text->textAtOffset(paragraph, QAccessible::LineBoundary, &start, &end);
+    QCOMPARE(start, paragraph);
+    QVERIFY(end < plain.indexOf('\n', paragraph));
+    QCOMPARE(line, plain.mid(start, end - start));
+    QTest::keyClick(page, Qt::Key_Down);
+    QCOMPARE(text->cursorPosition(), end);
+    const QString next = text->textAtOffset(end, QAccessible::LineBoundary, &start, &end);
+    QVERIFY(!next.trimmed().isEmpty() && next != line);
+
+    // Tab from the top reaches every link in reading order, then leaves the page.
+    QTest::keyClick(page, Qt::Key_Home, Qt::ControlModifier);
+    const auto links = linksOf(*page->document());
+    QVERIFY(links.size() >= 10);
+    QCOMPARE(iface->childCount(), static_cast<int>(page->links().size()));
+    for (std::size_t i = 0; i < page->links().size(); ++i) {
+      QTest::keyClick(page, Qt::Key_Tab);
+      const int chosen = page->chosenLink();
+      QCOMPARE(chosen, static_cast<int>(i));
+      QAccessibleInterface* focus = iface->focusChild();
+      QVERIFY(focus);
+      QCOMPARE(focus->role(), QAccessible::Link);
+      QCOMPARE(focus->text(QAccessible::Name), page->linkText(chosen));
+      QVERIFY(focus->state().focused);
+    }
+    QCOMPARE(page->links().front().href, links.front().href);
+    QCOMPARE(page->links().back().href, links.back().href);
+    QTest::keyClick(page, Qt::Key_Tab);
+    QVERIFY(!page->hasFocus());
+    QCOMPARE(page->chosenLink(), -1);
+
+    // Back in, Shift+Tab goes back from the caret; Up leaves the link for the page.
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(page, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(page->chosenLink(), static_cast<int>(page->links().size()) - 1);
+    QTest::keyClick(page, Qt::Key_Up);
+    QCOMPARE(page->chosenLink(), -1);
+    QCOMPARE(iface->focusChild(), nullptr);
+  }
+
+  void returnFollowsTheChosenLinkAndPageKeysScroll() {
+    HelpWindow window;
+    window.resize(500, 300);
+    window.showContents();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ManualBrowser* page = window.browser();
+    page->setFocus();
+    QScrollBar* bar = page->verticalScrollBar();
+    QCOMPARE(bar->value(), 0);
+    QTest::keyClick(page, Qt::Key_PageDown);
+    QVERIFY(bar->value() > 0);
+
+    QTest::keyClick(page, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(page, Qt::Key_Tab);
+    QTest::keyClick(page, Qt::Key_Tab);
+    const QString href = page->links()[1].href;
+    QTest::keyClick(page, Qt::Key_Return);
+    QCOMPARE(page->source(), HelpWindow::contentsUrl().resolved(QUrl(href)));
+    QCOMPARE(page->chosenLink(), -1);
+
+    // A web address goes to the desktop's viewer; the manual stays where it is.
+    UrlRecorder desktop;
+    QDesktopServices::setUrlHandler("https", &desktop, "open");
+    page->setHtml("<p>See <a href=\"https://example.org/kestrom\">the maker's page</a>.</p>");
+    QTest::keyClick(page, Qt::Key_Tab);
+    QCOMPARE(page->linkText(page->chosenLink()), QString("the maker's page"));
+    QTest::keyClick(page, Qt::Key_Return);
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(desktop.opened, QList<QUrl>{QUrl("https://example.org/kestrom")});
+    QVERIFY(page->toPlainText().startsWith("See the maker's page"));
   }
 
   void findOnAPageGoesRoundAndSaysWhenThereIsNothing() {
