@@ -1,10 +1,10 @@
 #include "qt/aid_display_view.h"
 
-#include "qt/colours.h"
-
+#include <QAccessible>
 #include <QPainter>
 
 #include "core/number_format.h"
+#include "qt/colours.h"
 #include "windows/aid_display.h"
 
 namespace kestrom {
@@ -17,11 +17,44 @@ QPointF at(Point p) {
 
 constexpr int kDialRadius = 59;
 
+// The dial and the lamp, named by what they show whenever a screen reader asks.
+QAccessibleInterface* aidAccessibleFactory(const QString& className, QObject* object) {
+  if (!object || !object->isWidgetType()) return nullptr;
+  if (className == QLatin1String("kestrom::AidDialWidget")) {
+    auto* dial = static_cast<AidDialWidget*>(object);
+    return new LiveAccessible(
+        dial, QAccessible::Dial, [dial] { return dial->spokenName(); },
+        [dial] { return dial->accessibleDescription(); });
+  }
+  if (className == QLatin1String("kestrom::AidLampWidget")) {
+    auto* lamp = static_cast<AidLampWidget*>(object);
+    return new LiveAccessible(lamp, QAccessible::Indicator, [lamp] { return lamp->spokenName(); });
+  }
+  return nullptr;
+}
+
+void installAidAccessibleFactory() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  QAccessible::installFactory(aidAccessibleFactory);
+}
+
 }  // namespace
 
 AidDialWidget::AidDialWidget(const Taiddisplay& model, QWidget* parent)
     : QWidget(parent), model_(model) {
+  installAidAccessibleFactory();
   setAccessibleName(QStringLiteral("Antenna dial"));
+  setFocusPolicy(Qt::TabFocus);
+}
+
+QString AidDialWidget::spokenName() const {
+  QString text = QStringLiteral("antenna bearing %1 degrees")
+                     .arg(QString::fromStdString(fixed2(model_.antennaDirection())));
+  if (const auto limits = model_.sectorLimits())
+    text += QStringLiteral(", scanning %1 to %2").arg(limits->left).arg(limits->right);
+  return text;
 }
 
 QString AidDialWidget::describe() const {
@@ -62,17 +95,31 @@ void AidDialWidget::paintEvent(QPaintEvent*) {
     p.drawLine(c, at(g.inLockLeft));
     p.drawLine(c, at(g.inLockRight));
   }
+  if (hasFocus()) paintFocusRing(p, QRectF(rect()), 4);
 }
 
 AidLampWidget::AidLampWidget(const StatusLight& light, QWidget* parent)
     : QWidget(parent), light_(light) {
+  installAidAccessibleFactory();
   setAccessibleName(QStringLiteral("Inlock Status LED"));
   setToolTip(QStringLiteral("Inlock Status LED"));
+  setFocusPolicy(Qt::TabFocus);
   refresh();
 }
 
-void AidLampWidget::refresh() {
-  if (describe(this, lampDescription(light_.Lit, light_.shown()))) update();
+LampSight AidLampWidget::sight() const {
+  return {light_.Lit, light_.shown()};
+}
+
+bool AidLampWidget::refresh() {
+  const QString before = accessibleDescription();
+  if (!describe(this, lampDescription(light_.Lit, light_.shown()))) return false;
+  if (!before.isEmpty()) {
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+  }
+  update();
+  return true;
 }
 
 void AidLampWidget::paintEvent(QPaintEvent*) {
@@ -86,6 +133,7 @@ void AidLampWidget::paintEvent(QPaintEvent*) {
   p.setBrush(shine);
   p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1.5));
   p.drawEllipse(r);
+  if (hasFocus()) paintFocusRing(p, QRectF(rect()), width() / 2.0);
 }
 
 AidDisplayView::AidDisplayView(Taiddisplay& model, ViewHub& hub)
@@ -104,6 +152,12 @@ AidDisplayView::AidDisplayView(Taiddisplay& model, ViewHub& hub)
 
   close_ = addButton("Close", [this] { model_.BitBtn1Click(); });
   close_->move(68, 185);
+  setTabOrder(dial_, lamp_);
+  setTabOrder(lamp_, close_);
+
+  announcer_ = new Announcer(this);
+  announcer_->setGeometry(0, height() - 1, width(), 1);
+  toldLamp_ = lamp_->sight();
 
   AidDisplayView::refreshControls();
 }
@@ -116,6 +170,8 @@ void AidDisplayView::placeLabel(const char* text, QRect where, Qt::Alignment ali
 
 void AidDisplayView::refreshControls() {
   lamp_->refresh();
+  const LampSight lamp = lamp_->sight();
+  announcer_->announce(lampChange(std::exchange(toldLamp_, lamp), lamp));
   describe(dial_, dial_->describe());
   dial_->update();
 }

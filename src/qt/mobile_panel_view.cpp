@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "core/number_format.h"
-#include "qt/control_sync.h"
 #include "setup/angles.h"
 #include "setup/simulation_state.h"
 
@@ -59,11 +58,10 @@ std::optional<ScanArcAngles> scanArcAngles(const MobileDialPicture& picture) {
 MobilePanelView::MobilePanelView(Tmobile& model, ViewHub& hub, QWidget* parent)
     : PanelView(model, placedGeometry(), hub, parent), mobile_(model) {
   // The dial is drawn on the plate; this child only stands for it to screen readers.
-  dial_ = new QWidget(this);
+  dial_ = new DialStandIn(
+      this, [] { return QStringLiteral("Antenna"); }, [this] { return dialDescription(); });
   dial_->setObjectName(QStringLiteral("antennaDial"));
-  dial_->setAttribute(Qt::WA_TransparentForMouseEvents);
   dial_->setGeometry(kDialCircle.toAlignedRect());
-  dial_->setAccessibleName(QStringLiteral("Antenna"));
   dial_->lower();
   MobilePanelView::refreshFromModel();
 }
@@ -93,7 +91,6 @@ void MobilePanelView::refreshFromModel() {
   if (!dial_) return;  // still being built
   const MobileDialPicture picture = mobile_.Tracking.dialPicture();
   if (!lastPainted_ || !samePicture(picture, *lastPainted_)) update(dialUpdateRect());
-  describe(dial_, dialDescription());
 }
 
 void MobilePanelView::paintExtra(QPainter& p) {

@@ -33,7 +33,7 @@ class MobilePanelView : public PanelView {
 
   // The accessible object standing for the dial ("Antenna").
   QWidget* dialWidget() const { return dial_; }
-  // What the dial tells a screen reader: bearing, scan sector, beam.
+  // What the dial tells a screen reader when asked: bearing, scan sector, beam.
   QString dialDescription() const;
 
  protected:
@@ -43,7 +43,7 @@ class MobilePanelView : public PanelView {
   QRect dialUpdateRect() const;
 
   Tmobile& mobile_;
-  QWidget* dial_ = nullptr;
+  DialStandIn* dial_ = nullptr;
   std::optional<MobileDialPicture> lastPainted_;
 };
 

@@ -41,7 +41,9 @@ PanelGeometry basicPlate(int dx) {
   g.leftLegend = {QRect(50 + dx, 106, 16, 62), {"1", "2", "3"}};
   g.rightLegend = {QRect(269 + dx, 106, 16, 62), {"4", "5", "6"}};
   g.logo = QRect(70 + dx, 20, 200, 50);
-  g.lampPanel = QRect(44, 4, 25, 19);
+  // Left of the logo, clear of the rubber frame and the screws, where the lamp
+  // shows dark as well as lit.
+  g.lampPanel = QRect(44 + dx, 20, 25, 19);
 
   g.keyGroups = {
       QRect(90 + dx, 174, 142, 186),  // numeric keypad
@@ -55,11 +57,13 @@ PanelGeometry basicPlate(int dx) {
 
 // A basic operating panel: the plate alone in a window of its own size, placed
 // at `windowPos`.
-PanelGeometry basicPanel(int dx, QPoint windowPos, const QString& subtitle) {
+PanelGeometry basicPanel(int dx, QPoint windowPos, const QString& subtitle,
+                         const QString& displayName) {
   PanelGeometry g = basicPlate(dx);
   g.client = QSize(338, 442);
   g.windowPos = windowPos;
   g.subtitle = subtitle;
+  g.displayName = displayName;
   return g;
 }
 
@@ -72,17 +76,18 @@ QRect PanelGeometry::keyRect(PanelKey key) const {
 }
 
 PanelGeometry fixPanelGeometry() {
-  return basicPanel(0, QPoint(0, 47), QStringLiteral("FIX STATION"));
+  return basicPanel(0, QPoint(0, 47), QStringLiteral("FIX STATION"), QStringLiteral("Fix display"));
 }
 
 PanelGeometry beaconPanelGeometry() {
-  return basicPanel(2, QPoint(1, 43), QStringLiteral("BEACON"));
+  return basicPanel(2, QPoint(1, 43), QStringLiteral("BEACON"), QStringLiteral("Beacon display"));
 }
 
 PanelGeometry mobilePanelGeometry() {
   PanelGeometry g = basicPlate(298);
   g.client = QSize(630, 438);
   g.subtitle = QStringLiteral("MOBILE STATION");
+  g.displayName = QStringLiteral("Mobile display");
 
   DialFace dial;
   dial.window = QRect(62, 34, 226, 206);

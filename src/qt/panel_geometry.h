@@ -52,8 +52,9 @@ struct PanelGeometry {
   LegendStrip leftLegend;
   LegendStrip rightLegend;
   QRect logo;
-  QString subtitle;  // small line under the wordmark
-  QRect lampPanel;   // the black panel holding the lamp
+  QString subtitle;     // small line under the wordmark
+  QString displayName;  // what screen readers call the display: "Fix display"
+  QRect lampPanel;      // the black housing of the lamp, beside the logo
   QSize lampSize{13, 13};
   std::vector<QRect> keyGroups;  // outlines drawn around groups of keys
   std::optional<DialFace> dial;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "qt/panel_plate.h"
 
@@ -80,6 +81,11 @@ PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, 
   setWindowTitle(QString::fromStdString(model_.Caption()));
   setFocusPolicy(Qt::StrongFocus);
 
+  display_ = new PanelDisplay(geometry_.displayName, this);
+  display_->setGeometry(geometry_.display);
+  display_->setToolTip(
+      QStringLiteral("R reads the display aloud; Up and Down read it line by line"));
+  setFocusProxy(display_);
   if (geometry_.dial) addDialLabels(*geometry_.dial);
   addCells();
   addKeys();
@@ -90,6 +96,9 @@ PanelView::PanelView(StationPanel& model, PanelGeometry geometry, ViewHub& hub, 
 
   lamp_ = new LampWidget(geometry_.lampSize, this);
   lamp_->setGeometry(geometry_.lampPanel);
+  announcer_ = new Announcer(this);
+  announcer_->setGeometry(0, geometry_.client.height() - 1, geometry_.client.width(), 1);
+  orderTabs();
 
   hub_.addView(this);
   PanelView::refreshFromModel();
@@ -136,6 +145,16 @@ void PanelView::addKeys() {
   }
 }
 
+// Tab: the display, the keys as the plate lays them out, the lamp.
+void PanelView::orderTabs() {
+  QWidget* before = display_;
+  for (PanelKeyButton* key : keys_) {
+    setTabOrder(before, key);
+    before = key;
+  }
+  setTabOrder(before, lamp_);
+}
+
 PanelView::~PanelView() {
   hub_.removeView(this);
 }
@@ -147,32 +166,81 @@ PanelKeyButton* PanelView::keyButton(PanelKey key) const {
 }
 
 void PanelView::refreshFromModel() {
-  for (int i = 0; i < kCellCount; ++i)
+  std::array<QString, kCellCount> texts;
+  for (int i = 0; i < kCellCount; ++i) {
     cells_[i]->setContent(model_.Cells[i].Caption, model_.Cells[i].FontColor);
+    texts[i] = cells_[i]->text();
+  }
 
-  lamp_->setLamp(model_.ApdStatusLight1.Lit, model_.ApdStatusLight1.shown());
-  if (lamp_->isVisibleTo(this) != model_.Panel1Visible) lamp_->setVisible(model_.Panel1Visible);
+  // The lamp is in sight while dark too; it lights while its panel is shown.
+  const StatusLight& light = model_.ApdStatusLight1;
+  const bool lit = light.Lit && model_.Panel1Visible;
+  lamp_->setLamp(lit, lit ? light.LitColor : light.UnlitColor);
 
   const QString caption = QString::fromStdString(model_.Caption());
   if (windowTitle() != caption) setWindowTitle(caption);
 
-  if (model_.Visible() == isHidden()) setVisible(model_.Visible());
+  if (model_.Visible() == isHidden()) {
+    setVisible(model_.Visible());
+    if (isVisible()) {  // opened by the trainee: the keyboard comes along
+      display_->setFocus();
+      activateWindow();
+    }
+  }
+  tellScreenReaders(texts, {lit, lit ? light.LitColor : light.UnlitColor});
+}
+
+std::optional<Cell> PanelView::editedCell() const {
+  const BlinkRow* row = findBlinkRow(model_.tables().blink, model_.MenuState, model_.EditField);
+  return row ? std::optional<Cell>(row->blinking) : std::nullopt;
+}
+
+void PanelView::tellScreenReaders(const std::array<QString, kCellCount>& texts, LampSight lamp) {
+  const QStringList lines = displayLines(texts);
+  display_->setLines(lines);
+  const bool keyActed = std::exchange(keyActed_, false);
+  const std::optional<Cell> edited = editedCell();
+  const bool newScreen = model_.MenuState != toldScreen_;
+  QStringList said;
+  if (std::exchange(told_, true)) {
+    if (newScreen) said << spokenScreen(texts);
+    if (!newScreen && keyActed) said << spokenChanges(toldTexts_, texts);
+    if (edited && (newScreen || (keyActed && edited != toldEdit_)))
+      said << QStringLiteral("editing ") + lines[static_cast<int>(*edited) % 4];
+    said << lampChange(toldLamp_, lamp);
+    said.removeAll(QString());
+  }
+  toldScreen_ = model_.MenuState;
+  toldTexts_ = texts;
+  toldLamp_ = lamp;
+  toldEdit_ = edited;
+  if (!said.isEmpty()) announcer_->announce(said.join(QStringLiteral(". ")));
+}
+
+void PanelView::readDisplayAloud() {
+  announcer_->announce(spokenScreen(toldTexts_));
 }
 
 void PanelView::press(PanelKey key) {
   model_.press(key);
+  keyActed_ = true;
   hub_.refreshAll();
+  keyActed_ = false;
 }
 
 void PanelView::release(PanelKey key) {
   model_.release(key);
+  keyActed_ = true;
   hub_.refreshAll();
+  keyActed_ = false;
 }
 
 void PanelView::tap(PanelKey key) {
   if (isHeld(key)) return;  // already down: the hold goes on until let go
   model_.tap(key);
+  keyActed_ = true;
   hub_.refreshAll();
+  keyActed_ = false;
 }
 
 bool PanelView::isHeld(PanelKey key) const {
@@ -229,6 +297,11 @@ void PanelView::paintEvent(QPaintEvent*) {
 void PanelView::keyPressEvent(QKeyEvent* event) {
   const std::optional<PanelKey> key = panelKeyFor(event);
   if (!key) {
+    if (event->key() == Qt::Key_R && !(event->modifiers() & ~Qt::KeypadModifier)) {
+      event->accept();
+      if (!event->isAutoRepeat()) readDisplayAloud();
+      return;
+    }
     QWidget::keyPressEvent(event);
     return;
   }
@@ -274,13 +347,16 @@ void PanelView::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
 }
 
-void PanelView::focusOutEvent(QFocusEvent* event) {
-  // Key releases go elsewhere now; stop a keyboard slew here.
+void PanelView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) releaseKeyboardKeys();
+  QWidget::changeEvent(event);
+}
+
+void PanelView::releaseKeyboardKeys() {
   letGoTimer_.stop();
   pendingLetGo_.clear();
   std::vector<PanelKey> held = heldByKeyboard_;
   for (PanelKey k : held) letGo(k, heldByKeyboard_);
-  QWidget::focusOutEvent(event);
 }
 
 }  // namespace kestrom

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,6 +12,8 @@
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+
+#include "qt/panel_accessibility.h"
 
 namespace kestrom {
 
@@ -46,14 +49,21 @@ class PanelKeyAccessible : public QAccessibleWidget {
   PanelKeyButton* key() const { return static_cast<PanelKeyButton*>(widget()); }
 };
 
-// Cells read as static text, the lamp as an indicator, keys as buttons.
+// Cells read as static text, named by their text when asked (a live reading that
+// changes tells no one), the lamp as an indicator named by its state, keys as
+// buttons.
 QAccessibleInterface* panelAccessibleFactory(const QString& className, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   auto* widget = static_cast<QWidget*>(object);
-  if (className == QLatin1String("kestrom::DisplayCellWidget"))
-    return new QAccessibleWidget(widget, QAccessible::StaticText);
-  if (className == QLatin1String("kestrom::LampWidget"))
-    return new QAccessibleWidget(widget, QAccessible::Indicator);
+  if (className == QLatin1String("kestrom::DisplayCellWidget")) {
+    auto* cell = static_cast<DisplayCellWidget*>(widget);
+    return new LiveAccessible(widget, QAccessible::StaticText, [cell] { return cell->text(); });
+  }
+  if (className == QLatin1String("kestrom::LampWidget")) {
+    auto* lamp = static_cast<LampWidget*>(widget);
+    return new LiveAccessible(widget, QAccessible::Indicator,
+                              [lamp] { return lamp->spokenName(); });
+  }
   if (className == QLatin1String("kestrom::PanelKeyButton"))
     return new PanelKeyAccessible(static_cast<PanelKeyButton*>(widget));
   return nullptr;
@@ -232,10 +242,7 @@ bool DisplayCellWidget::setContent(const std::string& caption, Color colour) {
   const bool textChanged = text != text_;
   text_ = text;
   colour_ = qcolour;
-  if (textChanged) {
-    setAccessibleName(text_);
-    relayout();
-  }
+  if (textChanged) relayout();
   update();
   return true;
 }
@@ -270,9 +277,25 @@ PanelKeyButton::PanelKeyButton(PanelKey key, QWidget* parent) : QAbstractButton(
   const QString legend = QString::fromLatin1(keyLegend(key));
   setText(legend);
   setAccessibleName(legend);
-  // The panel window itself takes the keyboard; keys never hold the focus.
-  setFocusPolicy(Qt::NoFocus);
+  // Reached by Tab only: a click leaves the focus on the display.
+  setFocusPolicy(Qt::TabFocus);
   setCursor(Qt::PointingHandCursor);
+}
+
+void PanelKeyButton::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->modifiers()) {
+    QAbstractButton::keyPressEvent(event);
+    return;
+  }
+  event->ignore();  // the panel window's keys, also the arrows that slew
+}
+
+void PanelKeyButton::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->modifiers()) {
+    QAbstractButton::keyReleaseEvent(event);
+    return;
+  }
+  event->ignore();
 }
 
 void PanelKeyButton::tap() {
@@ -337,6 +360,8 @@ void PanelKeyButton::paintEvent(QPaintEvent*) {
   if (size().isEmpty()) return;
   QPainter p(this);
   p.drawPixmap(0, 0, keyCapPicture(key_, size(), isDown(), devicePixelRatio()));
+  const bool round = key_ == PanelKey::OnOff || key_ == PanelKey::Talk;
+  if (hasFocus()) paintFocusRing(p, QRectF(rect()), round ? width() / 2.0 : 6);
 }
 
 // ---------------------------------------------------------------- LampWidget
@@ -345,15 +370,26 @@ LampWidget::LampWidget(QSize lampSize, QWidget* parent) : QWidget(parent), lampS
   installAccessibleFactory();
   setAccessibleName(QStringLiteral("Inlock Status LED"));
   setToolTip(QStringLiteral("Inlock Status LED"));
+  setFocusPolicy(Qt::TabFocus);
   setLamp(false, clBlack);
+}
+
+QString LampWidget::spokenName() const {
+  return lampName({lit_, colour_});
 }
 
 bool LampWidget::setLamp(bool lit, Color shown) {
   if (shown_ && lit == lit_ && shown == colour_) return false;
+  const bool first = !shown_;
+  const QString before = spokenName();
   shown_ = true;
   lit_ = lit;
   colour_ = shown;
   setAccessibleDescription(lampDescription(lit, shown));
+  if (!first && spokenName() != before) {
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+  }
   update();
   return true;
 }
@@ -361,24 +397,29 @@ bool LampWidget::setLamp(bool lit, Color shown) {
 void LampWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.fillRect(rect(), Qt::black);
-  p.setPen(QColor(0x30, 0x30, 0x30));
-  p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+  // The housing: a black bezel with a lighter edge, so that it stands out on the
+  // dark plate.
+  const QRectF housing = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  p.setPen(QPen(QColor(0x6a, 0x72, 0x7a), 1));
+  p.setBrush(QColor(0x08, 0x08, 0x08));
+  p.drawRoundedRect(housing, 3, 3);
 
   const QRectF lamp(
       QPointF((width() - lampSize_.width()) / 2.0, (height() - lampSize_.height()) / 2.0),
       QSizeF(lampSize_));
-  const QColor c = toQColor(colour_);
+  // Lit: the lamp's colour glowing. Dark: a grey glass lens, which reads as a lamp
+  // that is off whatever its unlit colour.
+  const QColor c = lit_ ? toQColor(colour_) : QColor(0x4a, 0x4e, 0x52);
   QRadialGradient glow(lamp.center() - QPointF(2, 2), lamp.width() * 0.7);
-  glow.setColorAt(0, lit_ ? c.lighter(160) : c.lighter(130));
-  glow.setColorAt(1, lit_ ? c : c.darker(130));
+  glow.setColorAt(0, c.lighter(lit_ ? 160 : 150));
+  glow.setColorAt(1, lit_ ? c : c.darker(140));
   p.setBrush(glow);
-  p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1));
+  p.setPen(QPen(QColor(0xa0, 0xa6, 0xac), 1.2));  // the metal rim
   p.drawEllipse(lamp);
-  // A small reflection so that an unlit black lamp still reads as a lamp.
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(255, 255, 255, lit_ ? 150 : 60));
+  p.setBrush(QColor(255, 255, 255, lit_ ? 150 : 90));
   p.drawEllipse(QRectF(lamp.left() + 3, lamp.top() + 2.5, 4, 3));
+  if (hasFocus()) paintFocusRing(p, QRectF(rect()), 3);
 }
 
 }  // namespace kestrom

@@ -19,7 +19,8 @@ QFont displayFont();
 // One text cell of the display. It sizes itself to its text, spaces included, and
 // keeps its left edge (left cells) or its right edge (right cells) where it is.
 // Character 127 is a signal-bar segment, drawn as a solid block one character wide.
-// Accessible name: the text exactly as shown; description: the cell name ("1L").
+// Accessible name: the text exactly as shown, read when asked; description: the
+// cell name ("1L").
 class DisplayCellWidget : public QWidget {
   Q_OBJECT
  public:
@@ -50,7 +51,9 @@ class DisplayCellWidget : public QWidget {
 // One key of the front plate, drawn as a raised key cap with its legend.
 // The accessible name is the legend; the accessible press action taps the key
 // (tap()), which a slew key turns into one short slew step rather than a hold of
-// however long the toolkit's animated click lasts.
+// however long the toolkit's animated click lasts. Tab reaches the key, a click
+// does not take the focus, and Space presses the key with the focus; every other
+// key goes on to the panel window.
 class PanelKeyButton : public QAbstractButton {
   Q_OBJECT
  public:
@@ -66,13 +69,17 @@ class PanelKeyButton : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   PanelKey key_;
 };
 
-// The in-lock lamp on its small black panel.
-// Accessible name "Inlock Status LED"; description "lit, lime", "unlit, black", ...
+// The in-lock lamp in its small black housing, always in sight: a grey lens with a
+// rim while dark. Tooltip "Inlock Status LED"; accessible name its state ("in-lock
+// lamp: green"), description "lit, lime", "unlit, black", ... Tab reaches it; the
+// keys go on to the panel window.
 class LampWidget : public QWidget {
   Q_OBJECT
  public:
@@ -80,6 +87,8 @@ class LampWidget : public QWidget {
   // Shows the lamp's state; returns false when nothing changed.
   bool setLamp(bool lit, Color shown);
   QColor shownColour() const { return toQColor(colour_); }
+  bool isLit() const { return lit_; }
+  QString spokenName() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -42,13 +42,19 @@ AidLines Taiddisplay::lines() const {
   return aidLines(Centre, static_cast<double>(ctx_.state().FixAzimuth + 180));
 }
 
-std::optional<ScanArc> Taiddisplay::sectorArc() const {
+std::optional<Taiddisplay::SectorLimits> Taiddisplay::sectorLimits() const {
   const SimulationState& s = ctx_.state();
   if (s.FixAutosearchDisplay != 1) return std::nullopt;
   auto left = scanLimitDegrees(s.FixScanLimitLeft);
   auto right = scanLimitDegrees(s.FixScanLimitRight);
   if (!left || !right) return std::nullopt;
-  return scanArc(Centre, *left, *right);
+  return SectorLimits{*left, *right};
+}
+
+std::optional<ScanArc> Taiddisplay::sectorArc() const {
+  const std::optional<SectorLimits> limits = sectorLimits();
+  if (!limits) return std::nullopt;
+  return scanArc(Centre, limits->left, limits->right);
 }
 
 // Ends a set-point turn when the antenna points at the set point. Returns true

@@ -55,10 +55,14 @@ class Taiddisplay : public SimulatedWindow {
   Extended Setpoint = 0;
 
   // What the dial shows now: the antenna lines for FixAzimuth + 180 and, during
-  // autosearch with readable limits, the sector mark.
+  // autosearch with readable limits, the sector mark between those limits.
   Extended antennaDirection() const;
   AidLines lines() const;
   std::optional<ScanArc> sectorArc() const;
+  struct SectorLimits {
+    int left = 0, right = 0;  // whole degrees
+  };
+  std::optional<SectorLimits> sectorLimits() const;
 
  private:
   void bringAzimuthIntoRange();

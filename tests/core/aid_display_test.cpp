@@ -249,8 +249,12 @@ TEST_F(AidSweep, SectorArcOnlyDuringAutosearchWithReadableLimits) {
   s.FixAutosearchDisplay = 1;
   ASSERT_TRUE(aid.sectorArc());
   EXPECT_EQ(aid.sectorArc()->endPoint, polarPoint(C, 54, 250));
+  ASSERT_TRUE(aid.sectorLimits());
+  EXPECT_EQ(aid.sectorLimits()->left, 200);
+  EXPECT_EQ(aid.sectorLimits()->right, 250);
   s.FixScanLimitRight = "";
   EXPECT_FALSE(aid.sectorArc());
+  EXPECT_FALSE(aid.sectorLimits());
 }
 
 TEST_F(AidSweep, InLockLinesFollowTheFlagAndClosingClearsTheMenuCheck) {

@@ -169,6 +169,16 @@ TEST(PanelBlinkModes, ToggleAlwaysWhiteAndWhiteOnce) {
   EXPECT_EQ(colour(R2), clWhite);
 }
 
+TEST(PanelBlinkRows, TheFirstRowForScreenAndFieldNamesTheFieldUnderEdit) {
+  const std::vector<BlinkRow> rows = basicPanelBlinkRows();
+  const BlinkRow* limitR = findBlinkRow(rows, 12, 1);
+  ASSERT_TRUE(limitR);
+  EXPECT_EQ(limitR->blinking, R4);
+  EXPECT_EQ(findBlinkRow(rows, 7, 5)->blinking, R3);  // any field
+  EXPECT_FALSE(findBlinkRow(rows, 12, 2));
+  EXPECT_FALSE(findBlinkRow(rows, 13, 0));  // the setpoint does not blink
+}
+
 TEST(MobileBlink, RunsEveryHalfSecondFromCreation) {
   testing::Rig rig;
   Tmobile& mobile = rig.sim.mobilePanel();

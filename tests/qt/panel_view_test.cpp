@@ -328,9 +328,13 @@ class PanelViewTest : public QObject {
 
   void lampFollowsTheModel() {
     LampWidget* lamp = view->lampWidget();
-    QCOMPARE(lamp->geometry(), QRect(44, 4, 25, 19));
-    QVERIFY(lamp->isHidden());  // Panel1 starts hidden
-    QCOMPARE(accessibleText(lamp, QAccessible::Name), QStringLiteral("Inlock Status LED"));
+    QCOMPARE(lamp->geometry(), QRect(44, 20, 25, 19));
+    QVERIFY(lamp->isVisible());  // dark while Panel1 is hidden, but in sight
+    QCOMPARE(lamp->toolTip(), QStringLiteral("Inlock Status LED"));
+    QCOMPARE(accessibleText(lamp, QAccessible::Name), QStringLiteral("in-lock lamp: off"));
+    const QImage dark = lamp->grab().toImage();
+    const QColor lens = dark.pixelColor(dark.rect().center());
+    QVERIFY2(qGray(lens.rgb()) > 40, "an unlit lamp still shows its lens");
 
     panel->Panel1Visible = true;
     panel->ApdStatusLight1.LitColor = clLime;
@@ -338,7 +342,9 @@ class PanelViewTest : public QObject {
     hub->refreshAll();
     QVERIFY(lamp->isVisible());
     QCOMPARE(accessibleText(lamp, QAccessible::Description), QStringLiteral("lit, lime"));
+    QCOMPARE(accessibleText(lamp, QAccessible::Name), QStringLiteral("in-lock lamp: green"));
     QCOMPARE(lamp->shownColour(), QColor(0, 255, 0));
+    QVERIFY(lamp->grab().toImage() != dark);
 
     panel->ApdStatusLight1.Lit = false;
     hub->refreshAll();
@@ -349,9 +355,10 @@ class PanelViewTest : public QObject {
     hub->refreshAll();
     QCOMPARE(accessibleText(lamp, QAccessible::Description), QStringLiteral("lit, #563412"));
 
-    panel->Panel1Visible = false;
+    panel->Panel1Visible = false;  // the lamp goes dark with its panel
     hub->refreshAll();
-    QVERIFY(lamp->isHidden());
+    QVERIFY(lamp->isVisible());
+    QCOMPARE(accessibleText(lamp, QAccessible::Description), QStringLiteral("unlit, black"));
   }
 
   void fixPanelWindowFollowsTheFixModel() {
@@ -395,7 +402,7 @@ class PanelViewTest : public QObject {
       QCOMPARE(key->key(), place.key);
     }
     QCOMPARE(mobile.cellWidget(Cell::L1)->x(), 384);
-    QCOMPARE(mobile.lampWidget()->geometry(), QRect(44, 4, 25, 19));
+    QCOMPARE(mobile.lampWidget()->geometry(), QRect(342, 20, 25, 19));
     QStringList labels;
     for (QLabel* l : mobile.findChildren<QLabel*>()) labels << l->text();
     labels.sort();
@@ -432,7 +439,12 @@ class PanelViewTest : public QObject {
          {fixPanelGeometry(), mobilePanelGeometry(), beaconPanelGeometry()}) {
       QCOMPARE(g.keys.size(), size_t(18));
       const QRect client(QPoint(0, 0), g.client);
+      // The lamp sits on the plate inside the rubber frame, clear of the rest.
+      QVERIFY(client.adjusted(15, 15, -15, -15).contains(g.lampPanel));
+      for (const QRect& other : {g.display, g.logo, g.dial ? g.dial->window : QRect()})
+        QVERIFY(!g.lampPanel.intersects(other));
       for (size_t i = 0; i < g.keys.size(); ++i) {
+        QVERIFY(!g.keys[i].rect.intersects(g.lampPanel));
         QVERIFY(client.contains(g.keys[i].rect));
         for (size_t j = i + 1; j < g.keys.size(); ++j) {
           QVERIFY(g.keys[i].key != g.keys[j].key);

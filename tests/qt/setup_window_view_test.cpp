@@ -20,42 +20,15 @@
 
 #include "qt/serial_output_view.h"
 #include "setup/serial_output.h"
+#include "support/accessibility_counter.h"
 #include "testing/fakes.h"
 #include "windows/aid_display.h"
 #include "windows/distance_adjust.h"
 
 using namespace kestrom;
 
-namespace {
-
-// How often assistive tools were told about each control. Every accessibility
-// event checks once that its control's interface is valid, also on the offscreen
-// platform, which has no accessibility of its own for an update handler to hear.
-std::map<const QObject*, int> told;
-
-class CountingAccessible : public QAccessibleWidget {
- public:
-  using QAccessibleWidget::QAccessibleWidget;
-  bool isValid() const override {
-    ++told[object()];
-    return QAccessibleWidget::isValid();
-  }
-};
-
-QAccessibleInterface* countingFactory(const QString& className, QObject* object) {
-  static const QHash<QString, QAccessible::Role> roles = {
-      {QStringLiteral("QComboBox"), QAccessible::ComboBox},
-      {QStringLiteral("QLineEdit"), QAccessible::EditableText},
-      {QStringLiteral("QCheckBox"), QAccessible::CheckBox},
-      {QStringLiteral("QRadioButton"), QAccessible::RadioButton},
-      {QStringLiteral("QPushButton"), QAccessible::Button}};
-  const auto role = roles.find(className);
-  if (role == roles.end()) return nullptr;
-  told[object] = 0;
-  return new CountingAccessible(static_cast<QWidget*>(object), *role);
-}
-
-}  // namespace
+using testing::countingFactory;
+using testing::told;
 
 class SetupWindowViewTest : public QObject {
   Q_OBJECT

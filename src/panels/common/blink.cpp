@@ -4,28 +4,32 @@
 
 namespace kestrom {
 
-void blinkTick(std::array<DisplayCell, kCellCount>& cells, const std::vector<BlinkRow>& rows,
-               int menuState, int editField) {
-  auto at = [&](Cell c) -> DisplayCell& { return cells[static_cast<int>(c)]; };
+const BlinkRow* findBlinkRow(const std::vector<BlinkRow>& rows, int menuState, int editField) {
   for (const BlinkRow& row : rows) {
     if (row.field != kAnyField && row.field != editField) continue;
-    if (std::find(row.screens.begin(), row.screens.end(), menuState) == row.screens.end()) {
-      continue;
-    }
-    for (Cell c : row.steady) at(c).FontColor = clBlack;
-    DisplayCell& b = at(row.blinking);
-    switch (row.mode) {
-      case BlinkMode::AlwaysWhite:
-        b.FontColor = clWhite;
-        break;
-      case BlinkMode::WhiteOnce:
-        if (b.FontColor == clBlack) b.FontColor = clWhite;
-        break;
-      case BlinkMode::Toggle:
-        b.FontColor = b.FontColor == clBlack ? clWhite : clBlack;
-        break;
-    }
-    return;
+    if (std::find(row.screens.begin(), row.screens.end(), menuState) != row.screens.end())
+      return &row;
+  }
+  return nullptr;
+}
+
+void blinkTick(std::array<DisplayCell, kCellCount>& cells, const std::vector<BlinkRow>& rows,
+               int menuState, int editField) {
+  const BlinkRow* row = findBlinkRow(rows, menuState, editField);
+  if (!row) return;
+  auto at = [&](Cell c) -> DisplayCell& { return cells[static_cast<int>(c)]; };
+  for (Cell c : row->steady) at(c).FontColor = clBlack;
+  DisplayCell& b = at(row->blinking);
+  switch (row->mode) {
+    case BlinkMode::AlwaysWhite:
+      b.FontColor = clWhite;
+      break;
+    case BlinkMode::WhiteOnce:
+      if (b.FontColor == clBlack) b.FontColor = clWhite;
+      break;
+    case BlinkMode::Toggle:
+      b.FontColor = b.FontColor == clBlack ? clWhite : clBlack;
+      break;
   }
 }
 

@@ -25,6 +25,10 @@ struct BlinkRow {
   BlinkMode mode = BlinkMode::Toggle;
 };
 
+// The row for a screen and field: the first that names both; none when the field
+// under edit does not blink there.
+const BlinkRow* findBlinkRow(const std::vector<BlinkRow>& rows, int menuState, int editField);
+
 // One tick of the blink timer: the first row for the screen and field acts;
 // screens and fields without a row are left alone.
 void blinkTick(std::array<DisplayCell, kCellCount>& cells, const std::vector<BlinkRow>& rows,
