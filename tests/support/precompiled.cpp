@@ -1,0 +1,1 @@
+// Compiles the Qt tests' precompiled header.
