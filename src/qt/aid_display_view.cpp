@@ -34,10 +34,7 @@ QAccessibleInterface* aidAccessibleFactory(const QString& className, QObject* ob
 }
 
 void installAidAccessibleFactory() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
-  QAccessible::installFactory(aidAccessibleFactory);
+  installAccessibleFactoryOnce(aidAccessibleFactory);
 }
 
 }  // namespace

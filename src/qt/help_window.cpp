@@ -1,5 +1,6 @@
 #include "qt/help_window.h"
 
+#include "qt/panel_accessibility.h"
 #include "qt/screen_centre.h"
 
 #include <QAccessibleWidget>
@@ -282,11 +283,7 @@ bool isExternal(const QUrl& url) {
 }  // namespace
 
 ManualBrowser::ManualBrowser(QWidget* parent) : QTextBrowser(parent) {
-  static const bool installed = [] {
-    QAccessible::installFactory(manualAccessible);
-    return true;
-  }();
-  (void)installed;
+  installAccessibleFactoryOnce(manualAccessible);
   setOpenLinks(true);
   setOpenExternalLinks(true);
   // A caret to read by; the links are reached by Tab (focusNextPrevChild).

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "qt/colours.h"
 
@@ -123,13 +124,17 @@ QAccessibleInterface* accessibilityFactory(const QString& className, QObject* ob
 }
 
 void installFactory() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
-  QAccessible::installFactory(accessibilityFactory);
+  installAccessibleFactoryOnce(accessibilityFactory);
 }
 
 }  // namespace
+
+void installAccessibleFactoryOnce(QAccessible::InterfaceFactory factory) {
+  static std::vector<QAccessible::InterfaceFactory> installed;
+  if (std::find(installed.begin(), installed.end(), factory) != installed.end()) return;
+  installed.push_back(factory);
+  QAccessible::installFactory(factory);
+}
 
 QString spokenCell(const QString& cell) {
   QString out;

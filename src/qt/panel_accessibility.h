@@ -88,6 +88,10 @@ class Announcer : public QWidget {
   AnnouncementNote* shown_ = nullptr;
 };
 
+// Installs `factory` for assistive tools the first time it is asked for; later
+// calls with the same factory do nothing.
+void installAccessibleFactoryOnce(QAccessible::InterfaceFactory factory);
+
 // An accessible interface whose name (and description, when given) is read from
 // the widget each time an assistive tool asks: a live value changes without
 // telling anyone, and a screen reader reads what is shown now.

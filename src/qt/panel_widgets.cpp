@@ -70,10 +70,7 @@ QAccessibleInterface* panelAccessibleFactory(const QString& className, QObject* 
 }
 
 void installAccessibleFactory() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
-  QAccessible::installFactory(panelAccessibleFactory);
+  installAccessibleFactoryOnce(panelAccessibleFactory);
 }
 
 int signalBarWidth(const QFontMetrics& fm) {
