@@ -66,6 +66,7 @@ Application::Application(const std::string& logPath)
   setupView->addSessionLogItem([this] {
     if (!logView_) {
       logView_ = std::make_unique<SessionLogView>(sim_.sessionLog(), sim_.services().dialogs, hub_);
+      logView_->move(420, 40);  // beside the panels, clear of the menu bar
     }
     logView_->show();
     logView_->raise();
