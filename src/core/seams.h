@@ -33,6 +33,13 @@ class MessageBoxes {
   virtual void information(const std::string& text) = 0;
   virtual Answer warningOkCancel(const std::string& text) = 0;
   virtual void error(const std::string& text) = 0;
+  // Asks where to save a file; `filter` is "Description (*.ext)". An empty text
+  // when the user cancels or when there is no one to ask.
+  virtual std::string saveFileName(const std::string& caption, const std::string& filter) {
+    (void)caption;
+    (void)filter;
+    return {};
+  }
 };
 
 struct Beep {
@@ -105,6 +112,39 @@ class TelegramNetwork {
   std::function<void(NetworkChannel, const std::string& text)> onNotice;
 };
 
+// What the trainee does, for the instructor's debrief. The panels, the setup
+// window and the outputs report through this one interface; this base records
+// nothing. Panels are named "Mobile", "Fix", "Beacon"; screens by their number.
+class ActivityLog {
+ public:
+  virtual ~ActivityLog() = default;
+  // A key of a panel's front plate, with the screen on show before and after it.
+  virtual void key(const std::string& panel, const std::string& key, int screenBefore,
+                   int screenAfter) {
+    (void)panel, (void)key, (void)screenBefore, (void)screenAfter;
+  }
+  // An ENTER about to act on `screen`; `stored` is what the screen holds. An
+  // error message shown before the key ends turns it into a refusal.
+  virtual void enter(const std::string& panel, int screen, const std::string& stored) {
+    (void)panel, (void)screen, (void)stored;
+  }
+  // Every message box shown ("information", "warning", "error").
+  virtual void message(const std::string& kind, const std::string& text) { (void)kind, (void)text; }
+  // The state of the link after each cycle; `failed` names the conditions that do
+  // not hold. Only changes are recorded.
+  virtual void link(bool inBeam, bool locked, const std::string& failed) {
+    (void)inBeam, (void)locked, (void)failed;
+  }
+  // An alarm raised (its text) or accepted.
+  virtual void alarm(bool raised, const std::string& text) { (void)raised, (void)text; }
+  // A choice in the setup window.
+  virtual void setupChanged(const std::string& what, const std::string& value) {
+    (void)what, (void)value;
+  }
+  // An output ("Serial", "TCP server", "UDP") switched on or off; only changes count.
+  virtual void output(const std::string& what, bool on) { (void)what, (void)on; }
+};
+
 // The seams handed to the simulator. Without a network, the network output says
 // it is not available.
 struct Services {
@@ -115,6 +155,13 @@ struct Services {
   HelpViewer& help;
   SerialPort& serial;
   TelegramNetwork* network = nullptr;
+  ActivityLog* activity = nullptr;
+
+  // The activity log, or one that records nothing.
+  ActivityLog& log() const {
+    static ActivityLog none;
+    return activity ? *activity : none;
+  }
 };
 
 }  // namespace kestrom

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 
 #include "qt/about_box_view.h"
 #include "qt/aid_display_view.h"
@@ -50,7 +51,7 @@ class DeferredView : public ModelView {
 
 }  // namespace
 
-Application::Application()
+Application::Application(const std::string& logPath)
     : sim_(Services{random_, clock_, dialogs_, tone_, help_, serial_, &network_}), hub_(sim_) {
   startup::mark("models created");
   // Every window opens at its place (set below, or where it was last); where that
@@ -60,8 +61,23 @@ Application::Application()
   serial_.setSlotClock([this] { return hub_.telegramInstantNs(); });
   network_.setSlotClock([this] { return hub_.telegramInstantNs(); });
   // The serial and network output settings fill the setup window's right-hand half.
-  views_.push_back(std::make_unique<SetupWindowView>(
-      sim_, hub_, [this](QWidget* rightHalf) { fillTelegramHalf(sim_, hub_, rightHalf); }));
+  auto setupView = std::make_unique<SetupWindowView>(
+      sim_, hub_, [this](QWidget* rightHalf) { fillTelegramHalf(sim_, hub_, rightHalf); });
+  setupView->addSessionLogItem([this] {
+    if (!logView_) {
+      logView_ = std::make_unique<SessionLogView>(sim_.sessionLog(), sim_.services().dialogs, hub_);
+      logView_->move(420, 40);  // beside the panels, clear of the menu bar
+    }
+    logView_->show();
+    logView_->raise();
+    logView_->activateWindow();
+  });
+  views_.push_back(std::move(setupView));
+  if (!logPath.empty()) {
+    logFileProblem_ = logFile_.open(logPath);
+    if (logFile_.isOpen())
+      sim_.sessionLog().addListener([this](const LogEntry& e) { logFile_.write(e); });
+  }
   startup::mark("setup window view");
 
   deferred(sim_.mobilePanel(),
@@ -91,6 +107,7 @@ Application::Application()
 }
 
 Application::~Application() {
+  logView_.reset();
   // The views leave the hub before the simulator goes, and so do the stand-ins.
   views_.clear();
   for (const auto& stub : deferred_) hub_.removeView(stub.get());
@@ -119,6 +136,13 @@ void Application::start() {
   iconTimer_.setSingleShot(true);
   QObject::connect(&iconTimer_, &QTimer::timeout, [] { QApplication::setWindowIcon(appIcon()); });
   iconTimer_.start(0);
+  if (!logFileProblem_.empty()) {
+    std::fprintf(stderr, "%s\n", logFileProblem_.c_str());
+    // Said once the program is up; the simulator runs on without a log file.
+    QTimer::singleShot(0, [this] {
+      dialogs_.error(logFileProblem_ + " The simulator runs on without a log file.");
+    });
+  }
 }
 
 }  // namespace kestrom

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <QPoint>
@@ -13,9 +14,11 @@
 #include <QWidget>
 
 #include "qt/help_window.h"
+#include "qt/qt_dialogs.h"
 #include "qt/qt_serial_port.h"
 #include "qt/qt_services.h"
 #include "qt/qt_telegram_network.h"
+#include "qt/session_log_view.h"
 #include "qt/tone_player.h"
 #include "qt/view_hub.h"
 #include "qt/window_placement.h"
@@ -29,7 +32,8 @@ namespace kestrom {
 // setup window and the prescreen.
 class Application {
  public:
-  Application();
+  // `logPath`, when given, receives every line of the session log as it is logged.
+  explicit Application(const std::string& logPath = {});
   ~Application();
 
   // Shows the main window (and through it the prescreen).
@@ -45,7 +49,7 @@ class Application {
   WindowPlacer placer_;  // keeps each window on its screen as it shows
   StdRandom random_;
   SystemClock clock_;
-  QtMessageBoxes dialogs_;
+  QtDialogs dialogs_;
   QtTonePlayer tone_;
   QtHelpViewer help_;
   QtSerialPort serial_;
@@ -54,7 +58,10 @@ class Application {
   ViewHub hub_;
   std::vector<std::unique_ptr<QWidget>> views_;
   std::vector<std::unique_ptr<ModelView>> deferred_;
-  QTimer iconTimer_;  // draws the icon once the setup window is up
+  std::unique_ptr<SessionLogView> logView_;  // made when first opened
+  SessionLogFile logFile_;
+  std::string logFileProblem_;  // why the --log file could not be opened
+  QTimer iconTimer_;            // draws the icon once the setup window is up
 };
 
 }  // namespace kestrom

@@ -99,6 +99,16 @@ QAction* SetupWindowView::menuAction(const char* name) const {
   return nullptr;
 }
 
+QAction* SetupWindowView::addSessionLogItem(const std::function<void()>& open) {
+  auto* view = findChild<QMenu*>(QStringLiteral("View1"));
+  if (!view) return nullptr;
+  QAction* action = view->addAction(QStringLiteral("Session &Log"));
+  action->setObjectName(QStringLiteral("SessionLog1"));
+  action->setStatusTip(QStringLiteral("What the trainee did, for the debrief"));
+  connect(action, &QAction::triggered, this, open);
+  return action;
+}
+
 void SetupWindowView::forward(void (Tmenumain::*event)()) {
   if (refreshing_) return;
   (model_.*event)();

@@ -44,6 +44,8 @@ class SetupWindowView : public QMainWindow, public ModelView {
   QWidget* rightHalf() const { return rightHalf_; }
   // The action of a menu or menu item by its component name ("Exit1", "Setup1"...).
   QAction* menuAction(const char* name) const;
+  // Adds "Session Log" at the end of the View menu; choosing it calls `open`.
+  QAction* addSessionLogItem(const std::function<void()>& open);
 
   // Height of the area below the menu bar in setup mode.
   static constexpr int kBodyHeight = Tmenumain::kSetupHeight - Tmenumain::kMenuHeight;

@@ -90,12 +90,14 @@ void NetworkOutput::udpClick(bool checked) {
 void NetworkOutput::setTcp(bool on) {
   tcpServer.Checked = on;
   tcpPort.Enabled = !on;
+  ctx_.services().log().output("TCP server", on);
   if (runningChanged_) runningChanged_();
 }
 
 void NetworkOutput::setUdp(bool on) {
   udp.Checked = on;
   udpHost.Enabled = udpPort.Enabled = !on;
+  ctx_.services().log().output("UDP", on);
   if (runningChanged_) runningChanged_();
 }
 

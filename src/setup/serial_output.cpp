@@ -204,6 +204,7 @@ bool SerialOutput::startOutput() {
   serialOn_ = port().open(portNumber_, settings_);
   if (!serialOn_) port().close();
   updateTimer();
+  ctx_.services().log().output("Serial", serialOn_);
   return serialOn_;
 }
 
@@ -211,6 +212,7 @@ void SerialOutput::stopOutput() {
   port().close();
   serialOn_ = false;
   updateTimer();
+  ctx_.services().log().output("Serial", false);
 }
 
 // Whichever box switched the output on is cleared with its switch-off steps, so

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/trim.h"
 #include "setup/angles.h"
 #include "setup/context.h"
 #include "setup/telegrams.h"
@@ -27,6 +28,24 @@ const std::vector<Beep>& alarmBeeps() {
     return all;
   }();
   return beeps;
+}
+
+// The counter station as the setup window's radio buttons name it.
+const char* stationName(CounterKind kind) {
+  switch (kind) {
+    case CounterKind::Mk3Fix:
+      return "Kestrom Mk 3 Fix Station";
+    case CounterKind::Mk4Beacon:
+      return "Kestrom Mk 4 Beacon";
+    case CounterKind::Mk3Beacon:
+      return "Kestrom Mk 3 Beacon";
+    default:
+      return "Kestrom Mk 4 Fix Station";
+  }
+}
+
+std::string trimmed(const std::string& text) {
+  return std::string(trimSpaces(text));
 }
 
 bool allDigits(const std::string& s) {
@@ -120,6 +139,7 @@ void Tmenumain::resetAfterStart() {
 }
 
 void Tmenumain::ResetParameters1Click() {
+  ctx_.services().log().setupChanged("Reset Parameters", "");
   resetAfterStart();
   // The reset restores the defaults of the counter station that stays chosen, so
   // the record and the "&ABU" menu keep agreeing with the checked radio button.
@@ -176,6 +196,7 @@ void Tmenumain::chooseCounterStation(CheckBox& button, CounterKind kind) {
   const bool mk3 = isMk3(kind);
   ComboBox3.Enabled = MaskEdit2.Enabled = ComboBox5.Enabled = mk3;
   ctx_.links().redrawPanelScreens();
+  ctx_.services().log().setupChanged("Counter station", stationName(kind));
 }
 
 void Tmenumain::RadioButton4Click() {
@@ -197,6 +218,7 @@ void Tmenumain::ComboBox3Change(int index) {
   if (index < 0 || index >= static_cast<int>(ComboBox3.Items.size())) return;
   ComboBox3.ItemIndex = index;
   ctx_.state().CounterMk3Addr = ComboBox3.Text();
+  ctx_.services().log().setupChanged("Mk 3 Addr.", trimmed(ComboBox3.Text()));
 }
 
 bool Tmenumain::MaskEdit2Change(const std::string& text) {
@@ -214,6 +236,7 @@ void Tmenumain::MaskEdit2Exit() {
     for (char c : entry) mhz = mhz * 10 + (c - '0');
     if (mhz >= 9200 && mhz <= 9399) {
       counterFreq = entry;
+      ctx_.services().log().setupChanged("Mk 3 Freq.", entry);
       return;
     }
   }
@@ -229,11 +252,13 @@ void Tmenumain::ComboBox5Change(int index) {
   if (index < 0 || index >= static_cast<int>(ComboBox5.Items.size())) return;
   ComboBox5.ItemIndex = index;
   ctx_.state().CounterMk3FreqOffset = ComboBox5.Text();
+  ctx_.services().log().setupChanged("Mk 3 Mob.", ComboBox5.Text());
 }
 
 void Tmenumain::CheckBox2Click(bool checked) {
   CheckBox2.Checked = checked;
   ctx_.state().ShuttleTankerSoftware = checked ? 1 : 0;
+  ctx_.services().log().setupChanged("Shuttle Tanker Software", checked ? "on" : "off");
 }
 
 // ---- Range, sector, level ----
@@ -247,11 +272,13 @@ bool Tmenumain::MaskEdit1Change(const std::string& text) {
 void Tmenumain::MaskEdit1Exit() {
   std::string& t = MaskEdit1.Text;
   if (t.size() < 5) t.insert(0, 5 - t.size(), '0');
+  ctx_.services().log().setupChanged("Range to station", t);
 }
 
 void Tmenumain::ComboBox1Change(int index) {
   if (index < 0 || index >= static_cast<int>(ComboBox1.Items.size())) return;
   ComboBox1.ItemIndex = index;
+  ctx_.services().log().setupChanged("Sector", ComboBox1.Text());
   SimulationState& s = ctx_.state();
   RandomSource& r = ctx_.services().random;
   switch (index + 1) {
@@ -273,6 +300,7 @@ void Tmenumain::ComboBox1Change(int index) {
 void Tmenumain::ComboBox2Change(int index) {
   if (index < 0 || index >= static_cast<int>(ComboBox2.Items.size())) return;
   ComboBox2.ItemIndex = index;
+  ctx_.services().log().setupChanged("Level", ComboBox2.Text());
   if (index == 0) {
     Azimuthwindow1.Enabled = true;
     FixAIDDisplay1.Enabled = true;
@@ -294,6 +322,7 @@ void Tmenumain::setTrackingTimers(bool on) {
 }
 
 void Tmenumain::SimulationParameters1Click() {
+  ctx_.services().log().setupChanged("Simulation Parameters", "opened");
   setTrackingTimers(false);
   FixAIDDisplay1.Checked = false;
   window(WindowIndex::AidDisplay).Close();
@@ -302,6 +331,7 @@ void Tmenumain::SimulationParameters1Click() {
 }
 
 void Tmenumain::BitBtn1Click() {
+  ctx_.services().log().setupChanged("Exit Setup", "");
   Height = kMenuHeight;
   Width = kMenuWidth;
   setTrackingTimers(true);
@@ -341,14 +371,17 @@ void Tmenumain::Exit1Click() {
 void Tmenumain::AzimuthFrozenAlarm1Click() {
   AzimuthFrozenAlarm1.Checked = true;
   LowBatteryAlarm1.Checked = false;
+  ctx_.services().log().setupChanged("Alarm", "Azimuth Frozen");
 }
 
 void Tmenumain::LowBatteryAlarm1Click() {
   LowBatteryAlarm1.Checked = true;
   AzimuthFrozenAlarm1.Checked = false;
+  ctx_.services().log().setupChanged("Alarm", "Low Battery");
 }
 
 void Tmenumain::AcceptAlarm1Click() {
+  ctx_.services().log().alarm(false, "");
   Timer2.stop();
 }
 
@@ -362,6 +395,7 @@ void Tmenumain::Timer2Timer() {
                       : AzimuthFrozenAlarm1.Checked ? kAzimuthFreezeText
                                                     : "";
   ctx_.links().showAlarm(alarm);
+  ctx_.services().log().alarm(true, trimmed(alarm));
   // Both rounds of beeps in one go: the tone player sounds them without holding
   // up the simulation.
   ctx_.services().tone.play(alarmBeeps());

@@ -16,7 +16,11 @@
 
 namespace kestrom {
 
-Simulator::Simulator(Services services) : services_(services) {
+Simulator::Simulator(Services services)
+    : loggedDialogs_(services.dialogs, sessionLog_), services_{services.random,  services.clock,
+                                                               loggedDialogs_,   services.tone,
+                                                               services.help,    services.serial,
+                                                               services.network, &sessionLog_} {
   setup_ = std::make_unique<Tmenumain>(context_);
   mobile_ = std::make_unique<Tmobile>(context_);
   about_ = std::make_unique<TAboutBox>(context_);

@@ -7,8 +7,10 @@
 
 #include "core/scheduler.h"
 #include "core/seams.h"
+#include "core/session_log.h"
 #include "setup/context.h"
 #include "setup/simulation_state.h"
+#include "simulator/logged_dialogs.h"
 
 namespace kestrom {
 
@@ -40,6 +42,8 @@ class Simulator : private Links {
   SimulationState& state() { return state_; }
   Services& services() { return services_; }
   Context& context() { return context_; }
+  // What the trainee did, for the debrief; every window reports to it.
+  SessionLog& sessionLog() { return sessionLog_; }
 
   Tmenumain& setupWindow() override { return *setup_; }
   Tmobile& mobilePanel() { return *mobile_; }
@@ -76,6 +80,8 @@ class Simulator : private Links {
 
   Scheduler scheduler_;
   SimulationState state_;
+  SessionLog sessionLog_{scheduler_};
+  LoggedDialogs loggedDialogs_;
   Services services_;
   Context context_{scheduler_, state_, services_, *this};
   std::unique_ptr<Tmenumain> setup_;

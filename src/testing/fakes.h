@@ -76,6 +76,13 @@ class RecordingDialogs : public MessageBoxes {
     return answer;
   }
   void error(const std::string& text) override { shown.push_back({"error", text}); }
+  // Each save dialog is recorded by its caption and answered with `savePath`.
+  std::string savePath;
+  std::vector<std::string> saveCaptions;
+  std::string saveFileName(const std::string& caption, const std::string&) override {
+    saveCaptions.push_back(caption);
+    return savePath;
+  }
 };
 
 class RecordingTone : public TonePlayer {

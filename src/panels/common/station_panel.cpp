@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/trim.h"
 #include "setup/context.h"
 
 namespace kestrom {
@@ -36,7 +37,39 @@ Services& StationPanel::services() {
   return ctx_.services();
 }
 
+const char* StationPanel::logName() const {
+  // The window's place in the creation order, which names the panel.
+  switch (static_cast<WindowIndex>(timerOrder(0) / 100)) {
+    case WindowIndex::Fix:
+      return "Fix";
+    case WindowIndex::Beacon:
+      return "Beacon";
+    default:
+      return "Mobile";
+  }
+}
+
+std::string StationPanel::enterText() const {
+  if (!tables_.findEnter(MenuState)) return {};
+  std::string text;
+  for (int i = 0; i < kCellCount; ++i) {
+    const std::string_view shown = trimSpaces(value(static_cast<Cell>(i)));
+    if (shown.empty()) continue;
+    if (!text.empty()) text += " | ";
+    text += shown;
+  }
+  return text;
+}
+
 void StationPanel::press(PanelKey key) {
+  ActivityLog& log = services().log();
+  const int before = MenuState;
+  if (key == PanelKey::Enter) log.enter(logName(), before, enterText());
+  act(key);
+  log.key(logName(), keyLegend(key), before, MenuState);
+}
+
+void StationPanel::act(PanelKey key) {
   switch (key) {
     case PanelKey::Del:
       DelKey();

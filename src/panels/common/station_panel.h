@@ -119,6 +119,12 @@ class StationPanel : public SimulatedWindow {
   virtual void enterStep();
 
  private:
+  // The key's event, as press() hands it on after noting the screen for the log.
+  void act(PanelKey key);
+  // The panel's name and, on a screen ENTER stores from, what the screen holds.
+  const char* logName() const;
+  std::string enterText() const;
+
   const PanelTables& tables_;
   struct Overlay {
     std::string shown;   // the text written over the cell

@@ -10,6 +10,7 @@
 #include "setup/context.h"
 #include "setup/distance_draw.h"
 #include "setup/link_evaluation.h"
+#include "setup/link_failures.h"
 #include "setup/setup_window.h"
 #include "setup/status_lines.h"
 #include "setup/whole_numbers.h"
@@ -192,6 +193,8 @@ void MobileTracking::Timer3Timer() {
   } else {
     notLinkedCycle();
   }
+  ctx_.services().log().link(InBeam != 0, lockedForTelegrams(),
+                             failedLinkConditions(c, lockedForTelegrams()));
 }
 
 void MobileTracking::linkedCycle(Extended d) {
