@@ -135,14 +135,14 @@ void Application::start() {
   // The program icon, every window's icon, is drawn once the setup window is up.
   iconTimer_.setSingleShot(true);
   QObject::connect(&iconTimer_, &QTimer::timeout, [] { QApplication::setWindowIcon(appIcon()); });
-  iconTimer_.start(0);
   if (!logFileProblem_.empty()) {
     std::fprintf(stderr, "%s\n", logFileProblem_.c_str());
     // Said once the program is up; the simulator runs on without a log file.
-    QTimer::singleShot(0, [this] {
+    QObject::connect(&iconTimer_, &QTimer::timeout, [this] {
       dialogs_.error(logFileProblem_ + " The simulator runs on without a log file.");
     });
   }
+  iconTimer_.start(0);
 }
 
 }  // namespace kestrom
